@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Configures (once) and builds one flavour of Brimfold incrementally.
+#   scripts/build.sh release   -> build/release
+#   scripts/build.sh asan      -> build/asan (AddressSanitizer + UBSan, tests)
+set -euo pipefail
+flavour=${1:-release}
+root=$(cd "$(dirname "$0")/.." && pwd)
+dir="$root/build/$flavour"
+
+case "$flavour" in
+  release) args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMFOLD_SANITIZE=OFF) ;;
+  asan)    args=(-DCMAKE_BUILD_TYPE=Debug -DBRIMFOLD_SANITIZE=ON -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g") ;;
+  *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
+esac
+
+if [ ! -f "$dir/build.ninja" ]; then
+  cmake -S "$root" -B "$dir" -G Ninja "${args[@]}"
+fi
+cmake --build "$dir" --parallel "$(nproc)"

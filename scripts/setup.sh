@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Brimfold needs to build, test and be looked at.
+# Idempotent: only missing packages are installed.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libtiff-dev libtiff-tools
+  adwaita-icon-theme hicolor-icon-theme shared-mime-info
+  xvfb xauth imagemagick x11-utils
+  clang libclang-rt-dev strace
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

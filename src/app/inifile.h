@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// An INI file with the semantics of the classic profile functions: sections
+// and keys compare without regard to case, values are trimmed, a missing
+// file, section or key yields the caller's default, and writing a key
+// replaces its line in place while every other line stays as it was.
+class IniDocument
+{
+public:
+    // Reads the whole file once; a missing or unreadable file is an empty document.
+    static IniDocument load(const QString &filePath);
+
+    // The key's value with surrounding spaces removed, or `defaultValue` when
+    // the section or key is missing; at most bufferSize - 1 characters are
+    // returned (as a profile buffer of that size would hold).
+    QString value(const QString &section, const QString &key, const QString &defaultValue,
+                  int bufferSize) const;
+
+    // Creates or replaces the key's line. Refuses (returns false, changes
+    // nothing) a section, key or value that would break the line structure.
+    bool setValue(const QString &section, const QString &key, const QString &value);
+
+    // Writes the document atomically; never creates the folder. False when
+    // the file could not be written, in which case the old file is intact.
+    bool save(const QString &filePath) const;
+
+    const QStringList &lines() const { return m_lines; }
+
+private:
+    struct Location
+    {
+        int sectionLine = -1; // line of the "[name]" header, -1 when missing
+        int keyLine = -1;     // line of "key=value", -1 when missing
+        int lastContentLine = -1; // last non-blank line of the section
+    };
+    Location locate(const QString &section, const QString &key) const;
+
+    QStringList m_lines;
+    bool m_unreadable = false; // the file exists but could not be read: never overwrite it
+    QString m_lineEnding = QStringLiteral("\r\n");
+    bool m_endsWithNewline = true;
+};
+
+// The two profile functions, each reading the file afresh.
+QString getPrivateProfileString(const QString &section, const QString &key,
+                                const QString &defaultValue, int bufferSize,
+                                const QString &filePath);
+bool writePrivateProfileString(const QString &section, const QString &key, const QString &value,
+                               const QString &filePath);

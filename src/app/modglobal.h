@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class SettingsStore;
+class frmMain;
+
+// The start-up routine and the program's lifetime.
+class modGlobal
+{
+public:
+    using MessageSink = std::function<void(const QString &text)>;
+
+    // Shows an information box titled with the product name.
+    static void showInformation(const QString &text);
+
+    // Reads the settings (a failure is reported through `message` and ends
+    // the program), loads the main window hidden, shows the splash modally
+    // for `splashMilliseconds`, after which the main window appears
+    // maximised. Returns the loaded main window, or nullptr after a failure.
+    static frmMain *Startup(SettingsStore &settings, int splashMilliseconds,
+                            const MessageSink &message = showInformation);
+
+    // The whole program: Startup, then the event loop. Returns the exit code.
+    static int Main(SettingsStore &settings);
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+// The product's own identity, shown by the splash, the about box and the Help menu.
+namespace ProductInfo {
+inline constexpr const char *kTitle = "Brimfold";
+inline constexpr const char *kVersionLine = "Brimfold 2.0 Build 9";
+inline constexpr const char *kWebsite = "https://brimfold.example/";
+inline constexpr const char *kSupportEmail = "support@brimfold.example";
+inline constexpr const char *kCopyright = "Copyright (C) 2026 The Brimfold developers.";
+inline constexpr const char *kLicense =
+    "This program is free software, distributed in the hope that it will be useful, "
+    "but without any warranty.";
+} // namespace ProductInfo
