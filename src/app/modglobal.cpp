@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 void modGlobal::showInformation(const QString &text)
 {
@@ -29,7 +30,13 @@ frmMain *modGlobal::Startup(SettingsStore &settings, int splashMilliseconds,
     main->Form_Load();
 
     frmSplash splash(splashMilliseconds);
-    QObject::connect(&splash, &frmSplash::finished_Timer1, main, &QWidget::showMaximized);
+    QObject::connect(&splash, &frmSplash::finished_Timer1, main, [main] {
+        // Without a window manager (a bare X server) maximising does nothing:
+        // start from the whole available screen so the window fills it anyway.
+        if (const QScreen *screen = main->screen())
+            main->setGeometry(screen->availableGeometry());
+        main->showMaximized();
+    });
     splash.exec();
     return main;
 }
