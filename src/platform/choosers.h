@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+
+// The modal choosers the dialogs open: a colour chooser, a file chooser and a
+// folder browser. Each returns the user's choice, or nothing on a cancel or a
+// failure. Dialogs hold one of these so tests answer without a window.
+class Choosers
+{
+public:
+    virtual ~Choosers() = default;
+
+    virtual std::optional<QColor> chooseColor() = 0;
+    // `filter` lists description and pattern alternately, separated by "|":
+    // "Bitmap Image|*.bmp|JPEG Image|*.jpg". The answer is a full path.
+    virtual std::optional<QString> chooseOpenFile(const QString &filter) = 0;
+    // A folder browser captioned `title`; the answer is the folder's path.
+    virtual std::optional<QString> chooseFolder(const QString &title) = 0;
+};

@@ -1,0 +1,108 @@
+#include "ui/foldertree.h"
+
+#include "platform/folderpaths.h"
+
+#include <QDir>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kRoot = QStringLiteral("/");
+
+// The only column shown; size, type and date columns are hidden.
+constexpr int kNameColumn = 0;
+
+} // namespace
+
+FolderTree::FolderTree(QWidget *parent)
+    : QWidget(parent), m_model(new QFileSystemModel(this)), m_view(new QTreeView(this))
+{
+    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_model->setReadOnly(true);
+    m_model->setRootPath(kRoot);
+
+    m_view->setModel(m_model);
+    m_view->setHeaderHidden(true);
+    for (int column = kNameColumn + 1; column < m_model->columnCount(); ++column)
+        m_view->hideColumn(column);
+    m_view->setSortingEnabled(true);
+    m_view->sortByColumn(kNameColumn, Qt::AscendingOrder);
+    m_view->setFrameShape(QFrame::StyledPanel);
+    m_view->setFrameShadow(QFrame::Plain);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->installEventFilter(this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &FolderTree::onCurrentChanged);
+    connect(m_view, &QTreeView::clicked, this, [this] {
+        m_keepScrolledTo = false;
+        Q_EMIT clicked();
+    });
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, &FolderTree::onDirectoryLoaded);
+
+    setSelectedFolder(QDir::homePath());
+}
+
+bool FolderTree::setSelectedFolder(const QString &path)
+{
+    const QString folder = QDir::cleanPath(path);
+    if (!folder.startsWith(kRoot) || !FolderPaths::isFolder(folder))
+        return false;
+    const QModelIndex index = m_model->index(folder);
+    if (!index.isValid() || m_model->filePath(index) != folder)
+        return false;
+    m_settingByCode = true;
+    m_view->setCurrentIndex(index);
+    m_settingByCode = false;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        m_view->expand(parent);
+    m_view->scrollTo(index);
+    m_keepScrolledTo = true;
+    Q_EMIT folderChanged(selectedFolder());
+    return true;
+}
+
+QString FolderTree::selectedFolder() const
+{
+    const QModelIndex index = m_view->currentIndex();
+    if (!index.isValid())
+        return {};
+    return FolderPaths::exactPath(m_model->filePath(index));
+}
+
+void FolderTree::onCurrentChanged()
+{
+    if (m_settingByCode)
+        return;
+    m_keepScrolledTo = false;
+    Q_EMIT folderChanged(selectedFolder());
+}
+
+void FolderTree::onDirectoryLoaded(const QString &folder)
+{
+    if (!m_keepScrolledTo)
+        return;
+    const QModelIndex current = m_view->currentIndex();
+    if (current.isValid() && m_model->filePath(current).startsWith(folder))
+        m_view->scrollTo(current);
+}
+
+bool FolderTree::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Q_EMIT clicked();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

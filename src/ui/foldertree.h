@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+class QFileSystemModel;
+class QTreeView;
+
+// A tree of the file system's folders, rooted at "/", with one selected
+// folder. Hidden folders are not listed. Paths have no trailing separator
+// except the root "/".
+//
+// Folders whose names are not valid UTF-8 are listed with replacement marks;
+// when one is picked, selectedFolder() gives its exact name (see PathCodec)
+// unless its parent holds several names that look alike, in which case the
+// path as shown is returned (it names no folder). Such a folder cannot be
+// selected by setSelectedFolder(), which then returns false.
+class FolderTree : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FolderTree(QWidget *parent = nullptr);
+
+    // Selects, expands to and scrolls to `path`, and reports it through
+    // folderChanged() even when it was already selected. Returns false, and
+    // keeps the selection, when `path` is not an absolute path of a folder the
+    // tree lists.
+    bool setSelectedFolder(const QString &path);
+    // The selected folder, or an empty text when there is none.
+    QString selectedFolder() const;
+
+    QTreeView *view() const { return m_view; }
+
+Q_SIGNALS:
+    // The selected folder changed, by code or by the user.
+    void folderChanged(const QString &path);
+    // The user clicked a folder, or pressed Enter in the tree.
+    void clicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void onCurrentChanged();
+    void onDirectoryLoaded(const QString &folder);
+
+    QFileSystemModel *m_model = nullptr;
+    QTreeView *m_view = nullptr;
+    bool m_settingByCode = false;
+    // The selection set by code is scrolled to again as its parents load.
+    bool m_keepScrolledTo = false;
+};

@@ -1,0 +1,55 @@
+#include "ui/qtchoosers.h"
+
+#include "platform/folderpaths.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QStringList>
+
+namespace {
+
+// The dialogs spell names that are not UTF-8 with replacement characters;
+// the program needs the exact names back.
+QString exactLocalPath(const QUrl &url)
+{
+    return FolderPaths::exactPath(url.toLocalFile());
+}
+
+} // namespace
+
+std::optional<QColor> QtChoosers::chooseColor()
+{
+    const QColor color = QColorDialog::getColor(Qt::white, m_parent);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+std::optional<QString> QtChoosers::chooseOpenFile(const QString &filter)
+{
+    const QUrl url = QFileDialog::getOpenFileUrl(m_parent, QString(), QUrl(), qtFilter(filter));
+    if (url.isEmpty() || !url.isLocalFile())
+        return std::nullopt;
+    return exactLocalPath(url);
+}
+
+std::optional<QString> QtChoosers::chooseFolder(const QString &title)
+{
+    const QUrl url = QFileDialog::getExistingDirectoryUrl(m_parent, title, QUrl(),
+                                                          QFileDialog::ShowDirsOnly,
+                                                          {QStringLiteral("file")});
+    if (url.isEmpty() || !url.isLocalFile())
+        return std::nullopt;
+    return exactLocalPath(url);
+}
+
+QString QtChoosers::qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        entries << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return entries.join(QStringLiteral(";;"));
+}
