@@ -1,0 +1,2 @@
+# Fixtures written by libtiff, and libtiff's own count to compare with.
+target_link_libraries(${name} PRIVATE tiff)

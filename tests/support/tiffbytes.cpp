@@ -1,0 +1,254 @@
+#include "support/tiffbytes.h"
+
+#include <QFile>
+#include <QTest>
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace TestSupport {
+
+namespace {
+
+constexpr char kPixel = char(0x80);
+
+template<typename T>
+void put(QByteArray &bytes, quint64 offset, T value, TiffEndian endian)
+{
+    Q_ASSERT(offset + sizeof(T) <= quint64(bytes.size()));
+    auto *target = reinterpret_cast<uchar *>(bytes.data() + offset);
+    if (endian == TiffEndian::Big)
+        qToBigEndian(value, target);
+    else
+        qToLittleEndian(value, target);
+}
+
+template<typename T>
+void append(QByteArray &bytes, T value, TiffEndian endian)
+{
+    const quint64 at = bytes.size();
+    bytes.resize(bytes.size() + sizeof(T));
+    put(bytes, at, value, endian);
+}
+
+quint64 evenUp(quint64 offset)
+{
+    return (offset + 1) & ~quint64(1);
+}
+
+} // namespace
+
+void putU16(QByteArray &bytes, quint64 offset, quint16 value, TiffEndian endian)
+{
+    put(bytes, offset, value, endian);
+}
+
+void putU32(QByteArray &bytes, quint64 offset, quint32 value, TiffEndian endian)
+{
+    put(bytes, offset, value, endian);
+}
+
+void putU64(QByteArray &bytes, quint64 offset, quint64 value, TiffEndian endian)
+{
+    put(bytes, offset, value, endian);
+}
+
+TiffBuilder::TiffBuilder(TiffVariant variant, TiffEndian endian)
+    : m_variant(variant), m_endian(endian)
+{
+}
+
+int TiffBuilder::addPage(const QList<TiffField> &extra)
+{
+    const quint16 offsetType = m_variant == TiffVariant::BigTiff ? TiffType::Long8 : TiffType::Long;
+    Directory directory;
+    directory.fields = {
+        {TiffTag::ImageWidth, TiffType::Short, 1, 1},
+        {TiffTag::ImageLength, TiffType::Short, 1, 1},
+        {258, TiffType::Short, 1, 8},        // BitsPerSample
+        {259, TiffType::Short, 1, 1},        // Compression: none
+        {262, TiffType::Short, 1, 1},        // Photometric: black is zero
+        {TiffTag::StripOffsets, offsetType, 1, 0}, // filled in by the layout
+        {277, TiffType::Short, 1, 1},        // SamplesPerPixel
+        {278, TiffType::Short, 1, 1},        // RowsPerStrip
+        {279, offsetType, 1, 1},             // StripByteCounts
+    };
+    directory.fields += extra;
+    directory.dataIndex = m_dataBytes++;
+    m_directories.append(directory);
+    return int(m_directories.size()) - 1;
+}
+
+void TiffBuilder::addPages(int count)
+{
+    for (int i = 0; i < count; ++i)
+        addPage();
+}
+
+int TiffBuilder::addThumbnail()
+{
+    return addPage({{TiffTag::NewSubfileType, TiffType::Long, 1, 1}});
+}
+
+int TiffBuilder::addDirectory(const QList<TiffField> &fields)
+{
+    Directory directory;
+    directory.fields = fields;
+    m_directories.append(directory);
+    return int(m_directories.size()) - 1;
+}
+
+void TiffBuilder::placeDirectoriesFirst()
+{
+    m_directoriesFirst = true;
+}
+
+void TiffBuilder::placeDirectoriesAt(quint64 offset)
+{
+    m_directoriesAt = offset;
+}
+
+void TiffBuilder::link(int from, int to)
+{
+    m_directories[from].nextDirectory = to;
+    m_directories[from].nextOffset.reset();
+}
+
+void TiffBuilder::linkToOffset(int from, quint64 offset)
+{
+    m_directories[from].nextOffset = offset;
+    m_directories[from].nextDirectory.reset();
+}
+
+quint64 TiffBuilder::headerSize() const
+{
+    return m_variant == TiffVariant::BigTiff ? 16 : 8;
+}
+
+quint64 TiffBuilder::directoryOffset(int index) const
+{
+    return layout().directoryOffsets.value(index);
+}
+
+quint64 TiffBuilder::fileSize() const
+{
+    return layout().size;
+}
+
+quint64 TiffBuilder::directorySize(const Directory &directory) const
+{
+    const bool big = m_variant == TiffVariant::BigTiff;
+    return (big ? 8 : 2) + quint64(directory.fields.size()) * (big ? 20 : 12) + (big ? 8 : 4);
+}
+
+TiffBuilder::Layout TiffBuilder::layout() const
+{
+    Layout result;
+    quint64 at = headerSize();
+    if (!m_directoriesFirst) {
+        result.dataOffset = at;
+        at += quint64(m_dataBytes);
+    }
+    at = evenUp(std::max(at, m_directoriesAt));
+    for (const Directory &directory : m_directories) {
+        result.directoryOffsets.append(at);
+        at += directorySize(directory);
+    }
+    if (m_directoriesFirst) {
+        result.dataOffset = at;
+        at += quint64(m_dataBytes);
+    }
+    result.size = at;
+    return result;
+}
+
+QByteArray TiffBuilder::encodeHeader(const Layout &layout) const
+{
+    QByteArray bytes(m_endian == TiffEndian::Big ? "MM" : "II");
+    const quint64 first = layout.directoryOffsets.value(0);
+    if (m_variant == TiffVariant::BigTiff) {
+        append<quint16>(bytes, 43, m_endian);
+        append<quint16>(bytes, 8, m_endian);
+        append<quint16>(bytes, 0, m_endian);
+        append<quint64>(bytes, first, m_endian);
+    } else {
+        append<quint16>(bytes, 42, m_endian);
+        append<quint32>(bytes, quint32(first), m_endian);
+    }
+    return bytes;
+}
+
+QByteArray TiffBuilder::encodeDirectory(int index, const Layout &layout) const
+{
+    const Directory &directory = m_directories[index];
+    const bool big = m_variant == TiffVariant::BigTiff;
+    QList<TiffField> fields = directory.fields;
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](const TiffField &a, const TiffField &b) { return a.tag < b.tag; });
+    QByteArray bytes;
+    if (big)
+        append<quint64>(bytes, fields.size(), m_endian);
+    else
+        append<quint16>(bytes, quint16(fields.size()), m_endian);
+    for (const TiffField &field : fields) {
+        quint64 value = field.value;
+        if (field.tag == TiffTag::StripOffsets && directory.dataIndex >= 0)
+            value = layout.dataOffset + quint64(directory.dataIndex);
+        append<quint16>(bytes, field.tag, m_endian);
+        append<quint16>(bytes, field.type, m_endian);
+        if (big)
+            append<quint64>(bytes, field.count, m_endian);
+        else
+            append<quint32>(bytes, quint32(field.count), m_endian);
+        QByteArray valueField(big ? 8 : 4, '\0');
+        switch (field.type) {
+        case TiffType::Byte: valueField[0] = char(value); break;
+        case TiffType::Short: put<quint16>(valueField, 0, quint16(value), m_endian); break;
+        case TiffType::Long8: put<quint64>(valueField, 0, value, m_endian); break;
+        default: put<quint32>(valueField, 0, quint32(value), m_endian); break;
+        }
+        bytes += valueField;
+    }
+    quint64 next = 0;
+    if (directory.nextOffset)
+        next = *directory.nextOffset;
+    else if (directory.nextDirectory)
+        next = layout.directoryOffsets.value(*directory.nextDirectory);
+    else if (index + 1 < m_directories.size())
+        next = layout.directoryOffsets[index + 1];
+    if (big)
+        append<quint64>(bytes, next, m_endian);
+    else
+        append<quint32>(bytes, quint32(next), m_endian);
+    return bytes;
+}
+
+QList<TiffBuilder::Chunk> TiffBuilder::chunks() const
+{
+    const Layout at = layout();
+    QList<Chunk> result{{0, encodeHeader(at)}, {at.dataOffset, QByteArray(m_dataBytes, kPixel)}};
+    for (int i = 0; i < m_directories.size(); ++i)
+        result.append({at.directoryOffsets[i], encodeDirectory(i, at)});
+    return result;
+}
+
+QByteArray TiffBuilder::bytes() const
+{
+    QByteArray file(qsizetype(fileSize()), '\0');
+    for (const Chunk &chunk : chunks())
+        file.replace(qsizetype(chunk.offset), chunk.bytes.size(), chunk.bytes);
+    return file;
+}
+
+void TiffBuilder::writeTo(const QString &path) const
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QVERIFY(file.resize(qint64(fileSize()))); // the gaps stay holes
+    for (const Chunk &chunk : chunks()) {
+        QVERIFY(file.seek(qint64(chunk.offset)));
+        QCOMPARE(file.write(chunk.bytes), chunk.bytes.size());
+    }
+}
+
+} // namespace TestSupport

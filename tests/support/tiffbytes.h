@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// Builds TIFF files byte by byte, for fixtures that a real writer will not
+// produce: any byte order, classic or BigTIFF, directories before or after
+// the image data (or far out in a sparse file), chains with chosen links.
+//
+//     TiffBuilder tiff(TiffVariant::BigTiff, TiffEndian::Big);
+//     tiff.addPages(3);
+//     tiff.addThumbnail();
+//     tiff.link(3, 0);                 // loop back to the first directory
+//     writeFile(path, tiff.bytes());
+namespace TestSupport {
+
+enum class TiffVariant { Classic, BigTiff };
+enum class TiffEndian { Little, Big };
+
+namespace TiffTag {
+constexpr quint16 NewSubfileType = 254;
+constexpr quint16 SubfileType = 255;
+constexpr quint16 ImageWidth = 256;
+constexpr quint16 ImageLength = 257;
+constexpr quint16 StripOffsets = 273;
+constexpr quint16 TileOffsets = 324;
+constexpr quint16 SubIfds = 330;
+} // namespace TiffTag
+
+namespace TiffType {
+constexpr quint16 Byte = 1;
+constexpr quint16 Short = 3;
+constexpr quint16 Long = 4;
+constexpr quint16 Long8 = 16;
+} // namespace TiffType
+
+// One directory entry whose value is held in the entry itself.
+struct TiffField {
+    quint16 tag;
+    quint16 type;
+    quint64 count;
+    quint64 value;
+};
+
+class TiffBuilder {
+public:
+    explicit TiffBuilder(TiffVariant variant = TiffVariant::Classic,
+                         TiffEndian endian = TiffEndian::Little);
+
+    // Appends a page: a 1×1 8-bit grey image in one strip, plus `extra`
+    // fields. Returns the directory's index.
+    int addPage(const QList<TiffField> &extra = {});
+    void addPages(int count);
+    // Appends a reduced-resolution page (NewSubfileType 1).
+    int addThumbnail();
+    // Appends a directory of exactly these fields.
+    int addDirectory(const QList<TiffField> &fields);
+
+    // Directories go before the image data instead of after it.
+    void placeDirectoriesFirst();
+    // Directories start no earlier than `offset`, leaving a hole before them.
+    void placeDirectoriesAt(quint64 offset);
+
+    // Directory `from` links to directory `to` (by default each links to the
+    // next one and the last to 0).
+    void link(int from, int to);
+    void linkToOffset(int from, quint64 offset);
+
+    quint64 headerSize() const;
+    quint64 directoryOffset(int index) const;
+    quint64 fileSize() const;
+    TiffEndian endian() const { return m_endian; }
+
+    // The whole file; use writeTo for one with a hole beyond 4 GiB.
+    QByteArray bytes() const;
+    // Writes the file, leaving the gaps as sparse holes. Fails the test on error.
+    void writeTo(const QString &path) const;
+
+private:
+    struct Directory {
+        QList<TiffField> fields;
+        int dataIndex = -1; // the page's one byte of image data
+        std::optional<quint64> nextOffset;
+        std::optional<int> nextDirectory;
+    };
+    struct Layout {
+        quint64 dataOffset = 0;
+        QList<quint64> directoryOffsets;
+        quint64 size = 0;
+    };
+    struct Chunk {
+        quint64 offset;
+        QByteArray bytes;
+    };
+
+    Layout layout() const;
+    quint64 directorySize(const Directory &directory) const;
+    QList<Chunk> chunks() const;
+    QByteArray encodeHeader(const Layout &layout) const;
+    QByteArray encodeDirectory(int index, const Layout &layout) const;
+
+    TiffVariant m_variant;
+    TiffEndian m_endian;
+    QList<Directory> m_directories;
+    int m_dataBytes = 0;
+    bool m_directoriesFirst = false;
+    quint64 m_directoriesAt = 0;
+};
+
+// Overwrite integers in built bytes, to break a file on purpose.
+void putU16(QByteArray &bytes, quint64 offset, quint16 value, TiffEndian endian);
+void putU32(QByteArray &bytes, quint64 offset, quint32 value, TiffEndian endian);
+void putU64(QByteArray &bytes, quint64 offset, quint64 value, TiffEndian endian);
+
+} // namespace TestSupport
