@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+// Text forms of the result cells and the numbers behind them.
+
+// The smallest whole number not less than a non-negative x: the nearest
+// whole number, plus one when x lies above it.
+double RoundUp(double x);
+
+// Size in kilobytes of 1024 bytes, rounded up; exact for every qint64.
+qint64 sizeInKB(qint64 bytes);
+
+// "###,###,##0": groups of three digits joined by the locale's group
+// separator, at least one digit.
+QString formatGroupedNumber(qint64 value, const QLocale &locale = QLocale());
+
+// "MM/dd/yyyy hh:mm AMPM" in local time, with the locale's date and time
+// separators and its morning/afternoon designators.
+QString formatModifiedDate(const QDateTime &when, const QLocale &locale = QLocale());
+
+// The inverse of formatModifiedDate for the same locale (used for sorting by
+// date); an invalid QDateTime when the text has another form.
+QDateTime parseModifiedDate(const QString &text, const QLocale &locale = QLocale());
+
+// The text after the last "." of `name`; empty when there is none.
+QString GetExtension(const QString &name);
+
+// The Size cell: the size-in-KB text followed by " KB".
+QString sizeCellText(const QString &sizeInKBText);
+
+// The Pages cell: the count in plain digits, or "Error" when negative.
+QString pagesCellText(int pageCount);
+
+inline const QString PagesErrorText = QStringLiteral("Error");

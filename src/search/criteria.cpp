@@ -1,0 +1,201 @@
+#include "search/criteria.h"
+
+#include "search/cellformats.h"
+
+#include <QDateTime>
+
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace {
+
+const QChar Space = u' ';
+
+// Code points of `text`, each simply case-folded. A lone surrogate (a file
+// name byte that is no UTF-8) stays one code point of its own.
+std::u32string foldedCodePoints(QStringView text)
+{
+    std::u32string points;
+    points.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t point = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            point = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        points.push_back(QChar::toCaseFolded(point));
+    }
+    return points;
+}
+
+// Greedy match that backtracks only to the last "*": each "*" retry moves the
+// name position on by one, so the cost stays O(name x pattern).
+bool matchFolded(const std::u32string &name, const std::u32string &pattern)
+{
+    constexpr std::size_t None = std::u32string::npos;
+    std::size_t n = 0, p = 0, starP = None, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == U'*') {
+            starP = p++;
+            starN = n;
+        } else if (p < pattern.size() && (pattern[p] == U'?' || pattern[p] == name[n])) {
+            ++n;
+            ++p;
+        } else if (starP != None) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == U'*')
+        ++p;
+    return p == pattern.size();
+}
+
+bool matchesFoldedName(const std::u32string &foldedName, const QString &pattern)
+{
+    qsizetype start = 0;
+    while (start < pattern.size() && pattern[start] == Space)
+        ++start;
+    const QStringView effective = QStringView(pattern).mid(start);
+    if (effective.isEmpty())
+        return false;
+    if (effective == CriteriaDefaults::AllFilesPattern)
+        return true;
+    return matchFolded(foldedName, foldedCodePoints(effective));
+}
+
+// A whole number in [minimum, maximum], surrounding spaces allowed.
+std::optional<qint64> readWholeNumber(const QString &text, qint64 minimum, qint64 maximum)
+{
+    const QString digits = text.trimmed();
+    qsizetype i = 0;
+    const bool negative = digits.startsWith(u'-');
+    if (negative || digits.startsWith(u'+'))
+        ++i;
+    if (i == digits.size())
+        return std::nullopt;
+    qint64 value = 0;
+    for (; i < digits.size(); ++i) {
+        const char16_t c = digits[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > maximum + 1) // also keeps the product far from overflow
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value < minimum || value > maximum)
+        return std::nullopt;
+    return value;
+}
+
+constexpr qint64 MaxPeriod = 32767;
+constexpr qint64 MinSize = -2147483648LL;
+constexpr qint64 MaxSize = 2147483647LL;
+
+// First and last day of the date window, or nothing when it cannot be read.
+std::optional<std::pair<QDate, QDate>> dateWindow(const SearchCriteriaSource &criteria,
+                                                   const QDate &today)
+{
+    if (!criteria.inPeriodMode()) {
+        const QDate from = criteria.fromDate(), to = criteria.toDate();
+        if (!from.isValid() || !to.isValid())
+            return std::nullopt;
+        return std::make_pair(from, to);
+    }
+    const auto n = readWholeNumber(criteria.periodText(), 0, MaxPeriod);
+    if (!n)
+        return std::nullopt;
+    const int count = int(*n);
+    if (count == 0)
+        return std::make_pair(today, today);
+    const bool days = criteria.periodUnitText() == CriteriaDefaults::Days;
+    // addMonths clamps to the last day of a shorter month (31 March - 1 month = 28/29 Feb).
+    return std::make_pair(days ? today.addDays(-count) : today.addMonths(-count), today);
+}
+
+enum class DateChoice { None, Unknown, Known };
+
+// The file's date the which-date box names; None when the box names no date.
+std::pair<DateChoice, qint64> chosenDate(const FileFacts &facts, const QString &typeText)
+{
+    if (typeText == CriteriaDefaults::FilesModified)
+        return {DateChoice::Known, facts.modifiedMs};
+    if (typeText == CriteriaDefaults::FilesLastAccessed)
+        return {DateChoice::Known, facts.accessedMs};
+    if (typeText == CriteriaDefaults::FilesCreated) {
+        if (!facts.createdMs)
+            return {DateChoice::Unknown, 0};
+        return {DateChoice::Known, *facts.createdMs};
+    }
+    return {DateChoice::None, 0};
+}
+
+bool passesDate(const FileFacts &facts, const SearchCriteriaSource &criteria, const QDate &today)
+{
+    const auto window = dateWindow(criteria, today);
+    if (!window)
+        return false;
+    const auto [choice, whenMs] = chosenDate(facts, criteria.dateRangeTypeText());
+    if (choice == DateChoice::None)
+        return true;
+    if (choice == DateChoice::Unknown)
+        return false;
+    // Whole local days: from 00:00 of the first day up to, not including,
+    // 00:00 of the day after the last.
+    const qint64 startMs = window->first.startOfDay().toMSecsSinceEpoch();
+    const qint64 endMs = window->second.addDays(1).startOfDay().toMSecsSinceEpoch();
+    return whenMs >= startMs && whenMs < endMs;
+}
+
+bool passesSize(const FileFacts &facts, const SearchCriteriaSource &criteria)
+{
+    const qint64 kb = sizeInKB(facts.size);
+    if (criteria.sizeAtMode()) {
+        const auto limit = readWholeNumber(criteria.sizeLimitText(), MinSize, MaxSize);
+        if (!limit)
+            return false;
+        return criteria.leastMostText() == CriteriaDefaults::Least ? kb >= *limit : kb <= *limit;
+    }
+    const auto from = readWholeNumber(criteria.sizeFromText(), MinSize, MaxSize);
+    const auto to = readWholeNumber(criteria.sizeToText(), MinSize, MaxSize);
+    return from && to && *from <= kb && kb <= *to;
+}
+
+} // namespace
+
+QStringList BuildPatternList(const QString &text)
+{
+    if (text.trimmed() == CriteriaDefaults::AllFilesPattern)
+        return {};
+    if (text.contains(u';'))
+        return text.split(u';');
+    return text.split(u',');
+}
+
+bool matchesWildcard(const QString &name, const QString &pattern)
+{
+    return matchesFoldedName(foldedCodePoints(name), pattern);
+}
+
+bool MatchesPatterns(const QString &name, const QStringList &patterns)
+{
+    const std::u32string foldedName = foldedCodePoints(name);
+    for (const QString &pattern : patterns) {
+        if (matchesFoldedName(foldedName, pattern))
+            return true;
+    }
+    return false;
+}
+
+bool PassesDateAndSize(const FileFacts &facts, const SearchCriteriaSource &criteria,
+                       const QDate &today)
+{
+    if (criteria.dateOn() && !passesDate(facts, criteria, today))
+        return false;
+    return !criteria.sizeOn() || passesSize(facts, criteria);
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "search/folderlister.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+// The live state of the criteria controls. Every getter reads the control as
+// it stands now, so a change made while a search runs applies to the files
+// examined after it.
+class SearchCriteriaSource
+{
+public:
+    virtual ~SearchCriteriaSource() = default;
+    virtual QString filterText() const = 0;        // cmbFilterPattern text
+    virtual bool includeSubfolders() const = 0;    // chkSearchIncSubFlder
+    virtual bool showHidden() const = 0;           // chkShowHidden
+    virtual bool dateOn() const = 0;               // chkSearchByDate
+    virtual QString dateRangeTypeText() const = 0; // cmbDateRangeType text
+    virtual bool inPeriodMode() const = 0;         // optInPeriod (else optBtnPeriod)
+    virtual QString periodText() const = 0;        // txtInPeriod
+    virtual QString periodUnitText() const = 0;    // cmbDateInPeriod text
+    virtual QDate fromDate() const = 0;            // dtpDateFrom
+    virtual QDate toDate() const = 0;              // dtpDateTo
+    virtual bool sizeOn() const = 0;               // chkSearchBySize
+    virtual bool sizeAtMode() const = 0;           // optSizeAt (else optSizeBtn)
+    virtual QString leastMostText() const = 0;     // cmbLeastMost text
+    virtual QString sizeLimitText() const = 0;     // txtSizeLeastMost
+    virtual QString sizeFromText() const = 0;      // txtSizeFrom
+    virtual QString sizeToText() const = 0;        // txtSizeTo
+};
+
+// The lists and values the criteria controls get each time the main window
+// loads. The drop-down lists are in display order.
+namespace CriteriaDefaults {
+inline const QString FilterPattern = QStringLiteral("*.tif,*.tiff");
+inline const QString AllFilesPattern = QStringLiteral("*.*");
+
+inline const QString FilesCreated = QStringLiteral("Files Created");
+inline const QString FilesModified = QStringLiteral("Files Modified");
+inline const QString FilesLastAccessed = QStringLiteral("Files Last Accessed");
+inline const QStringList DateRangeTypes = {FilesCreated, FilesModified, FilesLastAccessed};
+
+inline const QString Days = QStringLiteral("Day(s)");
+inline const QString Months = QStringLiteral("Month(s)");
+inline const QStringList PeriodUnits = {Days, Months};
+
+inline const QString Least = QStringLiteral("Least");
+inline const QString Most = QStringLiteral("Most");
+inline const QStringList LeastMost = {Least, Most};
+
+inline constexpr bool IncludeSubfolders = false;
+inline constexpr bool ShowHidden = false;
+inline constexpr bool DateOn = false;
+inline const QString DateRangeType = FilesModified;
+inline constexpr bool InPeriodMode = false; // "between"
+inline const QString PeriodText = QStringLiteral("1");
+inline const QString PeriodUnit = Days;
+inline constexpr bool SizeOn = false;
+inline constexpr bool SizeAtMode = true;
+inline const QString LeastMostChoice = Least;
+inline const QString SizeLimitText = QStringLiteral("0");
+inline const QString SizeFromText = QStringLiteral("0");
+inline const QString SizeToText = QStringLiteral("10");
+
+inline QDate fromDate(const QDate &today) { return today.addMonths(-1); }
+inline QDate toDate(const QDate &today) { return today; }
+} // namespace CriteriaDefaults
+
+// The patterns of one folder. Trimmed "*.*" gives no list; otherwise the text
+// is split at ";" when it holds one, else at ",". Pieces keep their spaces and
+// empty pieces stay (they match nothing).
+QStringList BuildPatternList(const QString &text);
+
+// True when `name` matches at least one pattern (see matchesWildcard).
+bool MatchesPatterns(const QString &name, const QStringList &patterns);
+
+// Whole-name wildcard match: "*" any run, "?" one character, letters
+// compared by simple case folding, leading spaces of the pattern ignored,
+// "*.*" matches every name, an empty pattern nothing. Worst case
+// O(name x pattern), never exponential.
+bool matchesWildcard(const QString &name, const QString &pattern);
+
+// The date and size test of one file against the criteria switched on. Any
+// value that cannot be read (a box that is no whole number in range, a date
+// the file system cannot supply) fails the file.
+bool PassesDateAndSize(const FileFacts &facts, const SearchCriteriaSource &criteria,
+                       const QDate &today);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// What the search needs to know about one file. Times are milliseconds since
+// the epoch; the creation time is absent where the file system keeps none.
+struct FileFacts
+{
+    qint64 size = 0;
+    qint64 modifiedMs = 0;
+    qint64 accessedMs = 0;
+    std::optional<qint64> createdMs;
+};
+
+// One name in a folder. Pipes, devices and sockets never appear. A link is
+// only a candidate: its facts are those of a regular file it names, or none.
+struct FolderEntry
+{
+    enum class Kind : quint8 { File, Link, Folder };
+    QByteArray name; // exact bytes; PathCodec::decode gives the text
+    Kind kind = Kind::File;
+
+    bool isFileCandidate() const { return kind != Kind::Folder; }
+};
+
+// The entries of one opened folder, in the platform's order. Facts are read
+// only when asked for, so names the search rejects cost no further call.
+class FolderListing
+{
+public:
+    virtual ~FolderListing() = default;
+    virtual const std::vector<FolderEntry> &entries() const = 0;
+    // Facts of the regular file behind entries()[index]; nothing when it
+    // vanished, is no regular file (also through a link) or cannot be read.
+    virtual std::optional<FileFacts> facts(std::size_t index) = 0;
+    // Releases what the folder holds open; entries() stays readable.
+    virtual void release() = 0;
+};
+
+class FolderLister
+{
+public:
+    enum class LinkRule { FollowLink, NeverFollow };
+    virtual ~FolderLister() = default;
+    // Lists the folder at `path` (text as PathCodec::decode gives it). Null
+    // when it cannot be opened or read completely. With NeverFollow a path
+    // whose last component is a link is refused, so links are never entered.
+    virtual std::unique_ptr<FolderListing> open(const QString &path, LinkRule rule) = 0;
+};

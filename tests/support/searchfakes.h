@@ -1,0 +1,167 @@
+#pragma once
+
+#include "search/criteria.h"
+#include "search/folderlister.h"
+#include "search/searchinterfaces.h"
+
+#include <QColor>
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QMap>
+
+#include <functional>
+
+// Fakes for the ports of a search run: criteria controls as plain fields,
+// a recording result table, status bar and icon source, and a folder lister
+// over an in-memory tree with a fixed listing order.
+namespace TestSupport {
+
+struct FakeCriteria : SearchCriteriaSource
+{
+    QString filter = CriteriaDefaults::FilterPattern;
+    bool subfolders = CriteriaDefaults::IncludeSubfolders;
+    bool hidden = CriteriaDefaults::ShowHidden;
+    bool date = CriteriaDefaults::DateOn;
+    QString dateType = CriteriaDefaults::DateRangeType;
+    bool inPeriod = CriteriaDefaults::InPeriodMode;
+    QString period = CriteriaDefaults::PeriodText;
+    QString unit = CriteriaDefaults::PeriodUnit;
+    QDate from;
+    QDate to;
+    bool size = CriteriaDefaults::SizeOn;
+    bool sizeAt = CriteriaDefaults::SizeAtMode;
+    QString leastMost = CriteriaDefaults::LeastMostChoice;
+    QString limit = CriteriaDefaults::SizeLimitText;
+    QString sizeFrom = CriteriaDefaults::SizeFromText;
+    QString sizeTo = CriteriaDefaults::SizeToText;
+
+    QString filterText() const override { return filter; }
+    bool includeSubfolders() const override { return subfolders; }
+    bool showHidden() const override { return hidden; }
+    bool dateOn() const override { return date; }
+    QString dateRangeTypeText() const override { return dateType; }
+    bool inPeriodMode() const override { return inPeriod; }
+    QString periodText() const override { return period; }
+    QString periodUnitText() const override { return unit; }
+    QDate fromDate() const override { return from; }
+    QDate toDate() const override { return to; }
+    bool sizeOn() const override { return size; }
+    bool sizeAtMode() const override { return sizeAt; }
+    QString leastMostText() const override { return leastMost; }
+    QString sizeLimitText() const override { return limit; }
+    QString sizeFromText() const override { return sizeFrom; }
+    QString sizeToText() const override { return sizeTo; }
+};
+
+struct RecordingResults : SearchResultsTarget
+{
+    QList<QStringList> rows;
+    QList<QImage> icons;
+    int clears = 0;
+    int calls = 0;
+
+    void clearToHeaderRow() override
+    {
+        ++calls;
+        ++clears;
+        rows.clear();
+        icons.clear();
+    }
+    void appendRow(const QStringList &cells, const QImage &icon) override
+    {
+        ++calls;
+        rows.append(cells);
+        icons.append(icon);
+    }
+    QStringList column(int cell) const
+    {
+        QStringList texts;
+        for (const QStringList &row : rows)
+            texts.append(row.value(cell));
+        return texts;
+    }
+};
+
+struct RecordingStatus : SearchStatusSink
+{
+    QMap<QString, QString> panels;
+    QStringList messages; // every text put into the "Message" panel
+    QString pageTotal;
+    int calls = 0;
+
+    void SetStatusText(const QString &text, const QString &key) override
+    {
+        ++calls;
+        panels[key] = text;
+        if (key == StatusPanel::Message)
+            messages.append(text);
+    }
+    void setPageTotalText(const QString &text) override
+    {
+        ++calls;
+        pageTotal = text;
+    }
+};
+
+// Each computed icon is a distinct picture, so a test can tell a reused one.
+struct CountingIcons : FileIconSource
+{
+    QStringList computedFor;
+
+    QImage iconFor(const QString &fullPath) override
+    {
+        computedFor.append(fullPath);
+        QImage image(16, 16, QImage::Format_ARGB32);
+        image.fill(QColor::fromHsv((computedFor.size() * 37) % 360, 255, 255));
+        return image;
+    }
+};
+
+// One fake file: its facts, or none to play a file that vanished.
+struct FakeFile
+{
+    QByteArray name;
+    std::optional<FileFacts> facts;
+    FolderEntry::Kind kind = FolderEntry::Kind::File;
+};
+
+// Folders by path; entries in the order given. A path missing from the map
+// cannot be opened.
+class FakeLister : public FolderLister
+{
+public:
+    QHash<QString, QList<FakeFile>> folders;
+    QStringList opened;
+
+    std::unique_ptr<FolderListing> open(const QString &path, LinkRule) override
+    {
+        opened.append(path);
+        if (!folders.contains(path))
+            return nullptr;
+        return std::make_unique<Listing>(folders.value(path));
+    }
+
+private:
+    class Listing : public FolderListing
+    {
+    public:
+        explicit Listing(const QList<FakeFile> &files) : m_files(files)
+        {
+            for (const FakeFile &file : files)
+                m_entries.push_back({file.name, file.kind});
+        }
+        const std::vector<FolderEntry> &entries() const override { return m_entries; }
+        std::optional<FileFacts> facts(std::size_t index) override
+        {
+            return m_files.value(qsizetype(index)).facts;
+        }
+        void release() override {}
+
+    private:
+        QList<FakeFile> m_files;
+        std::vector<FolderEntry> m_entries;
+    };
+};
+
+} // namespace TestSupport
