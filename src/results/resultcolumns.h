@@ -1,0 +1,59 @@
+#pragma once
+
+#include "results/gridtypes.h"
+
+#include <QImage>
+#include <QStringList>
+#include <array>
+
+class GridModel;
+
+// The results table: its seven columns (five shown, the full path and the
+// size in kilobytes kept hidden for the program), their visibility and the
+// sort arrow of the header-click sort.
+namespace ResultColumns {
+
+enum Column : int {
+    FileName = 0,
+    Location = 1,
+    Size = 2,
+    ModifiedDate = 3,
+    Pages = 4,
+    FullPath = 5, // hidden: the file's full path
+    SizeInKB = 6, // hidden: the size in kilobytes, "###,###,##0"
+    Count = 7
+};
+constexpr int kDataColumns = 5; // the columns the user sees and the visibility list names
+
+struct Definition
+{
+    const char *caption; // "" for the hidden columns
+    int widthTwips;      // -1: the view's default
+    Qt::Alignment alignment;
+    GridDataType dataType;
+};
+
+const std::array<Definition, Count> &definitions();
+
+// Header row, columns, captions, widths, alignments, data types; the full
+// path and size-in-KB columns hidden. Leaves no data rows.
+void setupColumns(GridModel &grid);
+
+// How a visibility entry is compared with "1": at start-up trailing spaces
+// are ignored; after the preferences dialog the entry must match exactly.
+enum class EntryComparison { IgnoreTrailingSpaces, Exact };
+
+// Entry i shows column i when it reads "1" and hides it otherwise; entries
+// past the seventh are ignored, columns without an entry keep their state.
+void ApplyColumnVisibility(GridModel &grid, const QStringList &visibility, EntryComparison comparison);
+
+// The 11 x 4 arrows of the sorted header: blue triangle on light blue.
+const QImage &imgAsc();
+const QImage &imgDes();
+
+// What follows a header-click sort: the arrow moves to the sorted column and
+// a Size sort is redone by the size in kilobytes, the cursor put back where it
+// was. Returns true when the table should take the keyboard focus.
+bool afterHeaderSort(GridModel &grid, int col, bool ascending);
+
+} // namespace ResultColumns
