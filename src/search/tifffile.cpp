@@ -72,7 +72,7 @@ const uchar *TiffFile::bytesAt(quint64 offset, quint64 length)
 }
 
 // Reads a window at `offset` holding at least `length` bytes. A short read
-// means the file shrank since its size was taken: the end moves there.
+// means the file shrank since its size was taken: those bytes are not there.
 bool TiffFile::fill(quint64 offset, quint64 length)
 {
     const quint64 wanted = std::min(std::max(length, kWindowSize), m_size - offset);
@@ -89,10 +89,8 @@ bool TiffFile::fill(quint64 offset, quint64 length)
             m_size = 0;
             return false;
         }
-        if (got == 0) {
-            m_size = offset + m_windowLength;
+        if (got == 0)
             break;
-        }
         m_windowLength += quint64(got);
     }
     return m_windowLength >= length;

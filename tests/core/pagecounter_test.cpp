@@ -249,7 +249,8 @@ void PageCounterTest::builtFiles_data()
     const QList<QPair<const char *, TiffField>> stillPages{
             {"NewSubfileType bit 1", subfileField(TiffTag::NewSubfileType, 2)},
             {"SubfileType 3", subfileField(TiffTag::SubfileType, 3)},
-            {"NewSubfileType as a SHORT", {TiffTag::NewSubfileType, TiffType::Short, 1, 2}}};
+            {"NewSubfileType as a SHORT", {TiffTag::NewSubfileType, TiffType::Short, 1, 2}},
+            {"NewSubfileType stored elsewhere", {TiffTag::NewSubfileType, TiffType::Long, 2, 5}}};
     for (const auto &[name, field] : stillPages) {
         TiffBuilder tiff;
         tiff.addPage({field});
@@ -338,12 +339,16 @@ void PageCounterTest::brokenFiles_data()
     putU64(overflowCount, bigChain.directoryOffset(1), quint64(1) << 62, le);
     QTest::newRow("BigTIFF entry count that overflows") << overflowCount << 1;
 
-    for (quint64 next : {quint64(whole.size()), quint64(0xffffffff), quint64(2)}) {
-        TiffBuilder pointer;
-        pointer.addPages(2);
+    // 42 directories: enough for one read at a bad pointer to seem to fit.
+    TiffBuilder pointer;
+    pointer.addPages(42);
+    const QList<QPair<const char *, quint64>> pointers{
+            {"past the end", pointer.fileSize()},
+            {"at 0xffffffff", 0xffffffff},
+            {"into the header", 2}};
+    for (const auto &[name, next] : pointers) {
         pointer.linkToOffset(1, next);
-        pointer.addPage();
-        QTest::addRow("next pointer to %llu", next) << pointer.bytes() << 2;
+        QTest::addRow("next pointer %s", name) << pointer.bytes() << 2;
     }
 }
 
