@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// The outside world of a search run. The main window adapts these to the
+// result grid, the status bar and the page-total label; tests fake them.
+
+// The result table. Cells are appended by position, one whole row at a time.
+class SearchResultsTarget
+{
+public:
+    enum Cell : int {
+        FileNameCell = 0,
+        LocationCell = 1,
+        SizeCell = 2,
+        ModifiedDateCell = 3,
+        PagesCell = 4,
+        FullPathCell = 5, // hidden column
+        SizeInKBCell = 6, // hidden column
+        CellCount = 7
+    };
+    virtual ~SearchResultsTarget() = default;
+    // Empties the table down to its header row.
+    virtual void clearToHeaderRow() = 0;
+    // Appends one data row at the end: CellCount texts by position, and the
+    // picture of the File Name cell (null when the file has no icon).
+    virtual void appendRow(const QStringList &cells, const QImage &fileNameIcon) = 0;
+};
+
+class SearchStatusSink
+{
+public:
+    virtual ~SearchStatusSink() = default;
+    // Puts `text` into the status-bar panel with `key` (MessagePanel, FilesPanel).
+    virtual void SetStatusText(const QString &text, const QString &key) = 0;
+    // The text of the page-total label (lblPageCount).
+    virtual void setPageTotalText(const QString &text) = 0;
+};
+
+namespace StatusPanel {
+inline const QString Message = QStringLiteral("Message");
+inline const QString Files = QStringLiteral("Files");
+} // namespace StatusPanel
+
+// The small file-type icon of a file, by full path; a null image when the
+// platform has none.
+class FileIconSource
+{
+public:
+    virtual ~FileIconSource() = default;
+    virtual QImage iconFor(const QString &fullPath) = 0;
+};
+
+// Counts the pages of the file at `nativePath` (bytes for the system call);
+// `knownSize` saves a size query when the caller has it. Negative: the pages
+// cannot be counted.
+using PageCountFunction = std::function<int(const QByteArray &nativePath, qint64 knownSize)>;
