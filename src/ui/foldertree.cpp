@@ -42,11 +42,7 @@ FolderTree::FolderTree(QWidget *parent)
 
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FolderTree::onCurrentChanged);
-    connect(m_view, &QTreeView::clicked, this, [this] {
-        m_keepScrolledTo = false;
-        Q_EMIT clicked();
-    });
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, &FolderTree::onDirectoryLoaded);
+    connect(m_view, &QTreeView::clicked, this, &FolderTree::clicked);
 
     setSelectedFolder(QDir::homePath());
 }
@@ -65,7 +61,6 @@ bool FolderTree::setSelectedFolder(const QString &path)
     for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
         m_view->expand(parent);
     m_view->scrollTo(index);
-    m_keepScrolledTo = true;
     Q_EMIT folderChanged(selectedFolder());
     return true;
 }
@@ -75,24 +70,14 @@ QString FolderTree::selectedFolder() const
     const QModelIndex index = m_view->currentIndex();
     if (!index.isValid())
         return {};
-    return FolderPaths::exactPath(m_model->filePath(index));
+    return m_model->filePath(index);
 }
 
 void FolderTree::onCurrentChanged()
 {
     if (m_settingByCode)
         return;
-    m_keepScrolledTo = false;
     Q_EMIT folderChanged(selectedFolder());
-}
-
-void FolderTree::onDirectoryLoaded(const QString &folder)
-{
-    if (!m_keepScrolledTo)
-        return;
-    const QModelIndex current = m_view->currentIndex();
-    if (current.isValid() && m_model->filePath(current).startsWith(folder))
-        m_view->scrollTo(current);
 }
 
 bool FolderTree::eventFilter(QObject *watched, QEvent *event)

@@ -9,11 +9,11 @@ class QTreeView;
 // folder. Hidden folders are not listed. Paths have no trailing separator
 // except the root "/".
 //
-// Folders whose names are not valid UTF-8 are listed with replacement marks;
-// when one is picked, selectedFolder() gives its exact name (see PathCodec)
-// unless its parent holds several names that look alike, in which case the
-// path as shown is returned (it names no folder). Such a folder cannot be
-// selected by setSelectedFolder(), which then returns false.
+// Folders whose names are not valid UTF-8 are not listed: Qt's directory
+// listing skips names it cannot turn into text without loss. They cannot be
+// selected (setSelectedFolder() returns false), so the tree never reports a
+// path that names another folder; a search from a folder above them still
+// reaches them.
 class FolderTree : public QWidget
 {
     Q_OBJECT
@@ -41,11 +41,8 @@ protected:
 
 private:
     void onCurrentChanged();
-    void onDirectoryLoaded(const QString &folder);
 
     QFileSystemModel *m_model = nullptr;
     QTreeView *m_view = nullptr;
     bool m_settingByCode = false;
-    // The selection set by code is scrolled to again as its parents load.
-    bool m_keepScrolledTo = false;
 };

@@ -1,21 +1,8 @@
 #include "ui/qtchoosers.h"
 
-#include "platform/folderpaths.h"
-
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QStringList>
-
-namespace {
-
-// The dialogs spell names that are not UTF-8 with replacement characters;
-// the program needs the exact names back.
-QString exactLocalPath(const QUrl &url)
-{
-    return FolderPaths::exactPath(url.toLocalFile());
-}
-
-} // namespace
 
 std::optional<QColor> QtChoosers::chooseColor()
 {
@@ -30,7 +17,7 @@ std::optional<QString> QtChoosers::chooseOpenFile(const QString &filter)
     const QUrl url = QFileDialog::getOpenFileUrl(m_parent, QString(), QUrl(), qtFilter(filter));
     if (url.isEmpty() || !url.isLocalFile())
         return std::nullopt;
-    return exactLocalPath(url);
+    return url.toLocalFile();
 }
 
 std::optional<QString> QtChoosers::chooseFolder(const QString &title)
@@ -40,7 +27,7 @@ std::optional<QString> QtChoosers::chooseFolder(const QString &title)
                                                           {QStringLiteral("file")});
     if (url.isEmpty() || !url.isLocalFile())
         return std::nullopt;
-    return exactLocalPath(url);
+    return url.toLocalFile();
 }
 
 QString QtChoosers::qtFilter(const QString &filter)
