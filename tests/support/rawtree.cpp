@@ -60,6 +60,11 @@ bool removeTree(const QByteArray &path)
     return removeAt(AT_FDCWD, path.constData());
 }
 
+bool writeRawFile(const QByteArray &path, const QByteArray &bytes)
+{
+    return writeFileAt(AT_FDCWD, path, bytes);
+}
+
 bool makeDeepChain(const QByteArray &root, const QByteArray &name, int depth,
                    const QByteArray &fileName, const QList<int> &levelsWithFile,
                    const QByteArray &fileBytes)

@@ -11,6 +11,9 @@ namespace TestSupport {
 // Removes `path` and everything below it, however deep; false on failure.
 bool removeTree(const QByteArray &path);
 
+// Writes `bytes` to the file at `path`, named by its raw bytes.
+bool writeRawFile(const QByteArray &path, const QByteArray &bytes);
+
 // Makes `depth` nested folders named `name` under `root`, with an empty file
 // `fileName` in each level listed in `levelsWithFile` (1 = the first
 // folder). Returns false on failure.
