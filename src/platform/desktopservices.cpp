@@ -20,9 +20,12 @@ QString containingFolder(const QString &path)
 
 QStringList systemInfoProgramNames()
 {
-    return {QStringLiteral("hardinfo2"),    QStringLiteral("hardinfo"),
-            QStringLiteral("cpu-x"),        QStringLiteral("kinfocenter"),
-            QStringLiteral("gnome-system-monitor"), QStringLiteral("mate-system-monitor"),
+    return {QStringLiteral("hardinfo2"),
+            QStringLiteral("hardinfo"),
+            QStringLiteral("cpu-x"),
+            QStringLiteral("kinfocenter"),
+            QStringLiteral("gnome-system-monitor"),
+            QStringLiteral("mate-system-monitor"),
             QStringLiteral("xfce4-taskmanager")};
 }
 

@@ -22,9 +22,8 @@ std::optional<QString> QtChoosers::chooseOpenFile(const QString &filter)
 
 std::optional<QString> QtChoosers::chooseFolder(const QString &title)
 {
-    const QUrl url = QFileDialog::getExistingDirectoryUrl(m_parent, title, QUrl(),
-                                                          QFileDialog::ShowDirsOnly,
-                                                          {QStringLiteral("file")});
+    const QUrl url = QFileDialog::getExistingDirectoryUrl(
+        m_parent, title, QUrl(), QFileDialog::ShowDirsOnly, {QStringLiteral("file")});
     if (url.isEmpty() || !url.isLocalFile())
         return std::nullopt;
     return url.toLocalFile();

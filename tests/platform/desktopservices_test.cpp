@@ -87,14 +87,17 @@ class DesktopServicesTest : public QObject
         if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
             QSKIP("dbus-daemon is not installed");
         const QString config = m_busDir.filePath(QStringLiteral("bus.conf"));
-        TestSupport::writeFile(config, QByteArrayLiteral(
-            "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-            " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-            "<busconfig><type>session</type><listen>unix:dir=")
-            + QFile::encodeName(m_busDir.path()) + QByteArrayLiteral(
-            "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
-            "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-            "<allow own=\"*\"/></policy></busconfig>\n"));
+        TestSupport::writeFile(
+            config,
+            QByteArrayLiteral("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus "
+                              "Configuration 1.0//EN\"\n"
+                              " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                              "<busconfig><type>session</type><listen>unix:dir=") +
+                QFile::encodeName(m_busDir.path()) +
+                QByteArrayLiteral(
+                    "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
+                    "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                    "<allow own=\"*\"/></policy></busconfig>\n"));
         m_busDaemon.start(QStringLiteral("dbus-daemon"),
                           {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
                            QStringLiteral("--print-address")});
@@ -161,8 +164,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("nested file") << "/scans/2004/a.tif" << "/scans/2004/";
-        QTest::newRow("file in the root") << "/a.tif" << "/";
+        QTest::newRow("nested file") << "/scans/2004/a.tif"
+                                     << "/scans/2004/";
+        QTest::newRow("file in the root") << "/a.tif"
+                                          << "/";
     }
 
     void containingFolder()
@@ -182,8 +187,10 @@ private Q_SLOTS:
         QTest::newRow("latin-1 beside its UTF-8 spelling")
             << QByteArrayList{"caf\xe9.tif", nfc} << QByteArray("caf\xe9.tif");
         QTest::newRow("leading dash") << QByteArrayList{"-a.tif", "a.tif"} << QByteArray("-a.tif");
-        QTest::newRow("trailing space") << QByteArrayList{"a.tif ", "a.tif"} << QByteArray("a.tif ");
-        QTest::newRow("wildcard in the name") << QByteArrayList{"*.tif", "b.tif"} << QByteArray("*.tif");
+        QTest::newRow("trailing space")
+            << QByteArrayList{"a.tif ", "a.tif"} << QByteArray("a.tif ");
+        QTest::newRow("wildcard in the name")
+            << QByteArrayList{"*.tif", "b.tif"} << QByteArray("*.tif");
     }
 
     void deleteRemovesOnlyThatEntry()
@@ -229,8 +236,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::newRow("missing file") << QStringLiteral("missing.tif");
-        QTest::newRow("embedded NUL naming a shorter file") << QStringLiteral("keep.tif") + QChar(0)
-                                                                   + QStringLiteral("x");
+        QTest::newRow("embedded NUL naming a shorter file")
+            << QStringLiteral("keep.tif") + QChar(0) + QStringLiteral("x");
         QTest::newRow("relative path") << QStringLiteral("relative");
     }
 
@@ -240,8 +247,9 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString keep = pathIn(dir, "keep.tif");
         TestSupport::writeFile(keep, "data");
-        const QString full = path == QLatin1String("relative") ? QStringLiteral("keep.tif")
-                                                               : dir.path() + QLatin1Char('/') + path;
+        const QString full = path == QLatin1String("relative")
+                                 ? QStringLiteral("keep.tif")
+                                 : dir.path() + QLatin1Char('/') + path;
         QVERIFY(QDir::setCurrent(dir.path()));
         PosixDesktopServices services;
         QString error;

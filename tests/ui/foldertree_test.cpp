@@ -3,10 +3,10 @@
 #include "ui/foldertree.h"
 
 #include <QAbstractItemModelTester>
-#include <QScopeGuard>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +20,8 @@ namespace {
 constexpr int kSiblings = 120;
 const QString kDeep = QStringLiteral("f100/inner/deeper/deepest");
 
-QModelIndex childNamed(const QAbstractItemModel *model, const QModelIndex &parent, const QString &name)
+QModelIndex childNamed(const QAbstractItemModel *model, const QModelIndex &parent,
+                       const QString &name)
 {
     for (int row = 0; row < model->rowCount(parent); ++row) {
         const QModelIndex child = model->index(row, 0, parent);
@@ -117,8 +118,8 @@ private Q_SLOTS:
         QTest::newRow("doubled separators") << QStringLiteral("//") + folder(QStringLiteral("f001"))
                                             << folder(QStringLiteral("f001"));
         // Not listed among its siblings, but a hidden start-up folder still works.
-        QTest::newRow("hidden folder") << folder(QStringLiteral(".hidden"))
-                                       << folder(QStringLiteral(".hidden"));
+        QTest::newRow("hidden folder")
+            << folder(QStringLiteral(".hidden")) << folder(QStringLiteral(".hidden"));
     }
 
     void pathIsNormalised()
@@ -152,7 +153,8 @@ private Q_SLOTS:
         QTest::newRow("a file, not a folder") << folder(QStringLiteral("scan.tif"));
         QTest::newRow("relative path") << QStringLiteral("f100");
         QTest::newRow("empty") << QString();
-        QTest::newRow("embedded NUL") << folder(QStringLiteral("f100")) + QChar(0) + QStringLiteral("x");
+        QTest::newRow("embedded NUL")
+            << folder(QStringLiteral("f100")) + QChar(0) + QStringLiteral("x");
     }
 
     void unselectableFolderIsRefused()
@@ -181,7 +183,8 @@ private Q_SLOTS:
 
         clickOn(tree, childNamed(tree.view()->model(), parent, QStringLiteral("inner")));
         const QString inner = folder(QStringLiteral("f100/inner"));
-        QCOMPARE(events, (QStringList{QStringLiteral("changed ") + inner, QStringLiteral("clicked")}));
+        QCOMPARE(events,
+                 (QStringList{QStringLiteral("changed ") + inner, QStringLiteral("clicked")}));
         QCOMPARE(tree.selectedFolder(), inner);
 
         // A click on the folder already selected is a click, not a change.
@@ -224,7 +227,8 @@ private Q_SLOTS:
         // Whatever is listed names a folder that is there.
         const QAbstractItemModel *model = tree.view()->model();
         for (int row = 0; row < model->rowCount(parent); ++row) {
-            const QString shown = parentPath + QLatin1Char('/') + model->index(row, 0, parent).data().toString();
+            const QString shown =
+                parentPath + QLatin1Char('/') + model->index(row, 0, parent).data().toString();
             QVERIFY2(FolderPaths::isFolder(shown), qPrintable(shown));
         }
         QSignalSpy changed(&tree, &FolderTree::folderChanged);

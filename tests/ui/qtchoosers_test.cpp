@@ -14,10 +14,12 @@ private Q_SLOTS:
         QTest::newRow("background picture filter")
             << "Bitmap Image|*.bmp|JPEG Image|*.jpg|GIF Image|*.gif"
             << "Bitmap Image (*.bmp);;JPEG Image (*.jpg);;GIF Image (*.gif)";
-        QTest::newRow("several patterns in one entry")
-            << "Pictures|*.jpg;*.jpeg" << "Pictures (*.jpg *.jpeg)";
-        QTest::newRow("description without pattern dropped") << "Text|*.txt|Odd" << "Text (*.txt)";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("several patterns in one entry") << "Pictures|*.jpg;*.jpeg"
+                                                       << "Pictures (*.jpg *.jpeg)";
+        QTest::newRow("description without pattern dropped") << "Text|*.txt|Odd"
+                                                             << "Text (*.txt)";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void filterInQtForm()
