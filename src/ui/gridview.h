@@ -1,0 +1,63 @@
+#pragma once
+
+#include "results/gridtypes.h"
+
+#include <QPixmap>
+#include <QTableView>
+
+class GridModel;
+class GridDelegate;
+
+// The view of a GridModel: header row on top, rows tall enough for a 16 x 16
+// icon, list-box selection kept in the model's selected flags (a plain click
+// selects only that row, Ctrl toggles one, Shift selects a range), hidden
+// rows and columns and widths in twips as the model says, a click on a header
+// cell sorting by that column. Cells are read-only apart from check boxes.
+class GridView : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit GridView(QWidget *parent = nullptr);
+
+    void setGridModel(GridModel *model);
+    GridModel *gridModel() const { return m_model; }
+
+    const GridLook &look() const { return m_look; }
+    void setLook(const GridLook &look);
+
+    // The grid row and column under the mouse pointer, -1 when none.
+    int mouseRow() const;
+    int mouseCol() const;
+
+    int pixelsFromTwips(int twips) const;
+
+Q_SIGNALS:
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+    // row and column in grid numbers, -1 where the pointer is over no cell
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int row, int col,
+                   const QPoint &globalPos);
+    void afterSort(int col, bool ascending);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+
+private:
+    void syncColumns();
+    void syncRows();
+    void applyColumnWidth(int col);
+    void showModelCurrentCell(int row, int col);
+    void selectByClick(int row, Qt::KeyboardModifiers modifiers);
+    int gridRowAt(const QPoint &viewportPos) const;
+
+    GridModel *m_model = nullptr;
+    GridDelegate *m_delegate = nullptr;
+    GridLook m_look;
+    QPixmap m_backPixmap;
+    QPoint m_mousePos{-1, -1};
+    int m_anchorRow = -1;
+};
