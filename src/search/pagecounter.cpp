@@ -3,7 +3,9 @@
 #include "search/pathcodec.h"
 #include "search/tiffdirectory.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -25,20 +27,59 @@ struct ChainCount {
 
 // Walks directories one link at a time; a link to a directory that does not
 // fit ends the chain like a 0 link does.
+//
+// Directories of a sound file do not overlap: reading each once costs at
+// most the file's size, and counting a loop (which re-reads some) a small
+// multiple of it. A crafted chain of overlapping directories that each claim
+// thousands of entries would take time quadratic in the file's size, so once
+// a budget of several times the file's size is spent the file is given up.
 class ChainWalker {
 public:
-    ChainWalker(TiffFile &file, const TiffFormat &format) : m_file(file), m_format(format) {}
+    ChainWalker(TiffFile &file, const TiffFormat &format)
+        : m_file(file), m_format(format), m_budget(budgetFor(file.size()))
+    {
+    }
+
+    bool exhausted() const { return m_exhausted; }
 
     std::optional<TiffDirectory> at(quint64 offset)
     {
-        if (offset == 0)
+        if (offset == 0 || m_exhausted)
             return std::nullopt;
-        return readTiffDirectory(m_file, m_format, offset);
+        auto directory = readTiffDirectory(m_file, m_format, offset);
+        if (directory && !charge(*directory)) {
+            m_exhausted = true;
+            return std::nullopt;
+        }
+        return directory;
     }
 
 private:
+    static constexpr quint64 kBudgetPerFileByte = 8;
+    static constexpr quint64 kMinimumBudget = 1 << 16;
+
+    static quint64 budgetFor(quint64 fileSize)
+    {
+        const quint64 budget = fileSize > UINT64_MAX / kBudgetPerFileByte
+                ? UINT64_MAX : fileSize * kBudgetPerFileByte;
+        return std::max(budget, kMinimumBudget);
+    }
+
+    bool charge(const TiffDirectory &directory)
+    {
+        // Cannot overflow: the entries were checked to fit in the file.
+        const quint64 cost = m_format.countSize() + directory.entryCount * m_format.entrySize()
+                + m_format.offsetSize();
+        if (cost > m_budget)
+            return false;
+        m_budget -= cost;
+        return true;
+    }
+
     TiffFile &m_file;
     const TiffFormat &m_format;
+    quint64 m_budget;
+    bool m_exhausted = false;
 };
 
 // Counts a chain known to loop: lambda is the loop's length. The loop starts
@@ -123,7 +164,7 @@ int PageCounter::countPagesOfFile(const QByteArray &nativePath, qint64 knownSize
         || !first->isImage)
         return kNotCountable;
     const ChainCount count = countChain(walker, header->firstDirectory, *first);
-    if (count.readFailed || file.failed())
+    if (count.readFailed || walker.exhausted() || file.failed())
         return kNotCountable;
     return pageCount(count);
 }

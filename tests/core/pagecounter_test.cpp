@@ -118,6 +118,34 @@ TiffField subfileField(quint16 tag, quint64 value)
     return {tag, tag == TiffTag::SubfileType ? TiffType::Short : TiffType::Long, 1, value};
 }
 
+// A first page linked to `count` directories that overlap one another, 4
+// bytes apart, each claiming 65535 entries: read one by one they would cost
+// time quadratic in the file's size.
+QByteArray overlappingChain(int count)
+{
+    constexpr quint64 kChainStart = 16;
+    constexpr quint64 kEntryBytes = 65535 * 12;
+    const auto le = TiffEndian::Little;
+    const quint64 pointers = kChainStart + 2 + kEntryBytes;
+    const quint64 first = pointers + 4 * quint64(count);
+    QByteArray bytes(qsizetype(first + 2 + 3 * 12 + 4), '\0');
+    bytes.replace(0, 4, QByteArray("II*\0", 4));
+    putU32(bytes, 4, quint32(first), le);
+    bytes.replace(kChainStart, 4 * count, QByteArray(4 * count, '\xff'));
+    for (int i = 0; i + 1 < count; ++i)
+        putU32(bytes, pointers + 4 * i, quint32(kChainStart + 4 * (i + 1)), le);
+    putU16(bytes, first, 3, le);
+    const quint16 tags[] = {TiffTag::ImageWidth, TiffTag::ImageLength, TiffTag::StripOffsets};
+    for (int i = 0; i < 3; ++i) {
+        putU16(bytes, first + 2 + 12 * i, tags[i], le);
+        putU16(bytes, first + 4 + 12 * i, TiffType::Long, le);
+        putU32(bytes, first + 6 + 12 * i, 1, le);
+        putU32(bytes, first + 10 + 12 * i, 8, le);
+    }
+    putU32(bytes, first + 2 + 36, quint32(kChainStart), le);
+    return bytes;
+}
+
 } // namespace
 
 class PageCounterTest : public QObject {
@@ -338,6 +366,8 @@ void PageCounterTest::brokenFiles_data()
     QByteArray overflowCount = bigChain.bytes();
     putU64(overflowCount, bigChain.directoryOffset(1), quint64(1) << 62, le);
     QTest::newRow("BigTIFF entry count that overflows") << overflowCount << 1;
+    QTest::newRow("overlapping directories, quadratic to read") << overlappingChain(100) << -1;
+    QTest::newRow("few overlapping directories still count") << overlappingChain(2) << 3;
 
     // 42 directories: enough for one read at a bad pointer to seem to fit.
     TiffBuilder pointer;
