@@ -1,0 +1,85 @@
+#pragma once
+
+// Placement of the main window's parts, in twips (1440 to the inch). Kept
+// free of widgets so the arithmetic can be checked on its own; the window
+// converts the results to pixels.
+
+struct TwipsRect
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+namespace MainLayout {
+
+inline constexpr int kMinimumWidth = 12000;
+inline constexpr int kMinimumHeight = 6000;
+// Title bar, menu bar and borders of the window the original arithmetic
+// measured from; the window's real overhead replaces it at run time.
+inline constexpr int kDesignFrameOverhead = 750;
+
+inline constexpr int kMargin = 50;
+inline constexpr int kLine1Y = 60;
+inline constexpr int kLine2Y = 510;
+inline constexpr int kAddressBarTop = 120;
+inline constexpr int kAddressBarHeight = 345;
+inline constexpr int kAddressTextLeft = 780;
+inline constexpr int kAddressTextTop = 30;
+inline constexpr int kAddressTextHeight = 285;
+inline constexpr int kPageCountWidth = 5295;
+inline constexpr int kPageCountHeight = 225;
+inline constexpr int kPanelHeight = 1545;
+inline constexpr int kSearchBarHeight = 465;
+inline constexpr int kStatusBarHeight = 315;
+inline constexpr int kIncludeSubfoldersWidth = 1575;
+inline constexpr int kShowHiddenWidth = 1665;
+inline constexpr int kSearchButtonWidth = 945;
+inline constexpr int kExportButtonWidth = 1200;
+inline constexpr int kToggleButtonWidth = 1845;
+
+} // namespace MainLayout
+
+// What the window's arrangement depends on.
+struct MainLayoutInput
+{
+    int windowWidth = 0;  // outer width
+    int windowHeight = 0; // outer height
+    int frameOverhead = MainLayout::kDesignFrameOverhead; // outer height minus client height
+    int statusBarHeight = MainLayout::kStatusBarHeight;
+    bool panelShown = true;
+};
+
+// Where everything goes. Positions are relative to the client area (below
+// the menu bar); the search-bar children are relative to the search bar.
+struct MainLayoutResult
+{
+    int windowWidth = 0; // after the minimum size is enforced
+    int windowHeight = 0;
+    int line1X2 = 0;
+    int line2X2 = 0;
+    TwipsRect addressBar;
+    TwipsRect addressText;
+    TwipsRect splitter;
+    TwipsRect pageCount;
+    TwipsRect panel;
+    TwipsRect searchBar;
+    int includeSubfoldersLeft = 0;
+    int showHiddenLeft = 0;
+    int searchButtonLeft = 0;
+    int exportButtonLeft = 0;
+    int toggleButtonLeft = 0;
+};
+
+namespace MainLayout {
+
+// The window's resize rule (minimum size, widths, then the vertical stack).
+MainLayoutResult resize(const MainLayoutInput &input);
+
+// The panel toggle's rule: the search bar 50 twips above the status bar, the
+// panel 50 above that, the split panel down to whichever is higher. Only the
+// vertical positions change; `current` supplies the rest.
+MainLayoutResult afterToggle(const MainLayoutResult &current, const MainLayoutInput &input);
+
+} // namespace MainLayout

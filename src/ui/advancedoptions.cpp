@@ -1,0 +1,110 @@
+#include "ui/advancedoptions.h"
+
+#include "search/criteria.h"
+#include "ui/controlfactory.h"
+#include "ui/numberbox.h"
+#include "ui/updown.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QRadioButton>
+
+using Controls::named;
+
+namespace {
+
+QLabel *label(const QString &text, QWidget *parent, int left, int top, int width, int height)
+{
+    return named(new QLabel(text, parent), "", left, top, width, height);
+}
+
+QDateEdit *datePicker(QWidget *parent, const char *name, int left, int top)
+{
+    auto *picker = named(new QDateEdit(parent), name, left, top, 1305, 315);
+    picker->setCalendarPopup(true);
+    return picker;
+}
+
+QComboBox *dropDown(QWidget *parent, const char *name, int left, int top, int width)
+{
+    auto *box = named(new QComboBox(parent), name, left, top, width, 315);
+    box->setEditable(false);
+    return box;
+}
+
+} // namespace
+
+AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
+    : QGroupBox(QStringLiteral("Advance Search Options"), parent)
+{
+    setObjectName(QStringLiteral("fmeAdvancedSearchOptions"));
+    Controls::setTextColor(this, Controls::DarkBlue);
+
+    chkSearchByDate = named(new QCheckBox(QStringLiteral("Date"), this), "chkSearchByDate", 780, 360, 645, 195);
+    fmeSearchByDate = named(new QFrame(this), "fmeSearchByDate", 1470, 210, 4575, 1215);
+    QWidget *date = fmeSearchByDate;
+    cmbDateRangeType = dropDown(date, "cmbDateRangeType", 60, 120, 1635);
+    optInPeriod = named(new QRadioButton(QStringLiteral("in the last"), date), "optInPeriod", 30, 540, 975, 225);
+    txtInPeriod = named(new NumberBox(true, date), "txtInPeriod", 1110, 510, 435, 285);
+    udInPeriod = named(new UpDown(txtInPeriod, date), "udInPeriod", 1545, 510, 240, 285);
+    cmbDateInPeriod = dropDown(date, "cmbDateInPeriod", 1860, 510, 1125);
+    optBtnPeriod = named(new QRadioButton(QStringLiteral("between"), date), "optBtnPeriod", 30, 930, 915, 195);
+    dtpDateFrom = datePicker(date, "dtpDateFrom", 1110, 870);
+    label(QStringLiteral("and"), date, 2490, 930, 285, 195);
+    dtpDateTo = datePicker(date, "dtpDateTo", 2910, 900);
+
+    chkSearchBySize = named(new QCheckBox(QStringLiteral("Size"), this), "chkSearchBySize", 6420, 360, 855, 225);
+    fmeSearchBySize = named(new QFrame(this), "fmeSearchBySize", 6660, 630, 4335, 825);
+    QWidget *size = fmeSearchBySize;
+    optSizeAt = named(new QRadioButton(QStringLiteral("at"), size), "optSizeAt", 30, 120, 465, 225);
+    cmbLeastMost = dropDown(size, "cmbLeastMost", 570, 90, 855);
+    txtSizeLeastMost = named(new NumberBox(false, size), "txtSizeLeastMost", 1560, 90, 765, 285);
+    udSizeLeastMost = named(new UpDown(txtSizeLeastMost, size), "udSizeLeastMost", 2325, 90, 240, 285);
+    label(QStringLiteral("KB"), size, 2640, 120, 345, 225);
+    optSizeBtn = named(new QRadioButton(QStringLiteral("between"), size), "optSizeBtn", 30, 510, 915, 195);
+    txtSizeFrom = named(new NumberBox(false, size), "txtSizeFrom", 1020, 480, 825, 285);
+    udSizeFrom = named(new UpDown(txtSizeFrom, size), "udSizeFrom", 1845, 480, 240, 285);
+    label(QStringLiteral("to"), size, 2190, 510, 285, 195);
+    txtSizeTo = named(new NumberBox(false, size), "txtSizeTo", 2430, 480, 795, 285);
+    udSizeTo = named(new UpDown(txtSizeTo, size), "udSizeTo", 3225, 480, 240, 285);
+    label(QStringLiteral("KB"), size, 3540, 540, 345, 195);
+
+    // Only the panel's caption is dark blue; its content keeps the usual colours.
+    for (QWidget *child : {static_cast<QWidget *>(chkSearchByDate), static_cast<QWidget *>(fmeSearchByDate),
+                           static_cast<QWidget *>(chkSearchBySize), static_cast<QWidget *>(fmeSearchBySize)})
+        child->setPalette(QApplication::palette());
+}
+
+void AdvancedOptionsPanel::fillLists()
+{
+    const std::pair<QComboBox *, QStringList> lists[] = {
+        {cmbDateRangeType, CriteriaDefaults::DateRangeTypes},
+        {cmbDateInPeriod, CriteriaDefaults::PeriodUnits},
+        {cmbLeastMost, CriteriaDefaults::LeastMost}};
+    for (const auto &[box, items] : lists) {
+        box->clear();
+        box->addItems(items);
+    }
+}
+
+void AdvancedOptionsPanel::setStartValues(const QDate &today)
+{
+    chkSearchByDate->setChecked(CriteriaDefaults::DateOn);
+    cmbDateRangeType->setCurrentText(CriteriaDefaults::DateRangeType);
+    optInPeriod->setChecked(CriteriaDefaults::InPeriodMode);
+    optBtnPeriod->setChecked(!CriteriaDefaults::InPeriodMode);
+    txtInPeriod->setText(CriteriaDefaults::PeriodText);
+    cmbDateInPeriod->setCurrentText(CriteriaDefaults::PeriodUnit);
+    dtpDateFrom->setDate(CriteriaDefaults::fromDate(today));
+    dtpDateTo->setDate(CriteriaDefaults::toDate(today));
+    chkSearchBySize->setChecked(CriteriaDefaults::SizeOn);
+    optSizeAt->setChecked(CriteriaDefaults::SizeAtMode);
+    optSizeBtn->setChecked(!CriteriaDefaults::SizeAtMode);
+    cmbLeastMost->setCurrentText(CriteriaDefaults::LeastMostChoice);
+    txtSizeLeastMost->setText(CriteriaDefaults::SizeLimitText);
+    txtSizeFrom->setText(CriteriaDefaults::SizeFromText);
+    txtSizeTo->setText(CriteriaDefaults::SizeToText);
+}

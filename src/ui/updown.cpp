@@ -1,0 +1,31 @@
+#include "ui/updown.h"
+
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <limits>
+
+UpDown::UpDown(QLineEdit *buddy, QWidget *parent) : QWidget(parent), m_buddy(buddy)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (const bool up : {true, false}) {
+        auto *button = new QToolButton(this);
+        button->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        connect(button, &QToolButton::clicked, this, up ? &UpDown::stepUp : &UpDown::stepDown);
+        layout->addWidget(button);
+    }
+}
+
+void UpDown::step(int delta)
+{
+    bool ok = false;
+    const qint64 current = m_buddy->text().trimmed().toLongLong(&ok);
+    const qint64 next = (ok ? current : 0) + delta;
+    const qint64 clamped = std::clamp<qint64>(next, 0, std::numeric_limits<qint32>::max());
+    m_buddy->setText(QString::number(clamped));
+}
