@@ -9,7 +9,7 @@ packages=(
   libtiff-dev libtiff-tools
   adwaita-icon-theme hicolor-icon-theme shared-mime-info
   xvfb xauth imagemagick x11-utils
-  clang libclang-rt-dev strace python3 dbus dbus-x11
+  clang libclang-rt-dev strace python3 dbus dbus-x11 xdg-utils
 )
 
 missing=()
