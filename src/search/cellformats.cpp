@@ -94,9 +94,8 @@ QString formatGroupedNumber(qint64 value, const QLocale &locale)
 
 QString formatModifiedDate(const QDateTime &when, const QLocale &locale)
 {
-    const QDateTime local = when.toLocalTime();
-    const QDate date = local.date();
-    const QTime time = local.time();
+    const QDate date = when.date();
+    const QTime time = when.time();
     const QString dateSep = dateSeparator(locale);
     const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
     const QString designator = time.hour() < 12 ? locale.amText() : locale.pmText();

@@ -17,8 +17,8 @@ qint64 sizeInKB(qint64 bytes);
 // separator, at least one digit.
 QString formatGroupedNumber(qint64 value, const QLocale &locale = QLocale());
 
-// "MM/dd/yyyy hh:mm AMPM" in local time, with the locale's date and time
-// separators and its morning/afternoon designators.
+// "MM/dd/yyyy hh:mm AMPM" in the time zone `when` carries, with the locale's
+// date and time separators and its morning/afternoon designators.
 QString formatModifiedDate(const QDateTime &when, const QLocale &locale = QLocale());
 
 // The inverse of formatModifiedDate for the same locale (used for sorting by

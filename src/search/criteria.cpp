@@ -99,7 +99,7 @@ constexpr qint64 MaxSize = 2147483647LL;
 
 // First and last day of the date window, or nothing when it cannot be read.
 std::optional<std::pair<QDate, QDate>> dateWindow(const SearchCriteriaSource &criteria,
-                                                   const QDate &today)
+                                                  const QDate &today)
 {
     if (!criteria.inPeriodMode()) {
         const QDate from = criteria.fromDate(), to = criteria.toDate();

@@ -64,8 +64,14 @@ inline const QString SizeLimitText = QStringLiteral("0");
 inline const QString SizeFromText = QStringLiteral("0");
 inline const QString SizeToText = QStringLiteral("10");
 
-inline QDate fromDate(const QDate &today) { return today.addMonths(-1); }
-inline QDate toDate(const QDate &today) { return today; }
+inline QDate fromDate(const QDate &today)
+{
+    return today.addMonths(-1);
+}
+inline QDate toDate(const QDate &today)
+{
+    return today;
+}
 } // namespace CriteriaDefaults
 
 // The patterns of one folder. Trimmed "*.*" gives no list; otherwise the text

@@ -74,6 +74,7 @@ bool SearchRun::RunSearch(const QString &startFolder)
     m_cancelRequested = false;
     m_rowsListed = 0;
     m_pageTotal = 0;
+    m_zone = QTimeZone::systemTimeZone();
     const auto liveness = m_liveness;
     const Flow flow = SearchFolder(startFolder, true);
     if (liveness->destroyed)
@@ -107,8 +108,8 @@ SearchRun::Flow SearchRun::SearchFolder(const QString &path, bool topLevel)
     const QString location = folderLocation(path);
     // The start folder is the user's choice and may be a link; below it,
     // links to folders are never entered (a link to an ancestor never ends).
-    const auto rule = topLevel ? FolderLister::LinkRule::FollowLink
-                               : FolderLister::LinkRule::NeverFollow;
+    const auto rule =
+        topLevel ? FolderLister::LinkRule::FollowLink : FolderLister::LinkRule::NeverFollow;
     std::unique_ptr<FolderListing> listing = m_ports.lister->open(location, rule);
     if (listing) {
         Flow flow = searchFiles(*listing, location, patterns);
@@ -200,7 +201,7 @@ void SearchRun::appendResultRow(const QString &name, const QString &location,
     cells[SearchResultsTarget::SizeInKBCell] = sizeInKBText;
     cells[SearchResultsTarget::SizeCell] = sizeCellText(sizeInKBText);
     cells[SearchResultsTarget::ModifiedDateCell] =
-        formatModifiedDate(QDateTime::fromMSecsSinceEpoch(facts.modifiedMs));
+        formatModifiedDate(QDateTime::fromMSecsSinceEpoch(facts.modifiedMs, m_zone));
     cells[SearchResultsTarget::FullPathCell] = fullPath;
     cells[SearchResultsTarget::PagesCell] = pagesCellText(pages);
     // Consecutive files of one type share one icon lookup.

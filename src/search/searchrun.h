@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimeZone>
 
 #include <functional>
 #include <memory>
@@ -21,8 +22,8 @@ struct SearchRunPorts
     SearchStatusSink *status = nullptr;
     FileIconSource *icons = nullptr;
     FolderLister *lister = nullptr;
-    PageCountFunction countPages;  // default: PageCounter::countPagesOfFile
-    std::function<void()> yield;   // default: process pending events
+    PageCountFunction countPages; // default: PageCounter::countPagesOfFile
+    std::function<void()> yield;  // default: process pending events
 };
 
 // One search over a folder tree, on the calling (user-interface) thread. The
@@ -89,4 +90,7 @@ private:
     // cost rows x folders.
     qint64 m_rowsListed = 0;
     qint64 m_pageTotal = 0;
+    // Modified times are shown in this zone, taken once per run: converting
+    // through the C library's local time re-reads the zone file every time.
+    QTimeZone m_zone;
 };

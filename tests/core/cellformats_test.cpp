@@ -53,8 +53,7 @@ void CellFormatsTest::sizeInKBText_data()
     QTest::newRow("1,048,577 bytes") << qint64(1048577) << "1,025";
     // Division in double loses the +1 here and rounds down to 2^52.
     QTest::newRow("2^62 + 1 bytes stays exact") << (qint64(1) << 62) + 1 << "4,503,599,627,370,497";
-    QTest::newRow("largest size") << std::numeric_limits<qint64>::max()
-                                  << "9,007,199,254,740,992";
+    QTest::newRow("largest size") << std::numeric_limits<qint64>::max() << "9,007,199,254,740,992";
 }
 
 void CellFormatsTest::sizeInKBText()
@@ -100,14 +99,13 @@ void CellFormatsTest::modifiedDate_data()
     QTest::newRow("US noon") << us << QDateTime(day, QTime(12, 0)) << "03/15/2004 12:00 PM";
     QTest::newRow("US seconds dropped")
         << us << QDateTime(day, QTime(23, 59, 59)) << "03/15/2004 11:59 PM";
-    QTest::newRow("German dot separator")
-        << QLocale(QLocale::German, QLocale::Germany) << QDateTime(day, QTime(9, 5))
-        << "03.15.2004 09:05 AM";
+    QTest::newRow("German dot separator") << QLocale(QLocale::German, QLocale::Germany)
+                                          << QDateTime(day, QTime(9, 5)) << "03.15.2004 09:05 AM";
     QTest::newRow("Finnish separators and designators")
         << QLocale(QLocale::Finnish, QLocale::Finland) << QDateTime(day, QTime(14, 7))
         << "03.15.2004 02.07 ip.";
-    QTest::newRow("C locale falls back to slash") << QLocale::c() << QDateTime(day, QTime(14, 7))
-                                                  << "03/15/2004 02:07 PM";
+    QTest::newRow("C locale falls back to slash")
+        << QLocale::c() << QDateTime(day, QTime(14, 7)) << "03/15/2004 02:07 PM";
 }
 
 void CellFormatsTest::modifiedDate()
@@ -144,12 +142,18 @@ void CellFormatsTest::extension_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "a.tif" << "tif";
-    QTest::newRow("case kept") << "c.TIF" << "TIF";
-    QTest::newRow("after last dot") << "scan.2004.tiff" << "tiff";
-    QTest::newRow("no dot") << "README" << "";
-    QTest::newRow("trailing dot") << "name." << "";
-    QTest::newRow("leading dot only") << ".tif" << "tif";
+    QTest::newRow("plain") << "a.tif"
+                           << "tif";
+    QTest::newRow("case kept") << "c.TIF"
+                               << "TIF";
+    QTest::newRow("after last dot") << "scan.2004.tiff"
+                                    << "tiff";
+    QTest::newRow("no dot") << "README"
+                            << "";
+    QTest::newRow("trailing dot") << "name."
+                                  << "";
+    QTest::newRow("leading dot only") << ".tif"
+                                      << "tif";
 }
 
 void CellFormatsTest::extension()

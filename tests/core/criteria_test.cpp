@@ -50,8 +50,8 @@ void CriteriaTest::buildPatternList_data()
     QTest::newRow("single pattern") << "scan??.tif" << QStringList{"scan??.tif"};
     QTest::newRow("all files gives no list") << "*.*" << QStringList{};
     QTest::newRow("all files with spaces gives no list") << "  *.*  " << QStringList{};
-    QTest::newRow("all files inside a list is a pattern") << "*.*,*.tif"
-                                                          << QStringList{"*.*", "*.tif"};
+    QTest::newRow("all files inside a list is a pattern")
+        << "*.*,*.tif" << QStringList{"*.*", "*.tif"};
 }
 
 void CriteriaTest::buildPatternList()
@@ -66,25 +66,44 @@ void CriteriaTest::matchesWildcard_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("expected");
-    QTest::newRow("case ignored") << "*.tif" << "SCAN01.TIF" << true;
-    QTest::newRow("whole name: longer extension") << "*.tif" << "scan01.tiff" << false;
-    QTest::newRow("whole name: text after") << "*.tif" << "d.tif.bak" << false;
-    QTest::newRow("leading space ignored") << " *.tiff" << "a.tiff" << true;
-    QTest::newRow("trailing space kept") << "*.tif " << "a.tif" << false;
-    QTest::newRow("two ? need two characters") << "scan??.tif" << "scan01.tif" << true;
-    QTest::newRow("two ? reject one character") << "scan??.tif" << "scan1.tif" << false;
-    QTest::newRow("two ? reject three characters") << "scan??.tif" << "scan001.tif" << false;
-    QTest::newRow("star matches empty run") << "a*.tif" << "a.tif" << true;
-    QTest::newRow("star backtracks") << "a*b*c" << "axbxbxc" << true;
-    QTest::newRow("star backtracks, no final match") << "a*b*c" << "axbxbx" << false;
-    QTest::newRow("all files matches name without dot") << "*.*" << "README" << true;
-    QTest::newRow("all files after spaces") << "  *.*" << "README" << true;
-    QTest::newRow("dot star needs a dot otherwise") << "*.*x" << "READMEx" << false;
-    QTest::newRow("empty pattern matches nothing") << "" << "a" << false;
-    QTest::newRow("spaces only match nothing") << "   " << "a" << false;
-    QTest::newRow("unicode case folding") << "ÄRGER*" << "ärger.tif" << true;
-    QTest::newRow("greek final sigma folds") << "Σ.tif" << "ς.tif" << true;
-    QTest::newRow("simple folding does not expand sharp s") << "STRASSE" << "straße" << false;
+    QTest::newRow("case ignored") << "*.tif"
+                                  << "SCAN01.TIF" << true;
+    QTest::newRow("whole name: longer extension") << "*.tif"
+                                                  << "scan01.tiff" << false;
+    QTest::newRow("whole name: text after") << "*.tif"
+                                            << "d.tif.bak" << false;
+    QTest::newRow("leading space ignored") << " *.tiff"
+                                           << "a.tiff" << true;
+    QTest::newRow("trailing space kept") << "*.tif "
+                                         << "a.tif" << false;
+    QTest::newRow("two ? need two characters") << "scan??.tif"
+                                               << "scan01.tif" << true;
+    QTest::newRow("two ? reject one character") << "scan??.tif"
+                                                << "scan1.tif" << false;
+    QTest::newRow("two ? reject three characters") << "scan??.tif"
+                                                   << "scan001.tif" << false;
+    QTest::newRow("star matches empty run") << "a*.tif"
+                                            << "a.tif" << true;
+    QTest::newRow("star backtracks") << "a*b*c"
+                                     << "axbxbxc" << true;
+    QTest::newRow("star backtracks, no final match") << "a*b*c"
+                                                     << "axbxbx" << false;
+    QTest::newRow("all files matches name without dot") << "*.*"
+                                                        << "README" << true;
+    QTest::newRow("all files after spaces") << "  *.*"
+                                            << "README" << true;
+    QTest::newRow("dot star needs a dot otherwise") << "*.*x"
+                                                    << "READMEx" << false;
+    QTest::newRow("empty pattern matches nothing") << ""
+                                                   << "a" << false;
+    QTest::newRow("spaces only match nothing") << "   "
+                                               << "a" << false;
+    QTest::newRow("unicode case folding") << "ÄRGER*"
+                                          << "ärger.tif" << true;
+    QTest::newRow("greek final sigma folds") << "Σ.tif"
+                                             << "ς.tif" << true;
+    QTest::newRow("simple folding does not expand sharp s") << "STRASSE"
+                                                            << "straße" << false;
     QTest::newRow("? is one code point, not one UTF-16 unit")
         << "?.tif" << QString::fromUtf8("\xF0\x9F\x98\x80.tif") << true;
     QTest::newRow("? matches a raw name byte")
@@ -113,12 +132,14 @@ void CriteriaTest::matchesPatternsOfFixedFilter_data()
     QTest::newRow("b.tiff") << fixed << "b.tiff" << true;
     QTest::newRow("c.tifx") << fixed << "c.tifx" << false;
     QTest::newRow("d.tif.bak") << fixed << "d.tif.bak" << false;
-    QTest::newRow("semicolon with space") << "*.tif; *.tiff" << "b.tiff" << true;
-    QTest::newRow("semicolon keeps comma piece whole") << "*.tif,*.tiff;*.jpg" << "a.tif"
-                                                       << false;
-    QTest::newRow("comma piece needs the comma") << "*.tif,*.tiff;*.jpg" << "a.tif,x.tiff"
-                                                 << true;
-    QTest::newRow("empty piece matches nothing") << "x,," << "y" << false;
+    QTest::newRow("semicolon with space") << "*.tif; *.tiff"
+                                          << "b.tiff" << true;
+    QTest::newRow("semicolon keeps comma piece whole") << "*.tif,*.tiff;*.jpg"
+                                                       << "a.tif" << false;
+    QTest::newRow("comma piece needs the comma") << "*.tif,*.tiff;*.jpg"
+                                                 << "a.tif,x.tiff" << true;
+    QTest::newRow("empty piece matches nothing") << "x,,"
+                                                 << "y" << false;
 }
 
 void CriteriaTest::matchesPatternsOfFixedFilter()
@@ -156,7 +177,9 @@ void CriteriaTest::dateCriterion_data()
     const QString days = CriteriaDefaults::Days, months = CriteriaDefaults::Months;
     const QString modified = CriteriaDefaults::FilesModified;
     const QDate none;
-    auto at = [](int m, int d, int h, int min) { return QDateTime(QDate(2004, m, d), QTime(h, min)); };
+    auto at = [](int m, int d, int h, int min) {
+        return QDateTime(QDate(2004, m, d), QTime(h, min));
+    };
 
     QTest::newRow("last 0 days: today 00:00 passes")
         << true << "0" << days << none << none << modified << at(3, 15, 0, 0) << March15 << true;
@@ -174,23 +197,21 @@ void CriteriaTest::dateCriterion_data()
         << true << "1" << months << none << none << modified << at(2, 28, 23, 59) << March31
         << false;
     QTest::newRow("unit not exactly Day(s) counts months")
-        << true << "1" << "day(s)" << none << none << modified << at(2, 20, 0, 0) << March15
-        << true;
-    QTest::newRow("period with spaces read") << true << " 2 " << days << none << none << modified
-                                             << at(3, 13, 0, 0) << March15 << true;
+        << true << "1"
+        << "day(s)" << none << none << modified << at(2, 20, 0, 0) << March15 << true;
+    QTest::newRow("period with spaces read")
+        << true << " 2 " << days << none << none << modified << at(3, 13, 0, 0) << March15 << true;
     QTest::newRow("period empty fails")
         << true << "" << days << none << none << modified << at(3, 15, 12, 0) << March15 << false;
     QTest::newRow("period letters fail")
         << true << "1x" << days << none << none << modified << at(3, 15, 12, 0) << March15 << false;
-    QTest::newRow("period 32767 read")
-        << true << "32767" << days << none << none << modified << at(3, 15, 12, 0) << March15
-        << true;
-    QTest::newRow("period above 32767 fails")
-        << true << "32768" << days << none << none << modified << at(3, 15, 12, 0) << March15
-        << false;
+    QTest::newRow("period 32767 read") << true << "32767" << days << none << none << modified
+                                       << at(3, 15, 12, 0) << March15 << true;
+    QTest::newRow("period above 32767 fails") << true << "32768" << days << none << none << modified
+                                              << at(3, 15, 12, 0) << March15 << false;
     QTest::newRow("period far above range fails")
-        << true << "99999999999999999999999" << days << none << none << modified
-        << at(3, 15, 12, 0) << March15 << false;
+        << true << "99999999999999999999999" << days << none << none << modified << at(3, 15, 12, 0)
+        << March15 << false;
 
     const QDate first(2004, 3, 1), last(2004, 3, 31);
     QTest::newRow("between: first day 00:00 passes")
@@ -210,8 +231,8 @@ void CriteriaTest::dateCriterion_data()
         << false << "" << days << first << last << modified << at(3, 15, 12, 0) << March15 << true;
 
     QTest::newRow("created date used")
-        << false << "1" << days << first << last << CriteriaDefaults::FilesCreated
-        << at(3, 2, 0, 0) << March15 << true;
+        << false << "1" << days << first << last << CriteriaDefaults::FilesCreated << at(3, 2, 0, 0)
+        << March15 << true;
     QTest::newRow("missing creation time fails")
         << false << "1" << days << first << last << CriteriaDefaults::FilesCreated << QDateTime()
         << March15 << false;
@@ -272,38 +293,55 @@ void CriteriaTest::sizeCriterion_data()
     QTest::addColumn<bool>("expected");
 
     const QString least = CriteriaDefaults::Least, most = CriteriaDefaults::Most;
-    QTest::newRow("at Least 0 passes a huge file")
-        << true << least << "0" << "" << "" << qint64(5'000'000'000) << true;
-    QTest::newRow("at Least 2: 1025 bytes is 2 KB") << true << least << "2" << "" << ""
-                                                    << qint64(1025) << true;
-    QTest::newRow("at Least 2: 1024 bytes is 1 KB") << true << least << "2" << "" << ""
-                                                    << qint64(1024) << false;
-    QTest::newRow("at Most 0: empty file passes") << true << most << "0" << "" << "" << qint64(0)
-                                                  << true;
-    QTest::newRow("at Most 0: one byte fails") << true << most << "0" << "" << "" << qint64(1)
-                                               << false;
-    QTest::newRow("least in lower case counts as Most") << true << "least" << "1" << "" << ""
-                                                        << qint64(2048) << false;
-    QTest::newRow("at limit 2147483647 read")
-        << true << most << "2147483647" << "" << "" << qint64(2147483647) * 1024 << true;
-    QTest::newRow("at limit above 2147483647 fails")
-        << true << least << "2147483648" << "" << "" << qint64(0) << false;
-    QTest::newRow("at limit emptied fails") << true << least << "" << "" << "" << qint64(0)
-                                            << false;
-    QTest::newRow("at limit letters fail") << true << least << "1k" << "" << "" << qint64(5000)
-                                           << false;
-    QTest::newRow("between 0 and 10: 10240 bytes pass")
-        << false << least << "" << "0" << "10" << qint64(10240) << true;
-    QTest::newRow("between 0 and 10: 10241 bytes fail")
-        << false << least << "" << "0" << "10" << qint64(10241) << false;
-    QTest::newRow("between both ends included")
-        << false << least << "" << "2" << "2" << qint64(2048) << true;
-    QTest::newRow("between To emptied passes nothing")
-        << false << least << "" << "0" << "" << qint64(0) << false;
-    QTest::newRow("between From above To passes nothing")
-        << false << least << "" << "10" << "0" << qint64(5000) << false;
-    QTest::newRow("between at-limit box plays no part")
-        << false << least << "junk" << "0" << "10" << qint64(5000) << true;
+    QTest::newRow("at Least 0 passes a huge file") << true << least << "0"
+                                                   << ""
+                                                   << "" << qint64(5'000'000'000) << true;
+    QTest::newRow("at Least 2: 1025 bytes is 2 KB") << true << least << "2"
+                                                    << ""
+                                                    << "" << qint64(1025) << true;
+    QTest::newRow("at Least 2: 1024 bytes is 1 KB") << true << least << "2"
+                                                    << ""
+                                                    << "" << qint64(1024) << false;
+    QTest::newRow("at Most 0: empty file passes") << true << most << "0"
+                                                  << ""
+                                                  << "" << qint64(0) << true;
+    QTest::newRow("at Most 0: one byte fails") << true << most << "0"
+                                               << ""
+                                               << "" << qint64(1) << false;
+    QTest::newRow("least in lower case counts as Most") << true << "least"
+                                                        << "1"
+                                                        << ""
+                                                        << "" << qint64(2048) << false;
+    QTest::newRow("at limit 2147483647 read") << true << most << "2147483647"
+                                              << ""
+                                              << "" << qint64(2147483647) * 1024 << true;
+    QTest::newRow("at limit above 2147483647 fails") << true << least << "2147483648"
+                                                     << ""
+                                                     << "" << qint64(0) << false;
+    QTest::newRow("at limit emptied fails") << true << least << ""
+                                            << ""
+                                            << "" << qint64(0) << false;
+    QTest::newRow("at limit letters fail") << true << least << "1k"
+                                           << ""
+                                           << "" << qint64(5000) << false;
+    QTest::newRow("between 0 and 10: 10240 bytes pass") << false << least << ""
+                                                        << "0"
+                                                        << "10" << qint64(10240) << true;
+    QTest::newRow("between 0 and 10: 10241 bytes fail") << false << least << ""
+                                                        << "0"
+                                                        << "10" << qint64(10241) << false;
+    QTest::newRow("between both ends included") << false << least << ""
+                                                << "2"
+                                                << "2" << qint64(2048) << true;
+    QTest::newRow("between To emptied passes nothing") << false << least << ""
+                                                       << "0"
+                                                       << "" << qint64(0) << false;
+    QTest::newRow("between From above To passes nothing") << false << least << ""
+                                                          << "10"
+                                                          << "0" << qint64(5000) << false;
+    QTest::newRow("between at-limit box plays no part") << false << least << "junk"
+                                                        << "0"
+                                                        << "10" << qint64(5000) << true;
 }
 
 void CriteriaTest::sizeCriterion()
@@ -348,8 +386,7 @@ void CriteriaTest::bothCriteriaMustPass()
     const qint64 todayNoon = localMs(March15, QTime(12, 0));
     QVERIFY(PassesDateAndSize({1024, todayNoon, 0, std::nullopt}, criteria, March15));
     QVERIFY(!PassesDateAndSize({1025, todayNoon, 0, std::nullopt}, criteria, March15));
-    QVERIFY(!PassesDateAndSize({1024, todayNoon - 86'400'000, 0, std::nullopt}, criteria,
-                               March15));
+    QVERIFY(!PassesDateAndSize({1024, todayNoon - 86'400'000, 0, std::nullopt}, criteria, March15));
 }
 
 QTEST_GUILESS_MAIN(CriteriaTest)

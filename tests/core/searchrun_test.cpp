@@ -3,6 +3,7 @@
 #include "support/searchfakes.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -73,6 +74,7 @@ private Q_SLOTS:
     void walksDepthFirstAndFillsCells();
     void includeSubfoldersOffStaysInStartFolder();
     void rootFolderPaths();
+    void modifiedDateInTheSystemZone();
     void hiddenAndPatternRules_data();
     void hiddenAndPatternRules();
     void iconReusedOnlyWithinOneExtensionRun();
@@ -97,7 +99,8 @@ void SearchRunTest::walksDepthFirstAndFillsCells()
 {
     Harness h;
     h.criteria.subfolders = true;
-    h.lister.folders["/scan"] = {file("a.tif", 1025), folder("sub1"), file("b.TIF"), folder("sub2")};
+    h.lister.folders["/scan"] = {file("a.tif", 1025), folder("sub1"), file("b.TIF"),
+                                 folder("sub2")};
     h.lister.folders["/scan/sub1"] = {file("c.tif"), folder("deep")};
     h.lister.folders["/scan/sub1/deep"] = {file("d.tif")};
     h.lister.folders["/scan/sub2"] = {file("e.tif")};
@@ -109,14 +112,14 @@ void SearchRunTest::walksDepthFirstAndFillsCells()
     QCOMPARE(h.names(), QStringList({"a.tif", "b.TIF", "c.tif", "d.tif", "e.tif"}));
     QCOMPARE(h.results.column(SearchResultsTarget::LocationCell),
              QStringList({"/scan", "/scan", "/scan/sub1", "/scan/sub1/deep", "/scan/sub2"}));
-    QCOMPARE(h.results.rows.first(),
-             QStringList({"a.tif", "/scan", "2 KB", "03/15/2004 02:07 PM", "1", "/scan/a.tif", "2"}));
+    QCOMPARE(h.results.rows.first(), QStringList({"a.tif", "/scan", "2 KB", "03/15/2004 02:07 PM",
+                                                  "1", "/scan/a.tif", "2"}));
     QCOMPARE(h.results.column(SearchResultsTarget::PagesCell),
              QStringList({"1", "2", "Error", "3", "0"}));
     QCOMPARE(h.counted.first(), qMakePair(QByteArray("/scan/a.tif"), qint64(1025)));
-    QCOMPARE(h.status.messages, QStringList({"Searching /scan/", "Searching /scan/sub1",
-                                             "Searching /scan/sub1/deep", "Searching /scan/sub2",
-                                             "Done"}));
+    QCOMPARE(h.status.messages,
+             QStringList({"Searching /scan/", "Searching /scan/sub1", "Searching /scan/sub1/deep",
+                          "Searching /scan/sub2", "Done"}));
     QCOMPARE(h.status.panels[StatusPanel::Files], QStringLiteral("5 file(s) found"));
     QCOMPARE(h.status.pageTotal, QStringLiteral("Total Pages : 6"));
     QCOMPARE(h.results.clears, 1);
@@ -147,6 +150,23 @@ void SearchRunTest::rootFolderPaths()
              QStringList({"/x.tif", "/sub/y.tif"}));
 }
 
+// The run converts times with a time-zone object of its own; it must agree
+// with the system's local time.
+void SearchRunTest::modifiedDateInTheSystemZone()
+{
+    if (!QFile::exists(QStringLiteral("/usr/share/zoneinfo/Asia/Kolkata")))
+        QSKIP("no time-zone data installed");
+    const QByteArray oldZone = qgetenv("TZ");
+    qputenv("TZ", "Asia/Kolkata"); // UTC+05:30
+    const QDateTime utc(QDate(2004, 3, 15), QTime(20, 0), Qt::UTC);
+    Harness h;
+    h.lister.folders["/z"] = {file("a.tif", 1, utc)};
+    h.run->RunSearch("/z");
+    qputenv("TZ", oldZone);
+    QCOMPARE(h.results.rows.value(0).value(SearchResultsTarget::ModifiedDateCell),
+             QStringLiteral("03/16/2004 01:30 AM"));
+}
+
 void SearchRunTest::hiddenAndPatternRules_data()
 {
     QTest::addColumn<bool>("showHidden");
@@ -157,12 +177,11 @@ void SearchRunTest::hiddenAndPatternRules_data()
         << false << fixed << QStringList{"a.TIF", "b.tiff", "e.tif"};
     QTest::newRow("hidden files shown")
         << true << fixed << QStringList{".h.tif", "a.TIF", "b.tiff", "e.tif"};
-    QTest::newRow("all-files filter") << false << " *.* "
-                                      << QStringList{"a.TIF", "b.tiff", "c.tifx", "d.tif.bak",
-                                                     "noext", "e.tif"};
-    QTest::newRow("blank filter lists all") << false << "  "
-                                            << QStringList{"a.TIF", "b.tiff", "c.tifx",
-                                                           "d.tif.bak", "noext", "e.tif"};
+    QTest::newRow("all-files filter")
+        << false << " *.* "
+        << QStringList{"a.TIF", "b.tiff", "c.tifx", "d.tif.bak", "noext", "e.tif"};
+    QTest::newRow("blank filter lists all")
+        << false << "  " << QStringList{"a.TIF", "b.tiff", "c.tifx", "d.tif.bak", "noext", "e.tif"};
 }
 
 void SearchRunTest::hiddenAndPatternRules()
@@ -174,7 +193,7 @@ void SearchRunTest::hiddenAndPatternRules()
     h.criteria.subfolders = true;
     h.criteria.hidden = showHidden;
     h.criteria.filter = filter;
-    h.lister.folders["/p"] = {file(".h.tif"), file("a.TIF"), file("b.tiff"), file("c.tifx"),
+    h.lister.folders["/p"] = {file(".h.tif"),    file("a.TIF"), file("b.tiff"), file("c.tifx"),
                               file("d.tif.bak"), file("noext"), folder(".hid")};
     h.lister.folders["/p/.hid"] = {file("e.tif")};
     h.run->RunSearch("/p");
@@ -187,8 +206,8 @@ void SearchRunTest::iconReusedOnlyWithinOneExtensionRun()
     Harness h;
     h.criteria.subfolders = true;
     h.criteria.filter = CriteriaDefaults::AllFilesPattern;
-    h.lister.folders["/s"] = {file("a.tif"), file("b.tif"), file("c.TIF"), file("n1"),
-                              file("n2"), folder("sub")};
+    h.lister.folders["/s"] = {file("a.tif"), file("b.tif"), file("c.TIF"),
+                              file("n1"),    file("n2"),    folder("sub")};
     h.lister.folders["/s/sub"] = {file("README"), file("f.TIF")};
     h.run->RunSearch("/s");
     QCOMPARE(h.icons.computedFor,

@@ -34,8 +34,7 @@ struct TreeHarness
     CountingIcons icons;
     PosixFolderLister lister;
     std::function<void()> onYield;
-    SearchRun run{SearchRunPorts{&criteria, &results, &status, &icons, &lister, {},
-                                 [this] {
+    SearchRun run{SearchRunPorts{&criteria, &results, &status, &icons, &lister, {}, [this] {
                                      if (onYield)
                                          onYield();
                                  }}};
@@ -104,7 +103,8 @@ void SearchRunTreeTest::walkKeepsEachSubtreeTogether()
 
     QStringList groups; // top-level group of each row, in row order
     for (const QString &location : h.column(SearchResultsTarget::LocationCell))
-        groups.append(location == root ? QString() : location.mid(root.size() + 1).section('/', 0, 0));
+        groups.append(location == root ? QString()
+                                       : location.mid(root.size() + 1).section('/', 0, 0));
     QCOMPARE(groups.size(), 8);
     QCOMPARE(groups.mid(0, 2), QStringList({"", ""}));
     QStringList seen;
@@ -128,7 +128,8 @@ void SearchRunTreeTest::linksToFoldersNeverEntered()
     writeFile(root + "/sub/b.tif", tiffPages(1));
     QCOMPARE(symlink("..", PathCodec::encode(root + "/sub/up").constData()), 0);
     QCOMPARE(symlink(PathCodec::encode(root).constData(),
-                     PathCodec::encode(root + "/sub/self").constData()), 0);
+                     PathCodec::encode(root + "/sub/self").constData()),
+             0);
     QCOMPARE(symlink("/", PathCodec::encode(root + "/rootlink").constData()), 0);
     QCOMPARE(symlink("sub/b.tif", PathCodec::encode(root + "/linked.tif").constData()), 0);
     TreeHarness h;
@@ -179,8 +180,7 @@ void SearchRunTreeTest::fileDeletedDuringRunSkippedAlone()
 void SearchRunTreeTest::deepNestingListed()
 {
     const QString root = makeRoot("deep");
-    QVERIFY(makeDeepChain(PathCodec::encode(root), "d", 300, "p.tif", {1, 150, 300},
-                          tiffPages(1)));
+    QVERIFY(makeDeepChain(PathCodec::encode(root), "d", 300, "p.tif", {1, 150, 300}, tiffPages(1)));
     TreeHarness h;
     h.run.RunSearch(root);
     const QStringList locations = h.column(SearchResultsTarget::LocationCell);
@@ -196,8 +196,8 @@ void SearchRunTreeTest::pathBeyondPathMaxSkipped()
     const QString root = makeRoot("long");
     const QByteArray name(200, 'n');
     constexpr int Depth = 30; // about 6000 bytes of path
-    QVERIFY(makeDeepChain(PathCodec::encode(root), name, Depth, "p.tif", {1, 5, Depth},
-                          tiffPages(1)));
+    QVERIFY(
+        makeDeepChain(PathCodec::encode(root), name, Depth, "p.tif", {1, 5, Depth}, tiffPages(1)));
     TreeHarness h;
     h.run.RunSearch(root);
     const QStringList locations = h.column(SearchResultsTarget::LocationCell);

@@ -72,7 +72,8 @@ bool makeDeepChain(const QByteArray &root, const QByteArray &name, int depth,
     int fd = open(root.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     for (int level = 1; fd >= 0 && level <= depth; ++level) {
         const bool made = mkdirat(fd, name.constData(), 0700) == 0;
-        const int child = made ? openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+        const int child =
+            made ? openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
         close(fd);
         fd = child;
         if (fd >= 0 && levelsWithFile.contains(level) && !writeFileAt(fd, fileName, fileBytes)) {

@@ -10,8 +10,7 @@
 
 namespace {
 
-constexpr unsigned FactsMask =
-    STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_ATIME | STATX_BTIME;
+constexpr unsigned FactsMask = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_ATIME | STATX_BTIME;
 constexpr std::size_t DirentBufferSize = 32 * 1024;
 
 qint64 toMSecs(const struct statx_timestamp &t)
