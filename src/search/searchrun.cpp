@@ -26,6 +26,22 @@ QString childPath(const QString &location, const QString &name)
     return location + u'/' + name;
 }
 
+// The cell texts of one result row, by position.
+QStringList resultCells(const QString &name, const QString &location, const QString &fullPath,
+                        qint64 size, const QDateTime &modified, int pages)
+{
+    const QString sizeInKBText = formatGroupedNumber(sizeInKB(size));
+    QStringList cells(SearchResultsTarget::CellCount);
+    cells[SearchResultsTarget::FileNameCell] = name;
+    cells[SearchResultsTarget::LocationCell] = location;
+    cells[SearchResultsTarget::SizeCell] = sizeCellText(sizeInKBText);
+    cells[SearchResultsTarget::ModifiedDateCell] = formatModifiedDate(modified);
+    cells[SearchResultsTarget::PagesCell] = pagesCellText(pages);
+    cells[SearchResultsTarget::FullPathCell] = fullPath;
+    cells[SearchResultsTarget::SizeInKBCell] = sizeInKBText;
+    return cells;
+}
+
 bool isHiddenName(const QString &name)
 {
     return name.startsWith(u'.');
@@ -193,24 +209,18 @@ void SearchRun::appendResultRow(const QString &name, const QString &location,
                                 const FileFacts &facts, IconMemory &icon)
 {
     const QString fullPath = childPath(location, name);
-    const QString sizeInKBText = formatGroupedNumber(sizeInKB(facts.size));
     const int pages = m_ports.countPages(PathCodec::encode(fullPath), facts.size);
-    QStringList cells(SearchResultsTarget::CellCount);
-    cells[SearchResultsTarget::FileNameCell] = name;
-    cells[SearchResultsTarget::LocationCell] = location;
-    cells[SearchResultsTarget::SizeInKBCell] = sizeInKBText;
-    cells[SearchResultsTarget::SizeCell] = sizeCellText(sizeInKBText);
-    cells[SearchResultsTarget::ModifiedDateCell] =
-        formatModifiedDate(QDateTime::fromMSecsSinceEpoch(facts.modifiedMs, m_zone));
-    cells[SearchResultsTarget::FullPathCell] = fullPath;
-    cells[SearchResultsTarget::PagesCell] = pagesCellText(pages);
+    const QDateTime modified = m_zone.isValid()
+                                   ? QDateTime::fromMSecsSinceEpoch(facts.modifiedMs, m_zone)
+                                   : QDateTime::fromMSecsSinceEpoch(facts.modifiedMs);
     // Consecutive files of one type share one icon lookup.
     const QString extension = GetExtension(name);
     if (!icon.remembered || extension != icon.extension)
         icon.image = m_ports.icons->iconFor(fullPath);
     icon.remembered = true;
     icon.extension = extension;
-    m_ports.results->appendRow(cells, icon.image);
+    m_ports.results->appendRow(resultCells(name, location, fullPath, facts.size, modified, pages),
+                               icon.image);
     ++m_rowsListed;
     if (pages > 0)
         m_pageTotal += pages;
