@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libtiff-dev libtiff-tools
-  adwaita-icon-theme hicolor-icon-theme shared-mime-info
+  adwaita-icon-theme hicolor-icon-theme fonts-liberation2 shared-mime-info
   xvfb xauth imagemagick x11-utils
   clang libclang-rt-dev strace python3 dbus dbus-x11 xdg-utils
 )

@@ -3,11 +3,27 @@
 #include "app/frmsplash.h"
 #include "app/productinfo.h"
 #include "app/settings.h"
+#include "ui/appservices.h"
 #include "ui/frmmain.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+
+namespace {
+
+// The windows place their controls at fixed positions sized for a compact
+// 8-point sans-serif face; a face with the same widths keeps captions whole.
+void useClassicFont()
+{
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
+}
+
+} // namespace
 
 void modGlobal::showInformation(const QString &text)
 {
@@ -16,8 +32,8 @@ void modGlobal::showInformation(const QString &text)
     box.exec();
 }
 
-frmMain *modGlobal::Startup(SettingsStore &settings, int splashMilliseconds,
-                            const MessageSink &message)
+std::unique_ptr<frmMain> modGlobal::Startup(SettingsStore &settings, AppServices services,
+                                            int splashMilliseconds, const MessageSink &message)
 {
     QString error;
     if (!settings.ReadSettings(&error)) {
@@ -25,8 +41,9 @@ frmMain *modGlobal::Startup(SettingsStore &settings, int splashMilliseconds,
         return nullptr;
     }
 
-    auto *main = new frmMain(settings);
-    main->setAttribute(Qt::WA_DeleteOnClose);
+    useClassicFont();
+    auto window = std::make_unique<frmMain>(settings, std::move(services));
+    frmMain *main = window.get();
     main->Form_Load();
 
     frmSplash splash(splashMilliseconds);
@@ -36,14 +53,17 @@ frmMain *modGlobal::Startup(SettingsStore &settings, int splashMilliseconds,
         if (const QScreen *screen = main->screen())
             main->setGeometry(screen->availableGeometry());
         main->showMaximized();
+        main->activateWindow();
     });
     splash.exec();
-    return main;
+    return window;
 }
 
 int modGlobal::Main(SettingsStore &settings)
 {
-    if (!Startup(settings, frmSplash::kDisplayMilliseconds))
+    const std::unique_ptr<frmMain> main =
+        Startup(settings, createAppServices(), frmSplash::kDisplayMilliseconds);
+    if (!main)
         return 1;
     return QApplication::exec();
 }

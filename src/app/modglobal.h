@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+
+struct AppServices;
 
 class SettingsStore;
 class frmMain;
@@ -19,8 +22,11 @@ public:
     // the program), loads the main window hidden, shows the splash modally
     // for `splashMilliseconds`, after which the main window appears
     // maximised. Returns the loaded main window, or nullptr after a failure.
-    static frmMain *Startup(SettingsStore &settings, int splashMilliseconds,
-                            const MessageSink &message = showInformation);
+    // The window is the caller's to delete once the event loop has ended (it
+    // is not deleted on close: a search may still be unwinding inside it).
+    static std::unique_ptr<frmMain> Startup(SettingsStore &settings, AppServices services,
+                                            int splashMilliseconds,
+                                            const MessageSink &message = showInformation);
 
     // The whole program: Startup, then the event loop. Returns the exit code.
     static int Main(SettingsStore &settings);

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLocale>
 #include <QRadioButton>
 
 using Controls::named;
@@ -25,6 +26,7 @@ QDateEdit *datePicker(QWidget *parent, const char *name, int left, int top)
 {
     auto *picker = named(new QDateEdit(parent), name, left, top, 1305, 315);
     picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     return picker;
 }
 
@@ -75,7 +77,11 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
     // Only the panel's caption is dark blue; its content keeps the usual colours.
     for (QWidget *child : {static_cast<QWidget *>(chkSearchByDate), static_cast<QWidget *>(fmeSearchByDate),
                            static_cast<QWidget *>(chkSearchBySize), static_cast<QWidget *>(fmeSearchBySize)})
-        child->setPalette(QApplication::palette());
+    {
+        QPalette palette = child->palette();
+        palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
+        child->setPalette(palette);
+    }
 }
 
 void AdvancedOptionsPanel::fillLists()

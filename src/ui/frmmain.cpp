@@ -1,38 +1,208 @@
 #include "ui/frmmain.h"
+#include "ui/frmmain_searchports.h"
 
 #include "app/productinfo.h"
 #include "app/settings.h"
+#include "results/gridmodel.h"
+#include "results/resultcolumns.h"
+#include "search/searchrun.h"
+#include "ui/advancedoptions.h"
+#include "ui/controlfactory.h"
+#include "ui/foldertree.h"
+#include "ui/gridview.h"
+#include "ui/iconsurface.h"
 #include "ui/menus.h"
-
 #include "ui/resources.h"
+#include "ui/searchbar.h"
+#include "ui/statusbar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
 
-frmMain::frmMain(SettingsStore &settings, QWidget *parent)
-    : QMainWindow(parent), m_settings(settings)
+using Controls::named;
+
+namespace {
+
+constexpr int kTreePaneTwips = 3500;
+constexpr int kSmallestPaneTwips = 2500;
+
+QFrame *horizontalRule(QWidget *parent, const char *name)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QLabel *pictureLabel(const QImage &image, QWidget *parent, const char *name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setPixmap(QPixmap::fromImage(image));
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+frmMain::frmMain(SettingsStore &settings, AppServices services, QWidget *parent)
+    : QMainWindow(parent), m_settings(settings), m_services(std::move(services))
 {
     ensureResources();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(ProductInfo::kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/brimfold/icons/brimfold-256.png")));
+    buildControls();
     buildMenus();
+    createSearchRun();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    stopSearchForGood();
+}
+
+void frmMain::buildControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    Line1 = horizontalRule(client, "Line1");
+    fmeAddressBar = named(new QFrame(client), "fmeAddressBar", 0, 120, 9480, 345);
+    lblAddress = named(new QLabel(QStringLiteral("Address"), fmeAddressBar), "lblAddress", 90, 60, 615, 165);
+    Controls::setTextColor(lblAddress, Controls::DarkBlue);
+    txtAddress = named(new QLineEdit(fmeAddressBar), "txtAddress", 780, 30, 8500, 285);
+    Line2 = horizontalRule(client, "Line2");
+
+    spSplitter = new QSplitter(Qt::Horizontal, client);
+    spSplitter->setObjectName(QStringLiteral("spSplitter"));
+    spSplitter->setChildrenCollapsible(false);
+    ftv = new FolderTree(spSplitter);
+    ftv->setObjectName(QStringLiteral("ftv"));
+    m_files = new GridModel(this);
+    vsFiles = new GridView(spSplitter);
+    vsFiles->setObjectName(QStringLiteral("vsFiles"));
+    vsFiles->setGridModel(m_files);
+
+    lblPageCount = new QLabel(QStringLiteral("Total Pages : 0"), client);
+    lblPageCount->setObjectName(QStringLiteral("lblPageCount"));
+    lblPageCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Controls::setTextColor(lblPageCount, Controls::DarkBlue);
+    Controls::setBold(lblPageCount);
+
+    fmeAdvancedSearchOptions = new AdvancedOptionsPanel(client);
+    fmeSearch = new SearchBar(client);
+    chkSearchIncSubFlder = fmeSearch->chkSearchIncSubFlder;
+    chkShowHidden = fmeSearch->chkShowHidden;
+    cmdSearch = fmeSearch->cmdSearch;
+    cmdExport = fmeSearch->cmdExport;
+    cmdShowHideAdvanceSearch = fmeSearch->cmdShowHideAdvanceSearch;
+    cmbFilterPattern = fmeSearch->cmbFilterPattern;
+
+    sbGeneral = new StatusBar(this);
+    setStatusBar(sbGeneral);
+
+    m_scratch = new GridModel(this);
+    vsDummyGrid = named(new GridView(client), "vsDummyGrid", 2400, 540, 1425, 30);
+    vsDummyGrid->setGridModel(m_scratch);
+    vsDummyGrid->hide();
+    pic16Icon = named(new IconSurface(client), "pic16Icon", 120, 5940, 315, 315);
+    imgAsc = pictureLabel(ResultColumns::imgAsc(), client, "imgAsc");
+    imgDes = pictureLabel(ResultColumns::imgDes(), client, "imgDes");
+
+    connect(cmdSearch, &QPushButton::clicked, this, &frmMain::cmdSearch_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmMain::cmdExport_Click);
+    connect(cmdShowHideAdvanceSearch, &QPushButton::clicked, this, &frmMain::cmdShowHideAdvanceSearch_Click);
+    connect(ftv, &FolderTree::folderChanged, this, &frmMain::ftv_FolderChanged);
+    connect(ftv, &FolderTree::clicked, this, &frmMain::ftv_Click);
+    connect(vsFiles, &GridView::afterSort, this, &frmMain::vsFiles_AfterSort);
+    connect(vsFiles, &GridView::keyDown, this, [this](int key, Qt::KeyboardModifiers) { vsFiles_KeyDown(key); });
+    connect(vsFiles, &GridView::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int row, int col, const QPoint &globalPos) {
+                vsFiles_MouseDown(button, row, col, globalPos);
+            });
+}
 
 void frmMain::buildMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    auto menu = [this](const char *name, const QString &caption) {
+        QMenu *m = menuBar()->addMenu(caption);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    mnuFile = menu("mnuFile", QStringLiteral("File"));
+    mnuFileOpen = addMenuEntry(mnuFile, "mnuFileOpen", QStringLiteral("Open"), this, &frmMain::mnuFileOpen_Click);
+    mnuFile->addSeparator();
+    mnuFileDelete = addMenuEntry(mnuFile, "mnuFileDelete", QStringLiteral("Delete"), this,
+                                 &frmMain::mnuFileDelete_Click);
+    mnuFileProperties = addMenuEntry(mnuFile, "mnuFileProperties", QStringLiteral("Properties..."), this,
+                                     &frmMain::mnuFileProperties_Click);
+    mnuFileShowContainingFolder = addMenuEntry(mnuFile, "mnuFileShowContainingFolder",
+                                               QStringLiteral("Show Containing Folder"), this,
+                                               &frmMain::mnuFileShowContainingFolder_Click);
+    mnuFile->addSeparator();
     mnuExit = addMenuEntry(mnuFile, "mnuExit", QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click,
                            QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    mnuEdit = menu("mnuEdit", QStringLiteral("Edit"));
+    mnuEditSelectAll = addMenuEntry(mnuEdit, "mnuEditSelectAll", QStringLiteral("Select All"), this,
+                                    &frmMain::mnuEditSelectAll_Click);
+    mnuEditInvertSelection = addMenuEntry(mnuEdit, "mnuEditInvertSelection", QStringLiteral("Invert Selection"),
+                                          this, &frmMain::mnuEditInvertSelection_Click);
+
+    mnuTools = menu("mnuTools", QStringLiteral("Tools"));
+    mnuExport = addMenuEntry(mnuTools, "mnuExport", QStringLiteral("Export"), this, &frmMain::mnuExport_Click);
+    mnuPreferences = addMenuEntry(mnuTools, "mnuPreferences", QStringLiteral("Preferences..."), this,
+                                  &frmMain::mnuPreferences_Click);
+
+    mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
+    mnuSupport = addMenuEntry(mnuHelp, "mnuSupport", QStringLiteral("Brimfold Website"), this,
+                              &frmMain::mnuSupport_Click);
+    mnuHelp1 = addMenuEntry(mnuHelp, "mnuHelp1", QStringLiteral("Brimfold Help"), this, &frmMain::mnuHelp1_Click,
+                            QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSeparator"));
+    mnuAbout = addMenuEntry(mnuHelp, "mnuAbout", QStringLiteral("&About..."), this, &frmMain::mnuAbout_Click);
+
+    // Never shown in the menu bar: the results table's context menu. Each
+    // entry runs its menu-bar twin's handler.
+    mnuPopup = new QMenu(this);
+    mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+    mnuPopupOpen = addMenuEntry(mnuPopup, "mnuPopupOpen", QStringLiteral("Open"), this, &frmMain::mnuFileOpen_Click);
+    mnuPopup->addSeparator();
+    mnuPopupDelete = addMenuEntry(mnuPopup, "mnuPopupDelete", QStringLiteral("Delete"), this,
+                                  &frmMain::mnuFileDelete_Click);
+    mnuPopupProperties = addMenuEntry(mnuPopup, "mnuPopupProperties", QStringLiteral("Properties"), this,
+                                      &frmMain::mnuFileProperties_Click);
+    mnuPopupShowContainingFolder = addMenuEntry(mnuPopup, "mnuPopupShowContainingFolder",
+                                                QStringLiteral("Show Containing Folder"), this,
+                                                &frmMain::mnuFileShowContainingFolder_Click);
+    mnuPopup->addSeparator();
+    mnuPopupSelectAll = addMenuEntry(mnuPopup, "mnuPopupSelectAll", QStringLiteral("Select All"), this,
+                                     &frmMain::mnuEditSelectAll_Click);
+    mnuPopupInvertSelection = addMenuEntry(mnuPopup, "mnuPopupInvertSelection", QStringLiteral("Invert Selection"),
+                                           this, &frmMain::mnuEditInvertSelection_Click);
 }
 
 void frmMain::Form_Load()
 {
     m_firstActivation = true;
+    spSplitter->setSizes({twipsToPixels(kTreePaneTwips, widgetDpi(this)), twipsToPixels(8250, widgetDpi(this))});
+    vsFiles->setMinimumWidth(twipsToPixels(kSmallestPaneTwips, widgetDpi(this)) / 2);
+    fmeAdvancedSearchOptions->fillLists();
+    fmeSearch->fillPatternList();
+    ApplyStartupSettings();
+    SetupGrid();
+    txtAddress->setReadOnly(true);
+    fmeAdvancedSearchOptions->setStartValues(QDate::currentDate());
+    fmeSearch->setStartValues();
     m_loaded = true;
 }
 
@@ -51,23 +221,35 @@ void frmMain::Form_Activate()
     // Cleared before the search starts: re-activating the window while that
     // search runs must not run this again (it would cancel the search).
     m_firstActivation = false;
+    m_startFolder = ftv->selectedFolder();
     Q_EMIT firstActivationStarted(m_startFolder);
+    ftv_Click();
+    if (!m_ending)
+        vsFiles->setFocus();
+}
+
+void frmMain::stopSearchForGood()
+{
+    m_ending = true;
+    if (m_searchRun)
+        m_searchRun->stop();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    m_ending = true;
+    // A search still running must end with the window, and touch it no more.
+    stopSearchForGood();
     QMainWindow::closeEvent(event);
 }
 
 void frmMain::mnuExit_Click()
 {
-    m_ending = true;
+    stopSearchForGood();
     close();
     // Ends the program at once: every other window goes too.
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows)
-        if (window != this)
+        if (window != this && window->isVisible())
             window->close();
     QCoreApplication::exit(0);
 }

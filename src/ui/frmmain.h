@@ -1,47 +1,194 @@
 #pragma once
 
+#include "app/mainlayout.h"
+#include "search/criteria.h"
+#include "ui/appservices.h"
+
 #include <QMainWindow>
 
 class SettingsStore;
+class SearchRun;
+class FolderTree;
+class GridModel;
+class GridView;
+class IconSurface;
+class AdvancedOptionsPanel;
+class SearchBar;
+class StatusBar;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
 class QMenu;
+class QPushButton;
+class QSplitter;
 
 // The main window. Its handlers carry the names of the controls and events
-// they serve (Form_Load, Form_Activate, cmdSearch_Click, ...).
-class frmMain : public QMainWindow
+// they serve (Form_Load, Form_Activate, cmdSearch_Click, ...); each concern
+// lives in a file of its own (frmmain_*.cpp).
+class frmMain : public QMainWindow, private SearchCriteriaSource
 {
     Q_OBJECT
 public:
-    explicit frmMain(SettingsStore &settings, QWidget *parent = nullptr);
+    frmMain(SettingsStore &settings, AppServices services, QWidget *parent = nullptr);
     ~frmMain() override;
 
     // The load handler: runs once, before the window is first shown.
     void Form_Load();
 
+    // Re-applies the grid look and column visibility from the settings.
+    void RefreshGrid();
+
     bool firstActivationPending() const { return m_firstActivation; }
     bool isLoaded() const { return m_loaded; }
     const QString &startFolder() const { return m_startFolder; }
+    bool isSearching() const;
+    const SearchCriteriaSource &criteria() const { return *this; }
+    const AppServices &services() const { return m_services; }
+    const SettingsStore &settingsStore() const { return m_settings; }
+    GridModel *filesModel() const { return m_files; }
+
+    // Window parts, named as the controls they are.
+    QFrame *Line1 = nullptr;
+    QFrame *Line2 = nullptr;
+    QFrame *fmeAddressBar = nullptr;
+    QLabel *lblAddress = nullptr;
+    QLineEdit *txtAddress = nullptr;
+    QSplitter *spSplitter = nullptr;
+    FolderTree *ftv = nullptr;
+    GridView *vsFiles = nullptr;
+    QLabel *lblPageCount = nullptr;
+    AdvancedOptionsPanel *fmeAdvancedSearchOptions = nullptr;
+    SearchBar *fmeSearch = nullptr;
+    StatusBar *sbGeneral = nullptr;
+    GridView *vsDummyGrid = nullptr;
+    IconSurface *pic16Icon = nullptr;
+    QLabel *imgAsc = nullptr;
+    QLabel *imgDes = nullptr;
+    // Shortcuts into the search bar.
+    QCheckBox *chkSearchIncSubFlder = nullptr;
+    QCheckBox *chkShowHidden = nullptr;
+    QPushButton *cmdSearch = nullptr;
+    QPushButton *cmdExport = nullptr;
+    QPushButton *cmdShowHideAdvanceSearch = nullptr;
+    QComboBox *cmbFilterPattern = nullptr;
 
     QMenu *mnuFile = nullptr;
+    QAction *mnuFileOpen = nullptr;
+    QAction *mnuFileDelete = nullptr;
+    QAction *mnuFileProperties = nullptr;
+    QAction *mnuFileShowContainingFolder = nullptr;
     QAction *mnuExit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditSelectAll = nullptr;
+    QAction *mnuEditInvertSelection = nullptr;
+    QMenu *mnuTools = nullptr;
+    QAction *mnuExport = nullptr;
+    QAction *mnuPreferences = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuSupport = nullptr;
+    QAction *mnuHelp1 = nullptr;
+    QAction *mnuAbout = nullptr;
+    QMenu *mnuPopup = nullptr;
+    QAction *mnuPopupOpen = nullptr;
+    QAction *mnuPopupDelete = nullptr;
+    QAction *mnuPopupProperties = nullptr;
+    QAction *mnuPopupShowContainingFolder = nullptr;
+    QAction *mnuPopupSelectAll = nullptr;
+    QAction *mnuPopupInvertSelection = nullptr;
+
+    // The layout last applied, in twips (for checks and the toggle).
+    const MainLayoutResult &currentLayout() const { return m_layout; }
 
 Q_SIGNALS:
-    // The first activation has taken the start folder and started its search.
+    // The first activation has taken the start folder and is starting its search.
     void firstActivationStarted(const QString &startFolder);
 
 public Q_SLOTS:
+    // frmmain_fileactions.cpp
+    void mnuFileOpen_Click();
+    void mnuFileDelete_Click();
+    void mnuFileProperties_Click();
+    void mnuFileShowContainingFolder_Click();
+    // frmmain_export.cpp
+    void cmdExport_Click();
+    void mnuExport_Click();
+    // frmmain_dialogs.cpp
+    void mnuPreferences_Click();
+    void mnuSupport_Click();
+    void mnuHelp1_Click();
+    void mnuAbout_Click();
+
     void mnuExit_Click();
+    void cmdSearch_Click();
+    void cmdShowHideAdvanceSearch_Click();
+    void mnuEditSelectAll_Click();
+    void mnuEditInvertSelection_Click();
 
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    void Form_Activate();
+    // frmmain.cpp
+    void buildControls();
     void buildMenus();
+    void Form_Activate();
+    void stopSearchForGood();
+
+    // frmmain_layout.cpp
+    void Form_Resize();
+    MainLayoutInput layoutInput() const;
+    void applyLayout(const MainLayoutResult &layout);
+    int frameOverheadTwips() const;
+
+    // frmmain_results.cpp
+    void SetupGrid();
+    void ApplyStartupSettings();
+    void applyGridLook();
+    void DrawFileIcon(const QString &fullPath);
+    void vsFiles_AfterSort(int col, bool ascending);
+    void vsFiles_KeyDown(int key);
+    void vsFiles_MouseDown(Qt::MouseButton button, int row, int col, const QPoint &globalPos);
+    void showPopupAtTableCorner();
+
+    // frmmain_search.cpp
+    void createSearchRun();
+    void RunSearch();
+    void ftv_FolderChanged(const QString &path);
+    void ftv_Click();
+    QString filterText() const override;
+    bool includeSubfolders() const override;
+    bool showHidden() const override;
+    bool dateOn() const override;
+    QString dateRangeTypeText() const override;
+    bool inPeriodMode() const override;
+    QString periodText() const override;
+    QString periodUnitText() const override;
+    QDate fromDate() const override;
+    QDate toDate() const override;
+    bool sizeOn() const override;
+    bool sizeAtMode() const override;
+    QString leastMostText() const override;
+    QString sizeLimitText() const override;
+    QString sizeFromText() const override;
+    QString sizeToText() const override;
+
+    class SearchPorts;
 
     SettingsStore &m_settings;
+    AppServices m_services;
+    GridModel *m_files = nullptr;
+    GridModel *m_scratch = nullptr;
+    std::unique_ptr<SearchPorts> m_searchPorts;
+    SearchRun *m_searchRun = nullptr;
+    MainLayoutResult m_layout;
     bool m_firstActivation = false;
     bool m_loaded = false;
     bool m_ending = false;
+    bool m_inResize = false;
     QString m_startFolder;
 };

@@ -2,6 +2,7 @@
 #include "app/modglobal.h"
 #include "app/settings.h"
 #include "support/tempfiles.h"
+#include "support/testservices.h"
 #include "ui/frmmain.h"
 
 #include <QAction>
@@ -42,11 +43,11 @@ private Q_SLOTS:
         TestSupport::writeFile(iniPath(), "[Grid]\nForeColor=red\n");
         SettingsStore settings(iniPath());
         QStringList messages;
-        frmMain *main = modGlobal::Startup(settings, 10, [&](const QString &text) {
+        const auto main = modGlobal::Startup(settings, TestSupport::makeTestServices().services, 10, [&](const QString &text) {
             messages.append(text);
             QVERIFY(visibleWindows().isEmpty());
         });
-        QCOMPARE(main, nullptr);
+        QVERIFY(!main);
         QCOMPARE(messages, QStringList(QStringLiteral(
                                "Error occured while reading setting parameters.\r\n\r\nType mismatch")));
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -73,7 +74,7 @@ private Q_SLOTS:
             QVERIFY(splash->isVisible());
             checkedDuringSplash = true;
         });
-        frmMain *main = modGlobal::Startup(settings, 150);
+        const auto main = modGlobal::Startup(settings, TestSupport::makeTestServices().services, 150);
         QVERIFY(checkedDuringSplash);
         QVERIFY(main);
         QVERIFY(main->isVisible());
@@ -86,7 +87,7 @@ private Q_SLOTS:
     {
         SettingsStore settings(iniPath());
         QVERIFY(settings.ReadSettings());
-        frmMain main(settings);
+        frmMain main(settings, TestSupport::makeTestServices().services);
         main.Form_Load();
         QVERIFY(main.firstActivationPending());
         QSignalSpy spy(&main, &frmMain::firstActivationStarted);
@@ -107,7 +108,7 @@ private Q_SLOTS:
     {
         SettingsStore settings(iniPath());
         QVERIFY(settings.ReadSettings());
-        auto *main = new frmMain(settings);
+        auto *main = new frmMain(settings, TestSupport::makeTestServices().services);
         main->Form_Load();
         main->show();
         auto *other = new QWidget;

@@ -1,0 +1,16 @@
+#include "ui/appservices.h"
+
+#include "platform/desktopservices.h"
+#include "platform/posix/posixfolderlister.h"
+#include "ui/fileicons.h"
+#include "ui/qtchoosers.h"
+
+AppServices createAppServices()
+{
+    AppServices services;
+    services.desktop = createDesktopServices();
+    services.choosers = std::make_shared<QtChoosers>(nullptr);
+    services.icons = std::make_shared<ThemeFileIcons>();
+    services.lister = std::make_shared<PosixFolderLister>();
+    return services;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "search/searchinterfaces.h"
+
+#include <memory>
+
+class Choosers;
+class DesktopServices;
+class FolderLister;
+
+// The platform services the windows use, gathered so tests can hand in fakes.
+struct AppServices
+{
+    std::shared_ptr<DesktopServices> desktop;
+    std::shared_ptr<Choosers> choosers;
+    std::shared_ptr<FileIconSource> icons;
+    std::shared_ptr<FolderLister> lister;
+    PageCountFunction countPages; // empty: the built-in TIFF page counter
+};
+
+// The real services of this platform.
+AppServices createAppServices();

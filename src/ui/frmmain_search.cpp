@@ -1,0 +1,94 @@
+// The search: start/cancel toggle, the folder tree's notifications, the
+// criteria controls read live, and the run's view of the window.
+#include "ui/frmmain.h"
+#include "ui/frmmain_searchports.h"
+
+#include "results/gridmodel.h"
+#include "results/resultcolumns.h"
+#include "search/searchrun.h"
+#include "ui/advancedoptions.h"
+#include "ui/foldertree.h"
+#include "ui/iconsurface.h"
+#include "ui/numberbox.h"
+#include "ui/searchbar.h"
+#include "ui/statusbar.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+const QString kSearchCaption = QStringLiteral("&Search");
+const QString kCancelCaption = QStringLiteral("&Cancel");
+} // namespace
+
+void frmMain::createSearchRun()
+{
+    m_searchPorts = std::make_unique<SearchPorts>(*this);
+    SearchRunPorts ports;
+    ports.criteria = this;
+    ports.results = m_searchPorts.get();
+    ports.status = m_searchPorts.get();
+    ports.icons = m_searchPorts.get();
+    ports.lister = m_services.lister.get();
+    ports.countPages = m_services.countPages;
+    m_searchRun = new SearchRun(ports, this);
+}
+
+bool frmMain::isSearching() const
+{
+    return m_searchRun && m_searchRun->isRunning();
+}
+
+void frmMain::cmdSearch_Click()
+{
+    if (cmdSearch->text() != kSearchCaption) {
+        m_searchRun->requestCancel();
+        return;
+    }
+    cmdSearch->setText(kCancelCaption);
+    RunSearch();
+    if (!m_ending)
+        cmdSearch->setText(kSearchCaption);
+}
+
+void frmMain::RunSearch()
+{
+    m_searchRun->RunSearch(m_startFolder);
+}
+
+void frmMain::ftv_FolderChanged(const QString &path)
+{
+    m_startFolder = path;
+    if (!m_startFolder.endsWith(QDir::separator()))
+        m_startFolder += QDir::separator();
+    txtAddress->setText(m_startFolder);
+}
+
+void frmMain::ftv_Click()
+{
+    cmdSearch_Click();
+}
+
+// The criteria, read from the controls each time the run asks.
+QString frmMain::filterText() const { return cmbFilterPattern->currentText(); }
+bool frmMain::includeSubfolders() const { return chkSearchIncSubFlder->isChecked(); }
+bool frmMain::showHidden() const { return chkShowHidden->isChecked(); }
+bool frmMain::dateOn() const { return fmeAdvancedSearchOptions->chkSearchByDate->isChecked(); }
+QString frmMain::dateRangeTypeText() const { return fmeAdvancedSearchOptions->cmbDateRangeType->currentText(); }
+bool frmMain::inPeriodMode() const { return fmeAdvancedSearchOptions->optInPeriod->isChecked(); }
+QString frmMain::periodText() const { return fmeAdvancedSearchOptions->txtInPeriod->text(); }
+QString frmMain::periodUnitText() const { return fmeAdvancedSearchOptions->cmbDateInPeriod->currentText(); }
+QDate frmMain::fromDate() const { return fmeAdvancedSearchOptions->dtpDateFrom->date(); }
+QDate frmMain::toDate() const { return fmeAdvancedSearchOptions->dtpDateTo->date(); }
+bool frmMain::sizeOn() const { return fmeAdvancedSearchOptions->chkSearchBySize->isChecked(); }
+bool frmMain::sizeAtMode() const { return fmeAdvancedSearchOptions->optSizeAt->isChecked(); }
+QString frmMain::leastMostText() const { return fmeAdvancedSearchOptions->cmbLeastMost->currentText(); }
+QString frmMain::sizeLimitText() const { return fmeAdvancedSearchOptions->txtSizeLeastMost->text(); }
+QString frmMain::sizeFromText() const { return fmeAdvancedSearchOptions->txtSizeFrom->text(); }
+QString frmMain::sizeToText() const { return fmeAdvancedSearchOptions->txtSizeTo->text(); }

@@ -1,0 +1,6 @@
+#include "ui/iconsurface.h"
+
+IconSurface::IconSurface(QWidget *parent) : QWidget(parent)
+{
+    hide();
+}

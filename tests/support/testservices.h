@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ui/appservices.h"
+
+namespace TestSupport {
+
+class FakeDesktopServices;
+class FakeChoosers;
+
+// Services for window tests: the real folder lister and page counter, a
+// recording desktop, scripted choosers and a plain icon for every file.
+struct TestServices
+{
+    AppServices services;
+    FakeDesktopServices *desktop = nullptr;
+    FakeChoosers *choosers = nullptr;
+    int iconRequests() const;
+};
+
+TestServices makeTestServices();
+
+} // namespace TestSupport
