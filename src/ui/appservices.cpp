@@ -3,6 +3,7 @@
 #include "platform/desktopservices.h"
 #include "platform/posix/posixfolderlister.h"
 #include "ui/fileicons.h"
+#include "ui/prompts.h"
 #include "ui/qtchoosers.h"
 
 AppServices createAppServices()
@@ -12,5 +13,6 @@ AppServices createAppServices()
     services.choosers = std::make_shared<QtChoosers>(nullptr);
     services.icons = std::make_shared<ThemeFileIcons>();
     services.lister = std::make_shared<PosixFolderLister>();
+    services.prompts = std::make_shared<MessageBoxPrompts>();
     return services;
 }

@@ -7,6 +7,7 @@
 class Choosers;
 class DesktopServices;
 class FolderLister;
+class Prompts;
 
 // The platform services the windows use, gathered so tests can hand in fakes.
 struct AppServices
@@ -15,6 +16,7 @@ struct AppServices
     std::shared_ptr<Choosers> choosers;
     std::shared_ptr<FileIconSource> icons;
     std::shared_ptr<FolderLister> lister;
+    std::shared_ptr<Prompts> prompts;
     PageCountFunction countPages; // empty: the built-in TIFF page counter
 };
 

@@ -114,8 +114,9 @@ public Q_SLOTS:
     // frmmain_export.cpp
     void cmdExport_Click();
     void mnuExport_Click();
-    // frmmain_dialogs.cpp
+    // frmmain_preferences.cpp
     void mnuPreferences_Click();
+    // frmmain_help.cpp
     void mnuSupport_Click();
     void mnuHelp1_Click();
     void mnuAbout_Click();

@@ -3,6 +3,7 @@
 #include "platform/posix/posixfolderlister.h"
 #include "support/fakechoosers.h"
 #include "support/fakedesktopservices.h"
+#include "support/fakeprompts.h"
 
 namespace TestSupport {
 
@@ -38,6 +39,9 @@ TestServices makeTestServices()
     test.choosers = choosers.get();
     test.services.desktop = desktop;
     test.services.choosers = choosers;
+    auto prompts = std::make_shared<FakePrompts>();
+    test.prompts = prompts.get();
+    test.services.prompts = prompts;
     test.services.icons = std::make_shared<CountingIcons>();
     test.services.lister = std::make_shared<PosixFolderLister>();
     return test;

@@ -6,6 +6,7 @@ namespace TestSupport {
 
 class FakeDesktopServices;
 class FakeChoosers;
+class FakePrompts;
 
 // Services for window tests: the real folder lister and page counter, a
 // recording desktop, scripted choosers and a plain icon for every file.
@@ -14,6 +15,7 @@ struct TestServices
     AppServices services;
     FakeDesktopServices *desktop = nullptr;
     FakeChoosers *choosers = nullptr;
+    FakePrompts *prompts = nullptr;
     int iconRequests() const;
 };
 

@@ -4,15 +4,3 @@
 void frmMain::mnuPreferences_Click()
 {
 }
-
-void frmMain::mnuSupport_Click()
-{
-}
-
-void frmMain::mnuHelp1_Click()
-{
-}
-
-void frmMain::mnuAbout_Click()
-{
-}
