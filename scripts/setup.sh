@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libtiff-dev libtiff-tools
   adwaita-icon-theme hicolor-icon-theme fonts-liberation2 shared-mime-info
