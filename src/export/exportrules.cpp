@@ -1,0 +1,68 @@
+#include "export/exportrules.h"
+
+#include <algorithm>
+
+namespace ExportRules {
+
+namespace {
+constexpr QStringView kRefusedNameChars = u"|\\?><:/*\"";
+constexpr QChar kFolderSeparator = u'/';
+} // namespace
+
+const QStringList &fileTypeEntries()
+{
+    static const QStringList entries{
+        QStringLiteral("Text Document (*.txt)"),
+        QStringLiteral("Excel Worksheet (*.xls)"),
+        QStringLiteral("Word Document (*.doc)"),
+        QStringLiteral("CSV File (*.csv)"),
+    };
+    return entries;
+}
+
+QString FileTypeExtension(const QString &entry)
+{
+    return entry.right(4).left(3);
+}
+
+bool typeTakesSeparator(const QString &entry)
+{
+    return entry == fileTypeEntries().at(TextDocument) || entry == fileTypeEntries().at(WordDocument);
+}
+
+bool IsFileNameCharRefused(QChar c)
+{
+    return kRefusedNameChars.contains(c);
+}
+
+QString defaultFileName(const QDate &today)
+{
+    return today.toString(QStringLiteral("yyyy_MM_dd")) + QStringLiteral("_Data");
+}
+
+QString exportStartFolder(const QString &exportLocation, const QString &home)
+{
+    const bool blank = std::all_of(exportLocation.cbegin(), exportLocation.cend(),
+                                   [](QChar c) { return c == u' '; });
+    return blank ? home : exportLocation;
+}
+
+QString ValidateExportInput(const QString &name, bool separatorShown, const QString &separator)
+{
+    if (name.isEmpty())
+        return QStringLiteral("File Name must be specified.");
+    if (separatorShown && separator.isEmpty())
+        return QStringLiteral("Column Saperator must be specified.");
+    return {};
+}
+
+QString exportFilePath(const QString &folder, const QString &name, const QString &extension)
+{
+    const QString suffix = u'.' + extension;
+    const QString stem = name.endsWith(suffix, Qt::CaseSensitive) ? name.chopped(suffix.size()) : name;
+    // A root folder already ends in the separator.
+    const QString prefix = folder.endsWith(kFolderSeparator) ? folder : folder + kFolderSeparator;
+    return prefix + stem + suffix;
+}
+
+} // namespace ExportRules
