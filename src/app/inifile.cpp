@@ -1,5 +1,7 @@
 #include "app/inifile.h"
 
+#include "search/pathcodec.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -61,46 +63,72 @@ bool breaksLine(const QString &text)
     return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(0));
 }
 
+// A key that would read back as a section header or a comment, or as
+// another key, or as no key at all.
+bool isUnusableKey(const QString &key)
+{
+    const QString trimmed = trimSpaces(key);
+    return trimmed.isEmpty() || trimmed.startsWith(u'[') || trimmed.startsWith(u';')
+            || trimmed.startsWith(u'#') || key.contains(u'=');
+}
+
 } // namespace
 
 IniDocument IniDocument::load(const QString &filePath)
 {
-    IniDocument doc;
+    const QFileInfo info(filePath);
+    if (!info.exists())
+        return {};
+    IniDocument unreadable;
+    unreadable.m_unreadable = true;
+    if (!info.isFile() || info.size() > kMaxFileSize)
+        return unreadable;
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        doc.m_unreadable = file.exists();
-        return doc;
-    }
-    QByteArray bytes = file.readAll();
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return unreadable;
+    return fromBytes(bytes);
+}
+
+IniDocument IniDocument::fromBytes(QByteArray bytes)
+{
+    IniDocument doc;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    if (bytes.isEmpty())
-        return doc;
-    const QString text = QString::fromUtf8(bytes);
+    const QString text = PathCodec::decode(bytes);
     if (text.contains(u"\r\n"))
         doc.m_lineEnding = QStringLiteral("\r\n");
     else if (text.contains(u'\n'))
         doc.m_lineEnding = QStringLiteral("\n");
     else if (text.contains(u'\r'))
         doc.m_lineEnding = QStringLiteral("\r");
-    doc.m_endsWithNewline = text.endsWith(u'\n') || text.endsWith(u'\r');
 
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != u'\r' && text[i] != u'\n')
             continue;
+        const bool crlf = text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
+        const qsizetype endLength = crlf ? 2 : 1;
         doc.m_lines.append(text.mid(start, i - start));
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
+        doc.m_lineEnds.append(text.mid(i, endLength));
+        i += endLength - 1;
         start = i + 1;
     }
-    if (start < text.size())
+    if (start < text.size()) {
         doc.m_lines.append(text.mid(start));
+        doc.m_lineEnds.append(QString());
+    }
     return doc;
 }
 
-IniDocument::Location IniDocument::locate(const QString &section, const QString &key) const
+IniDocument::Location IniDocument::locate(const QString &sectionWanted,
+                                          const QString &keyWanted) const
 {
+    // Names are read without surrounding spaces: compare them so.
+    const QString section = trimSpaces(sectionWanted);
+    const QString key = trimSpaces(keyWanted);
     Location found;
     bool inSection = false;
     for (int i = 0; i < m_lines.size(); ++i) {
@@ -143,20 +171,31 @@ QString IniDocument::value(const QString &section, const QString &key,
 
 bool IniDocument::setValue(const QString &section, const QString &key, const QString &value)
 {
-    if (breaksLine(section) || breaksLine(key) || breaksLine(value) || key.contains(u'=') ||
-        section.contains(u']') || trimSpaces(key).isEmpty())
+    if (breaksLine(section) || breaksLine(key) || breaksLine(value) || isUnusableKey(key) ||
+        section.contains(u']'))
         return false;
     const QString line = key + u'=' + value;
     const Location where = locate(section, key);
     if (where.keyLine >= 0) {
         m_lines[where.keyLine] = line;
     } else if (where.sectionLine >= 0) {
-        m_lines.insert(where.lastContentLine + 1, line);
+        insertLine(where.lastContentLine + 1, line);
     } else {
-        m_lines.append(u'[' + section + u']');
-        m_lines.append(line);
+        insertLine(int(m_lines.size()), u'[' + section + u']');
+        insertLine(int(m_lines.size()), line);
     }
     return true;
+}
+
+// A line added after a last line that had no line end gives it one and
+// takes its place as the unterminated last line.
+void IniDocument::insertLine(int index, const QString &line)
+{
+    QString end = m_lineEnding;
+    if (index > 0 && m_lineEnds[index - 1].isEmpty())
+        std::swap(end, m_lineEnds[index - 1]);
+    m_lines.insert(index, line);
+    m_lineEnds.insert(index, end);
 }
 
 bool IniDocument::save(const QString &filePath) const
@@ -167,11 +206,16 @@ bool IniDocument::save(const QString &filePath) const
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QString text = m_lines.join(m_lineEnding);
-    if (m_endsWithNewline && !m_lines.isEmpty())
-        text += m_lineEnding;
-    file.write(text.toUtf8());
+    file.write(toBytes());
     return file.commit();
+}
+
+QByteArray IniDocument::toBytes() const
+{
+    QString text;
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
+        text += m_lines[i] + m_lineEnds[i];
+    return PathCodec::encode(text);
 }
 
 QString getPrivateProfileString(const QString &section, const QString &key,

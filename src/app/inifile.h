@@ -10,8 +10,14 @@
 class IniDocument
 {
 public:
-    // Reads the whole file once; a missing or unreadable file is an empty document.
+    // Reads the whole file once; a missing or unreadable file is an empty
+    // document. So is anything but a regular file (a pipe would never end)
+    // and a file beyond kMaxFileSize; neither of those is ever overwritten.
     static IniDocument load(const QString &filePath);
+    // The document held by `bytes`, as load reads a file: UTF-8, where every
+    // byte that is not UTF-8 survives unchanged into toBytes().
+    static IniDocument fromBytes(QByteArray bytes);
+    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
     // The key's value with surrounding spaces removed, or `defaultValue` when
     // the section or key is missing; at most bufferSize - 1 characters are
@@ -26,6 +32,9 @@ public:
     // Writes the document atomically; never creates the folder. False when
     // the file could not be written, in which case the old file is intact.
     bool save(const QString &filePath) const;
+    // The file's bytes: every line read keeps its own text and line end
+    // (a byte-order mark is dropped); new lines take the file's usual end.
+    QByteArray toBytes() const;
 
     const QStringList &lines() const { return m_lines; }
 
@@ -37,11 +46,12 @@ private:
         int lastContentLine = -1; // last non-blank line of the section
     };
     Location locate(const QString &section, const QString &key) const;
+    void insertLine(int index, const QString &line);
 
     QStringList m_lines;
+    QStringList m_lineEnds; // each line's own end: "\r\n", "\n", "\r", or "" for the last
     bool m_unreadable = false; // the file exists but could not be read: never overwrite it
-    QString m_lineEnding = QStringLiteral("\r\n");
-    bool m_endsWithNewline = true;
+    QString m_lineEnding = QStringLiteral("\r\n"); // for new lines
 };
 
 // The two profile functions, each reading the file afresh.

@@ -145,16 +145,9 @@ int pageCount(const ChainCount &count)
     return result > INT_MAX ? kNotCountable : int(result);
 }
 
-} // namespace
-
-int PageCounter::CountPages(const QString &path) const
+// Pages of the TIFF data `file` reads, or kNotCountable.
+int countPagesIn(TiffFile &file)
 {
-    return countPagesOfFile(PathCodec::encode(path));
-}
-
-int PageCounter::countPagesOfFile(const QByteArray &nativePath, qint64 knownSize)
-{
-    TiffFile file(nativePath, knownSize);
     const auto header = readTiffHeader(file);
     if (!header)
         return kNotCountable;
@@ -167,4 +160,23 @@ int PageCounter::countPagesOfFile(const QByteArray &nativePath, qint64 knownSize
     if (count.readFailed || walker.exhausted() || file.failed())
         return kNotCountable;
     return pageCount(count);
+}
+
+} // namespace
+
+int PageCounter::CountPages(const QString &path) const
+{
+    return countPagesOfFile(PathCodec::encode(path));
+}
+
+int PageCounter::countPagesOfFile(const QByteArray &nativePath, qint64 knownSize)
+{
+    TiffFile file(nativePath, knownSize);
+    return countPagesIn(file);
+}
+
+int PageCounter::countPagesOfContents(const QByteArray &contents)
+{
+    TiffFile file(contents);
+    return countPagesIn(file);
 }

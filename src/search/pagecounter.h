@@ -19,4 +19,7 @@ public:
     // bytes of a regular file, when the caller has it from its listing; -1
     // has it looked up (and rejects anything but a regular file).
     static int countPagesOfFile(const QByteArray &nativePath, qint64 knownSize = -1);
+
+    // The same for the whole contents of a file already in memory.
+    static int countPagesOfContents(const QByteArray &contents);
 };

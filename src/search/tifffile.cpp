@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,6 +49,12 @@ TiffFile::TiffFile(const QByteArray &nativePath, qint64 knownSize)
     m_size = quint64(size);
 }
 
+TiffFile::TiffFile(const QByteArray &contents)
+    : m_inMemory(true), m_contents(contents)
+{
+    m_size = quint64(contents.size());
+}
+
 TiffFile::~TiffFile()
 {
     if (m_fd >= 0)
@@ -80,8 +87,8 @@ bool TiffFile::fill(quint64 offset, quint64 length)
     m_windowOffset = offset;
     m_windowLength = 0;
     while (m_windowLength < wanted) {
-        const ssize_t got = ::pread(m_fd, m_window.data() + m_windowLength,
-                                    wanted - m_windowLength, off_t(offset + m_windowLength));
+        const qint64 got = readAt(m_window.data() + m_windowLength, wanted - m_windowLength,
+                                  offset + m_windowLength);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -94,4 +101,16 @@ bool TiffFile::fill(quint64 offset, quint64 length)
         m_windowLength += quint64(got);
     }
     return m_windowLength >= length;
+}
+
+// Up to `length` bytes at `offset`: the count read, 0 at the end, -1 on error.
+qint64 TiffFile::readAt(uchar *buffer, quint64 length, quint64 offset) const
+{
+    if (!m_inMemory)
+        return ::pread(m_fd, buffer, length, off_t(offset));
+    if (offset >= quint64(m_contents.size()))
+        return 0;
+    const quint64 count = std::min(length, quint64(m_contents.size()) - offset);
+    std::memcpy(buffer, m_contents.constData() + offset, count);
+    return qint64(count);
 }

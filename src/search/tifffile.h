@@ -28,17 +28,19 @@ struct TiffByteOrder {
 // at offset 0, so the header and a directory stored near it cost a single
 // pread; another pread happens only when asked for bytes outside the window.
 // Only regular files are read: the file is opened non-blocking, so a pipe or
-// device never stalls the caller.
+// device never stalls the caller. Bytes already in memory are read through
+// the same window, so both kinds of source share every check.
 class TiffFile {
 public:
     // `knownSize` is the size the caller already has from a directory listing
     // of a regular file; -1 has it looked up (and the file type checked).
     TiffFile(const QByteArray &nativePath, qint64 knownSize);
+    explicit TiffFile(const QByteArray &contents);
     ~TiffFile();
     TiffFile(const TiffFile &) = delete;
     TiffFile &operator=(const TiffFile &) = delete;
 
-    bool isOpen() const { return m_fd >= 0; }
+    bool isOpen() const { return m_fd >= 0 || m_inMemory; }
     quint64 size() const { return m_size; }
     // Whether a read failed (as opposed to asking for bytes past the end).
     bool failed() const { return m_failed; }
@@ -52,8 +54,11 @@ public:
 
 private:
     bool fill(quint64 offset, quint64 length);
+    qint64 readAt(uchar *buffer, quint64 length, quint64 offset) const;
 
     int m_fd = -1;
+    bool m_inMemory = false;
+    QByteArray m_contents; // the source when m_inMemory
     quint64 m_size = 0;
     std::vector<uchar> m_window;
     quint64 m_windowOffset = 0;

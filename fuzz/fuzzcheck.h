@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+// A property every input must keep. A broken one aborts, which the fuzzer
+// reports as a finding and the regression tests as a failure.
+#define FUZZ_CHECK(condition)                                                          \
+    do {                                                                               \
+        if (!(condition)) {                                                            \
+            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__,   \
+                         #condition);                                                  \
+            std::abort();                                                              \
+        }                                                                              \
+    } while (false)
