@@ -49,6 +49,13 @@ public:
     const SettingsStore &settingsStore() const { return m_settings; }
     GridModel *filesModel() const { return m_files; }
 
+    // File actions (frmmain_fileactions.cpp). The first three return true when
+    // the desktop took the request; DeleteSelectedFiles false after a failure.
+    bool OpenFile(const QString &path);
+    bool ShowFileProperties(const QString &path);
+    bool OpenContainingFolder(const QString &path);
+    bool DeleteSelectedFiles();
+
     // Window parts, named as the controls they are.
     QFrame *Line1 = nullptr;
     QFrame *Line2 = nullptr;

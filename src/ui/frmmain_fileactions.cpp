@@ -1,18 +1,96 @@
-// PLACEHOLDER: filled by the work on this concern; not done yet.
+// File actions on the listed files: open, properties, containing folder and
+// deletion. The single-file actions use the current row, Delete the selected
+// rows; every row names its file by the hidden full-path column.
 #include "ui/frmmain.h"
+
+#include "platform/desktopservices.h"
+#include "results/gridmodel.h"
+#include "results/resultcolumns.h"
+#include "ui/prompts.h"
+
+#include <optional>
+
+namespace {
+
+const QString kDeleteQuestion = QStringLiteral("Are you sure to delete selected files?");
+const QString kDeleteFailed = QStringLiteral("Unable to delete file ");
+
+// The full path of the current row; none while the cursor is not on a data row.
+std::optional<QString> currentFullPath(const GridModel &files)
+{
+    const int row = files.currentRow();
+    if (row <= 0 || !files.isDataRow(row))
+        return std::nullopt;
+    return files.text(row, ResultColumns::FullPath);
+}
+
+// The selected rows whose files are still listed. A hidden row's file has
+// already been deleted, so it is no longer a file to delete (Select All and
+// Invert Selection do select hidden rows).
+QList<int> rowsToDelete(const GridModel &files)
+{
+    QList<int> rows = files.selectedRows();
+    rows.removeIf([&files](int row) { return files.isRowHidden(row); });
+    return rows;
+}
+
+} // namespace
 
 void frmMain::mnuFileOpen_Click()
 {
+    if (const auto path = currentFullPath(*m_files))
+        OpenFile(*path);
 }
 
 void frmMain::mnuFileDelete_Click()
 {
+    DeleteSelectedFiles();
 }
 
 void frmMain::mnuFileProperties_Click()
 {
+    if (const auto path = currentFullPath(*m_files))
+        ShowFileProperties(*path);
 }
 
 void frmMain::mnuFileShowContainingFolder_Click()
 {
+    if (const auto path = currentFullPath(*m_files))
+        OpenContainingFolder(*path);
+}
+
+bool frmMain::OpenFile(const QString &path)
+{
+    return m_services.desktop && m_services.desktop->openFile(path);
+}
+
+bool frmMain::ShowFileProperties(const QString &path)
+{
+    return m_services.desktop && m_services.desktop->showProperties(path);
+}
+
+bool frmMain::OpenContainingFolder(const QString &path)
+{
+    // The file manager opens the folder with the file singled out; without a
+    // file manager on the bus the desktop service opens the bare folder.
+    return m_services.desktop && m_services.desktop->showInFolder(path);
+}
+
+bool frmMain::DeleteSelectedFiles()
+{
+    if (!m_services.desktop || !m_services.prompts || rowsToDelete(*m_files).isEmpty())
+        return true;
+    if (!m_services.prompts->askYesNo(this, kDeleteQuestion, Prompts::Icon::Question))
+        return true;
+    // The rows as they stand once the question is answered, in list order.
+    const QList<int> rows = rowsToDelete(*m_files);
+    for (const int row : rows) {
+        const QString path = m_files->text(row, ResultColumns::FullPath);
+        if (!m_services.desktop->deleteFile(path, nullptr)) {
+            m_services.prompts->inform(this, kDeleteFailed + path, Prompts::Icon::None);
+            return false;
+        }
+        m_files->setRowHidden(row, true);
+    }
+    return true;
 }
