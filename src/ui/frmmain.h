@@ -5,6 +5,7 @@
 #include "ui/appservices.h"
 
 #include <QMainWindow>
+#include <functional>
 
 class SettingsStore;
 class SearchRun;
@@ -23,6 +24,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSplitter;
+class dlgPreferences;
 
 // The main window. Its handlers carry the names of the controls and events
 // they serve (Form_Load, Form_Activate, cmdSearch_Click, ...); each concern
@@ -48,6 +50,10 @@ public:
     const AppServices &services() const { return m_services; }
     const SettingsStore &settingsStore() const { return m_settings; }
     GridModel *filesModel() const { return m_files; }
+
+    // Runs the preferences dialog once it is filled; empty: modally with exec().
+    // Tests set it to drive the dialog without blocking.
+    std::function<void(dlgPreferences &)> preferencesRunner;
 
     // File actions (frmmain_fileactions.cpp). The first three return true when
     // the desktop took the request; DeleteSelectedFiles false after a failure.
