@@ -31,10 +31,12 @@ using Col = ResultColumns::Column;
 
 const QString kQuestion = QStringLiteral("Are you sure to delete selected files?");
 const QString kFailure = QStringLiteral("Unable to delete file ");
-const QStringList kSingleFileActions = {
-    QStringLiteral("mnuFileOpen"),       QStringLiteral("mnuPopupOpen"),
-    QStringLiteral("mnuFileProperties"), QStringLiteral("mnuPopupProperties"),
-    QStringLiteral("mnuFileShowContainingFolder"), QStringLiteral("mnuPopupShowContainingFolder")};
+const QStringList kSingleFileActions = {QStringLiteral("mnuFileOpen"),
+                                        QStringLiteral("mnuPopupOpen"),
+                                        QStringLiteral("mnuFileProperties"),
+                                        QStringLiteral("mnuPopupProperties"),
+                                        QStringLiteral("mnuFileShowContainingFolder"),
+                                        QStringLiteral("mnuPopupShowContainingFolder")};
 
 bool existsExactly(const QByteArray &path)
 {
@@ -55,8 +57,8 @@ struct Window
             services.desktop = std::move(desktop);
         window = std::make_unique<frmMain>(settings, services);
         window->Form_Load();
-        new QAbstractItemModelTester(files(), QAbstractItemModelTester::FailureReportingMode::QtTest,
-                                     window.get());
+        new QAbstractItemModelTester(
+            files(), QAbstractItemModelTester::FailureReportingMode::QtTest, window.get());
     }
 
     GridModel *files() const { return window->filesModel(); }
@@ -117,8 +119,8 @@ std::shared_ptr<PosixDesktopServices> offlineDesktop(QList<QUrl> *opened)
         opened->append(url);
         return true;
     });
-    desktop->setBus(QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/brimfold-bus"),
-                                                  QStringLiteral("nobus")));
+    desktop->setBus(QDBusConnection::connectToBus(
+        QStringLiteral("unix:path=/nonexistent/brimfold-bus"), QStringLiteral("nobus")));
     return desktop;
 }
 
@@ -160,24 +162,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("operation");
-        const QStringList operations = {QStringLiteral("openFile"), QStringLiteral("showProperties"),
+        const QStringList operations = {QStringLiteral("openFile"),
+                                        QStringLiteral("showProperties"),
                                         QStringLiteral("showInFolder")};
         for (int i = 0; i < kSingleFileActions.size(); ++i)
-            QTest::newRow(qPrintable(kSingleFileActions[i])) << kSingleFileActions[i] << operations[i / 2];
+            QTest::newRow(qPrintable(kSingleFileActions[i]))
+                << kSingleFileActions[i] << operations[i / 2];
     }
     void singleFileActionsUseCurrentRow()
     {
         QFETCH(QString, action);
         QFETCH(QString, operation);
         Window w(iniPath());
-        const QStringList paths = {QStringLiteral("/scans/a.tif"), QStringLiteral("/scans/2004/b c.tif"),
+        const QStringList paths = {QStringLiteral("/scans/a.tif"),
+                                   QStringLiteral("/scans/2004/b c.tif"),
                                    QStringLiteral("/scans/d.tif")};
         w.addRows(paths);
         w.files()->selectOnly(3, 3); // the selection plays no part
         w.files()->setCurrentCell(2, 0);
         w.desktop().requestsSucceed = false; // a refusal stays silent
         w.trigger(action);
-        QCOMPARE(w.desktop().calls, (QList<TestSupport::FakeDesktopServices::Call>{{operation, paths[1]}}));
+        QCOMPARE(w.desktop().calls,
+                 (QList<TestSupport::FakeDesktopServices::Call>{{operation, paths[1]}}));
         QVERIFY(w.prompts().shown.isEmpty());
         QCOMPARE(w.hiddenFlags(), (QList<bool>{false, false, false}));
     }
@@ -226,7 +232,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QByteArray>("folderUrl");
-        QTest::newRow("file in subfolder") << QStringLiteral("/scans/2004/a.tif") << QByteArray("file:///scans/2004/");
+        QTest::newRow("file in subfolder")
+            << QStringLiteral("/scans/2004/a.tif") << QByteArray("file:///scans/2004/");
         QTest::newRow("file in root") << QStringLiteral("/a.tif") << QByteArray("file:///");
         QTest::newRow("folder with space and hash")
             << QStringLiteral("/my scans/#1/a.tif") << QByteArray("file:///my%20scans/%231/");
@@ -268,7 +275,8 @@ private Q_SLOTS:
     void deleteAnsweredNoDeletesNothing()
     {
         Window w(iniPath());
-        w.addRows({QStringLiteral("/s/a.tif"), QStringLiteral("/s/b.tif"), QStringLiteral("/s/c.tif")});
+        w.addRows(
+            {QStringLiteral("/s/a.tif"), QStringLiteral("/s/b.tif"), QStringLiteral("/s/c.tif")});
         w.files()->selectAll();
         w.prompts().answers = {false};
         QVERIFY(w.window->DeleteSelectedFiles());
@@ -342,7 +350,8 @@ private Q_SLOTS:
         QVERIFY(w.desktop().calls.isEmpty());
         run();
         QCOMPARE(w.prompts().texts(), (QStringList{kQuestion, kQuestion}));
-        QCOMPARE(w.desktop().argumentsOf(QStringLiteral("deleteFile")), QStringList{QStringLiteral("/s/b.tif")});
+        QCOMPARE(w.desktop().argumentsOf(QStringLiteral("deleteFile")),
+                 QStringList{QStringLiteral("/s/b.tif")});
         QCOMPARE(w.hiddenFlags(), (QList<bool>{false, true}));
     }
 
@@ -385,8 +394,9 @@ private Q_SLOTS:
     void realDeleteRemovesExactlyTheNamedFile()
     {
         QFETCH(QByteArray, target);
-        const QList<QByteArray> names = {"a.tif",          "a\xc3\xa9.tif", "a\xe9.tif", "a\xef\xbf\xbd.tif",
-                                         "ae\xcc\x81.tif", "-a.tif",        "-rf .tif"};
+        const QList<QByteArray> names = {
+            "a.tif",          "a\xc3\xa9.tif", "a\xe9.tif", "a\xef\xbf\xbd.tif",
+            "ae\xcc\x81.tif", "-a.tif",        "-rf .tif"};
         const RawTree tree(names);
         QVERIFY(tree.written);
         const QByteArray &root = tree.root;
@@ -399,7 +409,8 @@ private Q_SLOTS:
 
         QVERIFY(w.window->DeleteSelectedFiles());
         for (const QByteArray &name : names)
-            QVERIFY2(existsExactly(root + name) == (name != target), name.toPercentEncoding().constData());
+            QVERIFY2(existsExactly(root + name) == (name != target),
+                     name.toPercentEncoding().constData());
         QVERIFY(w.files()->isRowHidden(row));
         QCOMPARE(w.prompts().texts(), QStringList{kQuestion});
     }
