@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -52,8 +53,11 @@ void frmMain::cmdSearch_Click()
         return;
     }
     cmdSearch->setText(kCancelCaption);
+    // The run yields to the event loop, where the window may be closed or
+    // even deleted: touch it afterwards only while it is still there.
+    const QPointer<frmMain> alive(this);
     RunSearch();
-    if (!m_ending)
+    if (alive && !m_ending)
         cmdSearch->setText(kSearchCaption);
 }
 

@@ -20,6 +20,8 @@ QLabel *makePanel(const QString &key, int widthTwips, QWidget *parent)
     auto *label = new QLabel(parent);
     label->setObjectName(key);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Folder names are shown as written, never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setMouseTracking(true);
     const int pixels = twipsToPixels(widthTwips, widgetDpi(parent));
     if (key == StatusBar::MessageKey)
