@@ -27,7 +27,8 @@ QString FileTypeExtension(const QString &entry)
 
 bool typeTakesSeparator(const QString &entry)
 {
-    return entry == fileTypeEntries().at(TextDocument) || entry == fileTypeEntries().at(WordDocument);
+    return entry == fileTypeEntries().at(TextDocument) ||
+           entry == fileTypeEntries().at(WordDocument);
 }
 
 bool IsFileNameCharRefused(QChar c)
@@ -59,7 +60,8 @@ QString ValidateExportInput(const QString &name, bool separatorShown, const QStr
 QString exportFilePath(const QString &folder, const QString &name, const QString &extension)
 {
     const QString suffix = u'.' + extension;
-    const QString stem = name.endsWith(suffix, Qt::CaseSensitive) ? name.chopped(suffix.size()) : name;
+    const QString stem =
+        name.endsWith(suffix, Qt::CaseSensitive) ? name.chopped(suffix.size()) : name;
     // A root folder already ends in the separator.
     const QString prefix = folder.endsWith(kFolderSeparator) ? folder : folder + kFolderSeparator;
     return prefix + stem + suffix;

@@ -26,7 +26,8 @@ std::unique_ptr<QFile> openScratchFile(const QString &folder, QString *error)
         if (file->open(QIODevice::ReadWrite | QIODevice::Truncate))
             return file;
     }
-    auto fallback = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("brimfold-XXXXXX.xls")));
+    auto fallback = std::make_unique<QTemporaryFile>(
+        QDir::temp().filePath(QStringLiteral("brimfold-XXXXXX.xls")));
     if (fallback->open())
         return fallback;
     *error = fallback->errorString();
@@ -36,7 +37,8 @@ std::unique_ptr<QFile> openScratchFile(const QString &folder, QString *error)
 // Step one of every export: `scratch` gets the text of every cell of `grid`,
 // hidden rows and columns included, by a save to the scratch file and a load
 // back from it. The scratch file is removed before this returns.
-bool copyThroughScratchFile(GridModel &grid, GridModel &scratch, const QString &folder, QString *error)
+bool copyThroughScratchFile(GridModel &grid, GridModel &scratch, const QString &folder,
+                            QString *error)
 {
     const std::unique_ptr<QFile> file = openScratchFile(folder, error);
     if (!file)
@@ -120,7 +122,8 @@ QString exportSeparators(const QString &columnSeparator)
     return columnSeparator.isEmpty() ? QString() : columnSeparator + kRowSeparator;
 }
 
-Result exportGrid(GridModel &grid, GridModel &scratch, const QString &scratchFolder, const ChooseTarget &choose)
+Result exportGrid(GridModel &grid, GridModel &scratch, const QString &scratchFolder,
+                  const ChooseTarget &choose)
 {
     scratch.setSeparators(QString());
     QString error;

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "export/exportrules.h"
 #include "search/searchinterfaces.h"
 
+#include <functional>
 #include <memory>
 
 class Choosers;
 class DesktopServices;
 class FolderLister;
 class Prompts;
+class QWidget;
+
+// Runs the export dialog for a window and hands back its choice.
+using ExportDialogFunction =
+    std::function<ExportRules::ExportChoice(QWidget *parent, const QString &exportLocation)>;
 
 // The platform services the windows use, gathered so tests can hand in fakes.
 struct AppServices
@@ -18,6 +25,8 @@ struct AppServices
     std::shared_ptr<FolderLister> lister;
     std::shared_ptr<Prompts> prompts;
     PageCountFunction countPages; // empty: the built-in TIFF page counter
+    ExportDialogFunction exportDialog; // empty: the modal export dialog
+    QString scratchFolder;             // the export's scratch file; empty: the program's folder
 };
 
 // The real services of this platform.

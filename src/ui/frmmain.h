@@ -51,6 +51,10 @@ public:
     const SettingsStore &settingsStore() const { return m_settings; }
     GridModel *filesModel() const { return m_files; }
 
+    // frmmain_export.cpp: writes `grid` to the file the export dialog names;
+    // true when written and reported.
+    bool ExportGridData(GridModel &grid);
+
     // Runs the preferences dialog once it is filled; empty: modally with exec().
     // Tests set it to drive the dialog without blocking.
     std::function<void(dlgPreferences &)> preferencesRunner;

@@ -15,10 +15,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("extension");
         QTest::addColumn<bool>("takesSeparator");
-        QTest::newRow("text") << 0 << "Text Document (*.txt)" << "txt" << true;
-        QTest::newRow("excel") << 1 << "Excel Worksheet (*.xls)" << "xls" << false;
-        QTest::newRow("word") << 2 << "Word Document (*.doc)" << "doc" << true;
-        QTest::newRow("csv") << 3 << "CSV File (*.csv)" << "csv" << false;
+        QTest::newRow("text") << 0 << "Text Document (*.txt)"
+                              << "txt" << true;
+        QTest::newRow("excel") << 1 << "Excel Worksheet (*.xls)"
+                               << "xls" << false;
+        QTest::newRow("word") << 2 << "Word Document (*.doc)"
+                              << "doc" << true;
+        QTest::newRow("csv") << 3 << "CSV File (*.csv)"
+                             << "csv" << false;
     }
     void typesInListOrder()
     {
@@ -65,11 +69,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("setting");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("empty") << "" << "/home/u";
-        QTest::newRow("only spaces") << "   " << "/home/u";
-        QTest::newRow("a tab is not a space") << "\t" << "\t";
-        QTest::newRow("folder") << "/srv/out" << "/srv/out";
-        QTest::newRow("spaces kept around a folder") << " /srv/out " << " /srv/out ";
+        QTest::newRow("empty") << ""
+                               << "/home/u";
+        QTest::newRow("only spaces") << "   "
+                                     << "/home/u";
+        QTest::newRow("a tab is not a space") << "\t"
+                                              << "\t";
+        QTest::newRow("folder") << "/srv/out"
+                                << "/srv/out";
+        QTest::newRow("spaces kept around a folder") << " /srv/out "
+                                                     << " /srv/out ";
     }
     void startFolder()
     {
@@ -85,12 +94,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         const QString noName = QStringLiteral("File Name must be specified.");
         const QString noSeparator = QStringLiteral("Column Saperator must be specified.");
-        QTest::newRow("name and separator") << "a" << true << "," << "";
+        QTest::newRow("name and separator") << "a" << true << ","
+                                            << "";
         QTest::newRow("empty name") << "" << true << "," << noName;
         QTest::newRow("empty name is reported first") << "" << true << "" << noName;
-        QTest::newRow("name of spaces passes") << "  " << true << "," << "";
+        QTest::newRow("name of spaces passes") << "  " << true << ","
+                                               << "";
         QTest::newRow("shown separator empty") << "a" << true << "" << noSeparator;
-        QTest::newRow("hidden separator empty") << "a" << false << "" << "";
+        QTest::newRow("hidden separator empty") << "a" << false << ""
+                                                << "";
     }
     void validation()
     {
@@ -106,15 +118,42 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("path");
-        QTest::newRow("plain name") << "/out" << "report" << "txt" << "/out/report.txt";
-        QTest::newRow("own extension not doubled") << "/out" << "report.txt" << "txt" << "/out/report.txt";
-        QTest::newRow("other case gets it appended") << "/out" << "report.TXT" << "txt" << "/out/report.TXT.txt";
-        QTest::newRow("other extension kept") << "/out" << "report.csv" << "txt" << "/out/report.csv.txt";
-        QTest::newRow("old name, Word type") << "/out" << "report.old" << "doc" << "/out/report.old.doc";
-        QTest::newRow("no dot before the letters") << "/out" << "reporttxt" << "txt" << "/out/reporttxt.txt";
-        QTest::newRow("only the extension") << "/out" << ".csv" << "csv" << "/out/.csv";
-        QTest::newRow("root folder") << "/" << "report" << "xls" << "/report.xls";
-        QTest::newRow("spaces kept") << "/out" << " r " << "doc" << "/out/ r .doc";
+        QTest::newRow("plain name") << "/out"
+                                    << "report"
+                                    << "txt"
+                                    << "/out/report.txt";
+        QTest::newRow("own extension not doubled") << "/out"
+                                                   << "report.txt"
+                                                   << "txt"
+                                                   << "/out/report.txt";
+        QTest::newRow("other case gets it appended") << "/out"
+                                                     << "report.TXT"
+                                                     << "txt"
+                                                     << "/out/report.TXT.txt";
+        QTest::newRow("other extension kept") << "/out"
+                                              << "report.csv"
+                                              << "txt"
+                                              << "/out/report.csv.txt";
+        QTest::newRow("old name, Word type") << "/out"
+                                             << "report.old"
+                                             << "doc"
+                                             << "/out/report.old.doc";
+        QTest::newRow("no dot before the letters") << "/out"
+                                                   << "reporttxt"
+                                                   << "txt"
+                                                   << "/out/reporttxt.txt";
+        QTest::newRow("only the extension") << "/out"
+                                            << ".csv"
+                                            << "csv"
+                                            << "/out/.csv";
+        QTest::newRow("root folder") << "/"
+                                     << "report"
+                                     << "xls"
+                                     << "/report.xls";
+        QTest::newRow("spaces kept") << "/out"
+                                     << " r "
+                                     << "doc"
+                                     << "/out/ r .doc";
     }
     void extensionRule()
     {

@@ -22,7 +22,8 @@ const QByteArray kHeader = "File Name,Location,Size,Modified Date,Pages";
 // Three listed files as the search run writes them, in columns 0..6.
 const QList<QStringList> kRows = {
     {"b.tif", "/data/scans", "2 KB", "03/15/2004 02:07 PM", "3", "/data/scans/b.tif", "2"},
-    {"a, copy.tif", "/data", "1,025 KB", "01/02/2020 09:00 AM", "Error", "/data/a, copy.tif", "1,025"},
+    {"a, copy.tif", "/data", "1,025 KB", "01/02/2020 09:00 AM", "Error", "/data/a, copy.tif",
+     "1,025"},
     {"c.tiff", "/data/old", "0 KB", "12/31/1999 11:59 PM", "12", "/data/old/c.tiff", "0"},
 };
 
@@ -72,15 +73,25 @@ class ExportWriterTest : public QObject
     GridModel *m_grid = nullptr;
     GridModel *m_scratch = nullptr;
 
-    QString target(const QString &name) const { return m_dir.filePath(QStringLiteral("out/") + name); }
-    QString scratchFile() const { return QDir(m_scratchFolder).filePath(QStringLiteral("Temp.xls")); }
+    QString target(const QString &name) const
+    {
+        return m_dir.filePath(QStringLiteral("out/") + name);
+    }
+    QString scratchFile() const
+    {
+        return QDir(m_scratchFolder).filePath(QStringLiteral("Temp.xls"));
+    }
 
     ExportWriter::Result exportTo(const ExportChoice &choice)
     {
-        return ExportWriter::exportGrid(*m_grid, *m_scratch, m_scratchFolder, [choice] { return choice; });
+        return ExportWriter::exportGrid(*m_grid, *m_scratch, m_scratchFolder,
+                                        [choice] { return choice; });
     }
 
-    QStringList fallbackLeftovers() const { return QDir(m_fallbackFolder).entryList(QDir::Files | QDir::Hidden); }
+    QStringList fallbackLeftovers() const
+    {
+        return QDir(m_fallbackFolder).entryList(QDir::Files | QDir::Hidden);
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -100,7 +111,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("out"))));
         m_grid = new GridModel(this);
         m_scratch = new GridModel(this);
-        new QAbstractItemModelTester(m_scratch, QAbstractItemModelTester::FailureReportingMode::QtTest, m_scratch);
+        new QAbstractItemModelTester(
+            m_scratch, QAbstractItemModelTester::FailureReportingMode::QtTest, m_scratch);
         fillResults(*m_grid);
     }
 
@@ -119,24 +131,28 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("expected");
         // Columns 5 and 6 are hidden by the set-up and never written.
         QTest::newRow("text or Word, preset comma")
-            << "," << lines({kHeader, "b.tif,/data/scans,2 KB,03/15/2004 02:07 PM,3",
-                             "\"a, copy.tif\",/data,\"1,025 KB\",01/02/2020 09:00 AM,Error",
-                             "c.tiff,/data/old,0 KB,12/31/1999 11:59 PM,12"});
+            << ","
+            << lines({kHeader, "b.tif,/data/scans,2 KB,03/15/2004 02:07 PM,3",
+                      "\"a, copy.tif\",/data,\"1,025 KB\",01/02/2020 09:00 AM,Error",
+                      "c.tiff,/data/old,0 KB,12/31/1999 11:59 PM,12"});
         QTest::newRow("text or Word, pipe typed")
-            << "|" << lines({"File Name|Location|Size|Modified Date|Pages",
-                             "b.tif|/data/scans|2 KB|03/15/2004 02:07 PM|3",
-                             "a, copy.tif|/data|1,025 KB|01/02/2020 09:00 AM|Error",
-                             "c.tiff|/data/old|0 KB|12/31/1999 11:59 PM|12"});
+            << "|"
+            << lines({"File Name|Location|Size|Modified Date|Pages",
+                      "b.tif|/data/scans|2 KB|03/15/2004 02:07 PM|3",
+                      "a, copy.tif|/data|1,025 KB|01/02/2020 09:00 AM|Error",
+                      "c.tiff|/data/old|0 KB|12/31/1999 11:59 PM|12"});
         QTest::newRow("Excel or CSV, tab")
-            << "" << lines({"File Name\tLocation\tSize\tModified Date\tPages",
-                            "b.tif\t/data/scans\t2 KB\t03/15/2004 02:07 PM\t3",
-                            "a, copy.tif\t/data\t1,025 KB\t01/02/2020 09:00 AM\tError",
-                            "c.tiff\t/data/old\t0 KB\t12/31/1999 11:59 PM\t12"});
+            << ""
+            << lines({"File Name\tLocation\tSize\tModified Date\tPages",
+                      "b.tif\t/data/scans\t2 KB\t03/15/2004 02:07 PM\t3",
+                      "a, copy.tif\t/data\t1,025 KB\t01/02/2020 09:00 AM\tError",
+                      "c.tiff\t/data/old\t0 KB\t12/31/1999 11:59 PM\t12"});
         QTest::newRow("separator letter inside cells")
-            << "K" << lines({"File NameKLocationKSizeKModified DateKPages",
-                             "b.tifK/data/scansK\"2 KB\"K03/15/2004 02:07 PMK3",
-                             "a, copy.tifK/dataK\"1,025 KB\"K01/02/2020 09:00 AMKError",
-                             "c.tiffK/data/oldK\"0 KB\"K12/31/1999 11:59 PMK12"});
+            << "K"
+            << lines({"File NameKLocationKSizeKModified DateKPages",
+                      "b.tifK/data/scansK\"2 KB\"K03/15/2004 02:07 PMK3",
+                      "a, copy.tifK/dataK\"1,025 KB\"K01/02/2020 09:00 AMKError",
+                      "c.tiffK/data/oldK\"0 KB\"K12/31/1999 11:59 PMK12"});
     }
     void outputPerType()
     {
@@ -153,13 +169,14 @@ private Q_SLOTS:
     {
         m_grid->setColumnHidden(Location, true);
         m_grid->moveColumn(Pages, FileName); // Pages, File Name, Size, Modified Date, ...
-        m_grid->sortByColumn(0, false);       // by pages, most first; "Error" last
-        m_grid->setRowHidden(2, true);        // a deleted file's row stays
+        m_grid->sortByColumn(0, false);      // by pages, most first; "Error" last
+        m_grid->setRowHidden(2, true);       // a deleted file's row stays
         const auto result = exportTo({target(QStringLiteral("r.txt")), QStringLiteral(";")});
         QCOMPARE(result.outcome, Outcome::Written);
         QCOMPARE(TestSupport::readFile(target(QStringLiteral("r.txt"))),
                  lines({"Pages;File Name;Size;Modified Date", "12;c.tiff;0 KB;12/31/1999 11:59 PM",
-                        "3;b.tif;2 KB;03/15/2004 02:07 PM", "Error;a, copy.tif;1,025 KB;01/02/2020 09:00 AM"}));
+                        "3;b.tif;2 KB;03/15/2004 02:07 PM",
+                        "Error;a, copy.tif;1,025 KB;01/02/2020 09:00 AM"}));
         // The source keeps all its columns; only the copy lost some.
         QCOMPARE(m_grid->cols(), int(Count));
         QVERIFY(m_grid->isColumnHidden(0) == false && m_grid->isColumnHidden(FullPath));
@@ -184,8 +201,9 @@ private Q_SLOTS:
     void hostileCellsReadBackExactly()
     {
         QFETCH(QString, separator);
-        const QStringList hostile = {"a,b.tif", "tab\there.tif", "say \"hi\".tif", "line\nfeed.tif",
-                                     "cr\rname.tif", "\".tif", "' quoted '.tif", "\xC3\xA9t\xC3\xA9.tif"};
+        const QStringList hostile = {"a,b.tif",        "tab\there.tif",        "say \"hi\".tif",
+                                     "line\nfeed.tif", "cr\rname.tif",         "\".tif",
+                                     "' quoted '.tif", "\xC3\xA9t\xC3\xA9.tif"};
         m_grid->setRows(1);
         for (const QString &name : hostile)
             m_grid->appendRow({name, "/d", "1 KB", "01/01/2001 01:00 AM", "1", "/d/" + name, "1"});
@@ -249,8 +267,10 @@ private Q_SLOTS:
         else
             QVERIFY(QFile::link(linkTarget, scratchFile()));
 
-        QCOMPARE(exportTo({target(QStringLiteral("r.txt")), QStringLiteral(",")}).outcome, Outcome::Written);
-        QVERIFY(TestSupport::readFile(target(QStringLiteral("r.txt"))).startsWith(QByteArray(kHeader + '\r')));
+        QCOMPARE(exportTo({target(QStringLiteral("r.txt")), QStringLiteral(",")}).outcome,
+                 Outcome::Written);
+        QVERIFY(TestSupport::readFile(target(QStringLiteral("r.txt")))
+                    .startsWith(QByteArray(kHeader + '\r')));
         QCOMPARE(TestSupport::readFile(linkTarget), QByteArray("keep me"));
         QCOMPARE(QFileInfo(scratchFile()).isDir(), how == u"folder");
     }
@@ -295,8 +315,9 @@ private Q_SLOTS:
         if (how == u"same" || how == u"full") {
             QCOMPARE(TestSupport::readFile(path), QByteArray("the previous export"));
             // Nothing half-written is left beside it either.
-            QCOMPARE(QDir(m_dir.filePath(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden),
-                     QStringList(QStringLiteral("r.txt")));
+            QCOMPARE(
+                QDir(m_dir.filePath(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden),
+                QStringList(QStringLiteral("r.txt")));
         }
     }
 
