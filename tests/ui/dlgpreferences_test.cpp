@@ -69,6 +69,16 @@ Flags visibleBoxes(const dlgPreferences &dialog)
     return flags;
 }
 
+// Every stored field but the visibility, as text, for one comparison.
+QStringList fieldsOf(const Settings &s)
+{
+    QStringList fields = {s.backPicture, s.startupFolder, s.exportLocation};
+    for (qint64 number : {qint64(s.style), qint64(s.showHide), qint64(s.foreColor), qint64(s.foreColorSel),
+                          qint64(s.backColor), qint64(s.backColorSel), qint64(s.gridColor)})
+        fields.append(QString::number(number));
+    return fields;
+}
+
 Flags flagsOf(const char *text)
 {
     Flags flags;
@@ -110,10 +120,8 @@ private Q_SLOTS:
     void columnCommands();
     void spaceBarTogglesOnce_data();
     void spaceBarTogglesOnce();
-    void folderButtons_data();
-    void folderButtons();
-    void pictureButton_data();
-    void pictureButton();
+    void pathButtons_data();
+    void pathButtons();
     void colorButtons_data();
     void colorButtons();
     void okAppliesLookAndVisibilityAtOnce();
@@ -149,16 +157,7 @@ void DlgPreferencesTest::okWithoutChangesWritesTheSameValues()
     h.open()->cmdOK_Click();
 
     const Settings after = reread();
-    QCOMPARE(after.style, before.style);
-    QCOMPARE(after.showHide, before.showHide);
-    QCOMPARE(after.foreColor, before.foreColor);
-    QCOMPARE(after.foreColorSel, before.foreColorSel);
-    QCOMPARE(after.backColor, before.backColor);
-    QCOMPARE(after.backColorSel, before.backColorSel);
-    QCOMPARE(after.gridColor, before.gridColor);
-    QCOMPARE(after.backPicture, before.backPicture);
-    QCOMPARE(after.startupFolder, before.startupFolder);
-    QCOMPARE(after.exportLocation, before.exportLocation);
+    QCOMPARE(fieldsOf(after), fieldsOf(before));
     QCOMPARE(after.visibility, visibility);
     QCOMPARE(h.settings.record().visibility, visibility);
 }
@@ -298,68 +297,57 @@ void DlgPreferencesTest::spaceBarTogglesOnce()
     QCOMPARE(visibleBoxes(*dialog), boxes);
 }
 
-void DlgPreferencesTest::folderButtons_data()
+void DlgPreferencesTest::pathButtons_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("box");
     QTest::addColumn<std::optional<QString>>("answer");
     QTest::addColumn<QString>("expected");
     const QString longPath = QLatin1Char('/') + QString(dlgPreferences::kLongestStoredPath, u'd');
-    QTest::newRow("export: cancel empties the box")
+    QTest::newRow("export folder: cancel empties the box")
         << "cmdExportLocation" << "txtExportLocation" << std::optional<QString>() << QString();
-    QTest::newRow("startup: cancel empties the box")
+    QTest::newRow("startup folder: cancel empties the box")
         << "cmdStartupFolder" << "txtStartUpFolder" << std::optional<QString>() << QString();
-    QTest::newRow("startup: chosen folder")
+    QTest::newRow("startup folder: chosen")
         << "cmdStartupFolder" << "txtStartUpFolder" << std::optional<QString>("/data/scans") << "/data/scans";
-    QTest::newRow("export: 499 characters taken whole")
+    QTest::newRow("export folder: 499 characters taken whole")
         << "cmdExportLocation" << "txtExportLocation" << std::optional<QString>(longPath.left(499))
         << longPath.left(499);
-    QTest::newRow("export: too long to store keeps the box")
+    QTest::newRow("export folder: too long to store keeps the box")
         << "cmdExportLocation" << "txtExportLocation" << std::optional<QString>(longPath) << "/srv/out";
+    QTest::newRow("picture: cancel keeps the path")
+        << "cmdBackGround" << "txtBackPicture" << std::optional<QString>() << "/pics/old.bmp";
+    QTest::newRow("picture: chosen file")
+        << "cmdBackGround" << "txtBackPicture" << std::optional<QString>("/pics/new one.jpg") << "/pics/new one.jpg";
 }
 
-void DlgPreferencesTest::folderButtons()
+void DlgPreferencesTest::pathButtons()
 {
     QFETCH(QString, button);
     QFETCH(QString, box);
     QFETCH(std::optional<QString>, answer);
     QFETCH(QString, expected);
-    TestSupport::writeFile(iniPath(), kFullIni);
-    Harness h(iniPath());
-    h.test.choosers->folderAnswers = {answer};
-    auto dialog = h.open();
-    dialog->findChild<QPushButton *>(button)->click();
-    QCOMPARE(h.test.choosers->folderTitles, QStringList{"Select Startup Folder"});
-    auto *text = dialog->findChild<QLineEdit *>(box);
-    QCOMPARE(text->text(), expected);
-    QVERIFY(text->isReadOnly());
-    QCOMPARE(text->maxLength(), 500);
-    dialog->cmdOK_Click();
-    const Settings stored = reread();
-    QCOMPARE(box == QLatin1String("txtExportLocation") ? stored.exportLocation : stored.startupFolder, expected);
-}
-
-void DlgPreferencesTest::pictureButton_data()
-{
-    QTest::addColumn<std::optional<QString>>("answer");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("cancel keeps the path") << std::optional<QString>() << "/pics/old.bmp";
-    QTest::newRow("chosen file") << std::optional<QString>("/pics/new one.jpg") << "/pics/new one.jpg";
-}
-
-void DlgPreferencesTest::pictureButton()
-{
-    QFETCH(std::optional<QString>, answer);
-    QFETCH(QString, expected);
     TestSupport::writeFile(iniPath(), iniWith("BackPicture", "/pics/old.bmp"));
     Harness h(iniPath());
+    h.test.choosers->folderAnswers = {answer};
     h.test.choosers->fileAnswers = {answer};
     auto dialog = h.open();
-    QCOMPARE(dialog->txtBackPicture->text(), QStringLiteral("/pics/old.bmp"));
-    dialog->cmdBackGround->click();
+    dialog->findChild<QPushButton *>(button)->click();
+    const bool picture = box == QLatin1String("txtBackPicture");
+    QCOMPARE(h.test.choosers->folderTitles, picture ? QStringList() : QStringList{"Select Startup Folder"});
     QCOMPARE(h.test.choosers->fileFilters,
-             QStringList{"Bitmap Image|*.bmp|JPEG Image|*.jpg|GIF Image|*.gif"});
-    QCOMPARE(dialog->txtBackPicture->text(), expected);
+             picture ? QStringList{"Bitmap Image|*.bmp|JPEG Image|*.jpg|GIF Image|*.gif"} : QStringList());
+    auto *text = dialog->findChild<QLineEdit *>(box);
+    QCOMPARE(text->text(), expected);
+    QCOMPARE(text->isReadOnly(), !picture);
+    if (!picture)
+        QCOMPARE(text->maxLength(), 500);
+    dialog->cmdOK_Click();
+    const Settings stored = reread();
+    const QString storedPath = picture ? stored.backPicture
+                               : box == QLatin1String("txtExportLocation") ? stored.exportLocation
+                                                                          : stored.startupFolder;
+    QCOMPARE(storedPath, expected);
 }
 
 void DlgPreferencesTest::colorButtons_data()
