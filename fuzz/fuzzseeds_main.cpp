@@ -33,7 +33,8 @@ int main(int argc, char **argv)
     const QDir root(QString::fromLocal8Bit(argv[1]));
     const bool ok = writeSeeds(root, QStringLiteral("pagecounter"), TestSupport::pageCounterSeeds())
             && writeSeeds(root, QStringLiteral("inifile"), TestSupport::iniSeeds())
-            && writeSeeds(root, QStringLiteral("delimitedtext"), TestSupport::delimitedTextSeeds());
+            && writeSeeds(root, QStringLiteral("delimitedtext"), TestSupport::delimitedTextSeeds())
+            && writeSeeds(root, QStringLiteral("pathcodec"), TestSupport::pathCodecSeeds());
     if (!ok)
         std::fprintf(stderr, "cannot write the seeds under %s\n", argv[1]);
     return ok ? 0 : 1;

@@ -21,7 +21,9 @@ struct Separators
     // "" gives tab and CR; the first character is the column separator, the
     // second the row separator; a missing one keeps its default.
     static Separators fromString(const QString &text);
-    bool isUsable() const { return column != row; }
+    // Two different characters that stand alone in the file's bytes: a
+    // surrogate cannot (a raw-byte one would merge with a neighbouring byte).
+    bool isUsable() const { return column != row && !column.isSurrogate() && !row.isSurrogate(); }
     QChar quote() const; // '"', or another mark when a separator is '"'
 };
 

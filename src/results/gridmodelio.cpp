@@ -28,7 +28,7 @@ bool GridModel::saveToDevice(QIODevice *device)
 {
     const DelimitedText::Separators separators = DelimitedText::Separators::fromString(m_separators);
     if (!separators.isUsable()) {
-        m_errorString = tr("The column and row separators are the same character.");
+        m_errorString = tr("The column and row separators must be two different characters.");
         return false;
     }
     if (!device || !device->isWritable()) {
@@ -75,7 +75,7 @@ bool GridModel::loadFromDevice(QIODevice *device)
 {
     const DelimitedText::Separators separators = DelimitedText::Separators::fromString(m_separators);
     if (!separators.isUsable()) {
-        m_errorString = tr("The column and row separators are the same character.");
+        m_errorString = tr("The column and row separators must be two different characters.");
         return false;
     }
     if (!device || !device->isReadable()) {

@@ -1,5 +1,7 @@
 #include "search/pathcodec.h"
 
+#include <cstring>
+
 namespace PathCodec {
 
 namespace {
@@ -39,6 +41,21 @@ int validSequenceLength(const unsigned char *s, qsizetype i, qsizetype n)
     return length;
 }
 
+// Appends valid UTF-8. QString::fromUtf8 drops a byte-order mark at the
+// start of what it is given, which would turn the name "\xEF\xBB\xBFa" into
+// "a", another file's name: each leading mark is kept by hand.
+void appendValidUtf8(QString &text, const char *run, qsizetype length)
+{
+    static constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+    constexpr qsizetype kMarkLength = 3;
+    while (length >= kMarkLength && std::memcmp(run, kByteOrderMark, kMarkLength) == 0) {
+        text += QChar(char16_t(0xFEFF));
+        run += kMarkLength;
+        length -= kMarkLength;
+    }
+    text += QString::fromUtf8(run, length);
+}
+
 } // namespace
 
 QString decode(const QByteArray &bytes)
@@ -54,11 +71,11 @@ QString decode(const QByteArray &bytes)
             i += length;
             continue;
         }
-        text += QString::fromUtf8(bytes.constData() + runStart, i - runStart);
+        appendValidUtf8(text, bytes.constData() + runStart, i - runStart);
         text += QChar(char16_t(0xDC00 + s[i]));
         runStart = ++i;
     }
-    text += QString::fromUtf8(bytes.constData() + runStart, n - runStart);
+    appendValidUtf8(text, bytes.constData() + runStart, n - runStart);
     return text;
 }
 

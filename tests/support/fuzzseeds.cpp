@@ -129,6 +129,18 @@ QList<FuzzSeed> delimitedTextSeeds()
     };
 }
 
+QList<FuzzSeed> pathCodecSeeds()
+{
+    return {
+        {"ascii", "scan 01.tif"},
+        {"utf8", "r\xC3\xA9sum\xC3\xA9 \xF0\x9F\x93\x84.tiff"},
+        {"latin1", "r\xE9sum\xE9.tif"},
+        {"byte-order-marks", "\xEF\xBB\xBF\xEF\xBB\xBF" "a\xFF\xEF\xBB\xBF" "b"},
+        {"encoded-surrogates", "\xED\xA0\x80\xED\xB2\x80"},
+        {"truncated-sequence", "a\xE2\x82"},
+    };
+}
+
 QList<FuzzSeed> filesIn(const QString &folder)
 {
     QList<FuzzSeed> seeds;

@@ -23,6 +23,9 @@ QList<FuzzSeed> iniSeeds();
 // (see fuzz/delimitedtext_fuzz.cpp), the rest is the text.
 QList<FuzzSeed> delimitedTextSeeds();
 
+// File names: UTF-8, bytes that are no UTF-8, byte-order marks.
+QList<FuzzSeed> pathCodecSeeds();
+
 // Every file of `folder` (none when it is missing), named by file name.
 QList<FuzzSeed> filesIn(const QString &folder);
 
