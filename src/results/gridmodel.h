@@ -28,6 +28,10 @@ public:
         SortKeyRole                               // the number or date key the sort uses
     };
 
+    // How a sort reads the texts: Generic as numbers where they are numbers,
+    // Number by their leading number ("1,000 KB" is 1000), Date as dates.
+    enum class SortMode { Generic, Number, Date };
+
     explicit GridModel(QObject *parent = nullptr);
     ~GridModel() override;
 
@@ -152,7 +156,6 @@ private:
         GridColumnSort sort = GridColumnSort::None;
         bool hidden = false;
     };
-    enum class SortMode { Generic, Number, Date };
 
     bool validCell(int row, int col) const;
     bool validColumn(int col) const { return col >= 0 && col < cols(); }

@@ -1,7 +1,6 @@
 #include "results/gridvalues.h"
 
 #include <charconv>
-#include <string>
 
 namespace GridValues {
 
@@ -9,17 +8,31 @@ namespace {
 
 bool isDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
 
-bool consume(QStringView text, qsizetype &pos, const QString &token)
+// Exact, unit by unit: called for every cell of a sort, so no library calls.
+bool consume(QStringView text, qsizetype &pos, QStringView token)
 {
-    if (token.isEmpty() || !text.mid(pos).startsWith(token))
+    if (token.isEmpty() || text.size() - pos < token.size())
         return false;
+    for (qsizetype k = 0; k < token.size(); ++k)
+        if (text[pos + k] != token[k])
+            return false;
     pos += token.size();
     return true;
 }
 
+bool isBlank(QChar c)
+{
+    return c.unicode() == u' ' || (c.unicode() > 127 ? c.isSpace() : (c.unicode() >= 9 && c.unicode() <= 13));
+}
+
 QStringView trimmed(QStringView text)
 {
-    return text.trimmed();
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
 }
 
 // Reads a run of digits as a whole number; false when there is none.
@@ -61,18 +74,22 @@ DateSyntax DateSyntax::fromLocale(const QLocale &locale)
 std::optional<double> parseNumber(QStringView text, const NumberSyntax &syntax)
 {
     text = trimmed(text);
-    std::string digits;
+    constexpr int kMaxChars = 64;
+    char digits[kMaxChars];
+    int used = 0;
     qsizetype pos = 0;
-    if (consume(text, pos, syntax.minus) || consume(text, pos, QStringLiteral("-")))
-        digits += '-';
+    if (consume(text, pos, syntax.minus) || consume(text, pos, u"-"))
+        digits[used++] = '-';
     else if (!consume(text, pos, syntax.plus))
-        consume(text, pos, QStringLiteral("+"));
+        consume(text, pos, u"+");
     bool anyDigit = false;
     bool inFraction = false;
     while (pos < text.size()) {
         const QChar c = text[pos];
         if (isDigit(c)) {
-            digits += char(c.unicode());
+            if (used >= kMaxChars - 1)
+                return std::nullopt; // far beyond any count or size
+            digits[used++] = char(c.unicode());
             anyDigit = true;
             ++pos;
         } else if (!inFraction && anyDigit && pos + 1 < text.size() &&
@@ -80,7 +97,7 @@ std::optional<double> parseNumber(QStringView text, const NumberSyntax &syntax)
             if (!isDigit(text[pos]))
                 return std::nullopt; // a group separator stands between digits only
         } else if (!inFraction && consume(text, pos, syntax.decimalPoint)) {
-            digits += '.';
+            digits[used++] = '.';
             inFraction = true;
         } else {
             return std::nullopt;
@@ -89,10 +106,21 @@ std::optional<double> parseNumber(QStringView text, const NumberSyntax &syntax)
     if (!anyDigit)
         return std::nullopt;
     double value = 0;
-    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size())
+    const auto result = std::from_chars(digits, digits + used, value);
+    if (result.ec != std::errc() || result.ptr != digits + used)
         return std::nullopt;
     return value;
+}
+
+std::optional<double> parseLeadingNumber(QStringView text, const NumberSyntax &syntax)
+{
+    text = trimmed(text);
+    if (const auto whole = parseNumber(text, syntax))
+        return whole;
+    qsizetype cut = text.size();
+    while (cut > 0 && !isBlank(text[cut - 1]))
+        --cut;
+    return cut > 0 ? parseNumber(text.left(cut), syntax) : std::nullopt;
 }
 
 std::optional<qint64> parseDateKey(QStringView text, const DateSyntax &syntax)
@@ -104,16 +132,16 @@ std::optional<qint64> parseDateKey(QStringView text, const DateSyntax &syntax)
     while (pos < text.size() && count < 6) {
         if (!readNumberGroup(text, pos, parts[count++]))
             return std::nullopt;
-        while (pos < text.size() && isDateSeparator(text[pos]) && !text[pos].isSpace())
+        while (pos < text.size() && isDateSeparator(text[pos]) && !isBlank(text[pos]))
             ++pos;
-        while (pos < text.size() && text[pos].isSpace())
+        while (pos < text.size() && isBlank(text[pos]))
             ++pos;
         if (pos < text.size() && !isDigit(text[pos]))
             break;
     }
     if (count < 5)
         return std::nullopt;
-    const QStringView designator = text.mid(pos).trimmed();
+    const QStringView designator = trimmed(text.mid(pos));
     int hour = parts[3];
     if (!designator.isEmpty()) {
         const bool pm = designator.compare(syntax.pm, Qt::CaseInsensitive) == 0 ||

@@ -29,6 +29,10 @@ struct DateSyntax
 // with a locale that groups with ","; "Error", "" and "12 KB" are no number.
 std::optional<double> parseNumber(QStringView text, const NumberSyntax &syntax);
 
+// The number a text starts with when a unit follows it after a space:
+// "1,000 KB" is 1000; a text that is a number as a whole is that number.
+std::optional<double> parseLeadingNumber(QStringView text, const NumberSyntax &syntax);
+
 // A key that orders texts of the form "MM/dd/yyyy hh:mm AMPM" (any date and
 // time separators, seconds optional, 24-hour clock without designator) by
 // the moment they stand for; no value for anything else.

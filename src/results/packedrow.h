@@ -17,6 +17,9 @@ public:
     int storedCells() const { return m_data.isEmpty() ? 0 : m_data.at(0).unicode(); }
     QStringView cell(int index) const;
 
+    // Asks the processor to fetch the texts ahead of a pass over many rows.
+    void prefetch() const { __builtin_prefetch(m_data.constData()); }
+
     void setCell(int index, QStringView text);
     void setCells(const QStringList &texts);
     void truncate(int cellCount);

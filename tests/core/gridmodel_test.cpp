@@ -241,8 +241,9 @@ void GridModelTest::headerSort_data()
     QTest::newRow("names descending") << none << false << QStringList{"a", "c", "b"} << QStringList{"c", "b", "a"};
     QTest::newRow("decimal with grouping")
         << decimal << true << QStringList{"1,000", "999", "12"} << QStringList{"12", "999", "1,000"};
-    QTest::newRow("size texts with a unit sort as text")
-        << decimal << true << QStringList{"999 KB", "1,000 KB", "12 KB"} << QStringList{"1,000 KB", "12 KB", "999 KB"};
+    QTest::newRow("decimal texts with a unit sort by their number")
+        << decimal << true << QStringList{"999 KB", "Error", "1,000 KB", "12 KB"}
+        << QStringList{"12 KB", "999 KB", "1,000 KB", "Error"};
 }
 
 void GridModelTest::headerSort()
