@@ -19,8 +19,8 @@ void listControls(const dlgPreferences &dialog)
 {
     QTextStream out(stdout);
     const int dpi = dialog.logicalDpiX();
-    out << "dialog client " << pixelsToTwips(dialog.width(), dpi) << " x " << pixelsToTwips(dialog.height(), dpi)
-        << " twips at " << dpi << " dpi\n";
+    out << "dialog client " << pixelsToTwips(dialog.width(), dpi) << " x "
+        << pixelsToTwips(dialog.height(), dpi) << " twips at " << dpi << " dpi\n";
     for (const QWidget *control : dialog.findChildren<QWidget *>()) {
         const QString name = control->objectName();
         if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
@@ -38,7 +38,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The program's own face (set by its start-up routine, which this driver skips).
     QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
     font.setPointSizeF(8.25);
     QApplication::setFont(font);
     if (argc < 2) {

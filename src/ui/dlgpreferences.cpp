@@ -118,7 +118,8 @@ void dlgPreferences::fillColumnSettings()
     m_columns->setCheckColumn(ColVisible);
     const GridModel *results = m_owner.filesModel();
     for (int column = 0; column < ResultColumns::kDataColumns; ++column) {
-        const int row = m_columns->appendRow({QString::number(column + 1), results->text(0, column), QString()});
+        const int row = m_columns->appendRow(
+            {QString::number(column + 1), results->text(0, column), QString()});
         m_columns->setChecked(row, initialVisibility(column));
     }
 }
@@ -148,7 +149,8 @@ SettingsValues dlgPreferences::collectValues() const
     values.backColorSel = shpGridBackColorSel->value();
     values.gridColor = shpGridColor->value();
     for (int column = 0; column < int(values.columnVisible.size()); ++column)
-        values.columnVisible[size_t(column)] = m_columns->isChecked(m_columns->fixedRows() + column);
+        values.columnVisible[size_t(column)] =
+            m_columns->isChecked(m_columns->fixedRows() + column);
     values.startupFolder = txtStartUpFolder->text();
     values.exportLocation = txtExportLocation->text();
     return values;
@@ -184,7 +186,8 @@ void dlgPreferences::pickColor(ColorSwatch *swatch)
 void dlgPreferences::cmdBackGround_Click()
 {
     const auto &choosers = m_owner.services().choosers;
-    const std::optional<QString> path = choosers ? choosers->chooseOpenFile(kPictureFilter) : std::nullopt;
+    const std::optional<QString> path =
+        choosers ? choosers->chooseOpenFile(kPictureFilter) : std::nullopt;
     // A path the settings file could not give back whole is not taken.
     if (path && path->size() <= kLongestStoredPath)
         txtBackPicture->setText(*path);
@@ -193,7 +196,8 @@ void dlgPreferences::cmdBackGround_Click()
 void dlgPreferences::pickFolder(QLineEdit *box)
 {
     const auto &choosers = m_owner.services().choosers;
-    const std::optional<QString> folder = choosers ? choosers->chooseFolder(kFolderBrowserTitle) : std::nullopt;
+    const std::optional<QString> folder =
+        choosers ? choosers->chooseFolder(kFolderBrowserTitle) : std::nullopt;
     // A cancel empties the box; a path too long to be stored whole (the box
     // would cut it) leaves the box as it was.
     const QString result = folder.value_or(QString());

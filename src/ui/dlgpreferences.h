@@ -26,7 +26,12 @@ class dlgPreferences : public QDialog
 
 public:
     // Columns of the column settings grid.
-    enum ColumnSettingsColumn : int { ColSerial = 0, ColName = 1, ColVisible = 2, ColumnSettingsCols = 3 };
+    enum ColumnSettingsColumn : int {
+        ColSerial = 0,
+        ColName = 1,
+        ColVisible = 2,
+        ColumnSettingsCols = 3
+    };
 
     // The caption of both folder browsers.
     static const QString kFolderBrowserTitle;

@@ -28,9 +28,12 @@ struct LabelSpec
 };
 
 constexpr LabelSpec kGridLabels[] = {
-    {"BackGround Picture", 180, 390, 1455, 195}, {"Line Style", 180, 1320, 735, 195},
-    {"Line Color", 3660, 1350, 795, 195},        {"Fore Color", 180, 1920, 855, 195},
-    {"Fore Color Selection", 2880, 1920, 1575, 195}, {"Back Color", 180, 2490, 885, 195},
+    {"BackGround Picture", 180, 390, 1455, 195},
+    {"Line Style", 180, 1320, 735, 195},
+    {"Line Color", 3660, 1350, 795, 195},
+    {"Fore Color", 180, 1920, 855, 195},
+    {"Fore Color Selection", 2880, 1920, 1575, 195},
+    {"Back Color", 180, 2490, 885, 195},
     {"Back Color Selection", 2880, 2490, 1575, 195},
 };
 
@@ -55,15 +58,16 @@ constexpr int kDotsWidth = 315;
 constexpr int kDotsHeight = 285;
 
 constexpr ColorRowSpec kColorRows[] = {
-    {&dlgPreferences::shpGridColor, "shpGridColor", &dlgPreferences::cmdGridColor, "cmdGridColor", 4560, 1320},
-    {&dlgPreferences::shpGridForeColor, "shpGridForeColor", &dlgPreferences::cmdGridForeColor, "cmdGridForeColor",
-     1110, 1890},
-    {&dlgPreferences::shpGridForeColorSel, "shpGridForeColorSel", &dlgPreferences::cmdGridForeColorSel,
-     "cmdGridForeColorSel", 4560, 1890},
-    {&dlgPreferences::shpGridBackColor, "shpGridBackColor", &dlgPreferences::cmdGridBackColor, "cmdGridBackColor",
-     1110, 2460},
-    {&dlgPreferences::shpGridBackColorSel, "shpGridBackColorSel", &dlgPreferences::cmdGridBackColorSel,
-     "cmdGridBackColorSel", 4560, 2460},
+    {&dlgPreferences::shpGridColor, "shpGridColor", &dlgPreferences::cmdGridColor, "cmdGridColor",
+     4560, 1320},
+    {&dlgPreferences::shpGridForeColor, "shpGridForeColor", &dlgPreferences::cmdGridForeColor,
+     "cmdGridForeColor", 1110, 1890},
+    {&dlgPreferences::shpGridForeColorSel, "shpGridForeColorSel",
+     &dlgPreferences::cmdGridForeColorSel, "cmdGridForeColorSel", 4560, 1890},
+    {&dlgPreferences::shpGridBackColor, "shpGridBackColor", &dlgPreferences::cmdGridBackColor,
+     "cmdGridBackColor", 1110, 2460},
+    {&dlgPreferences::shpGridBackColorSel, "shpGridBackColorSel",
+     &dlgPreferences::cmdGridBackColorSel, "cmdGridBackColorSel", 4560, 2460},
 };
 
 void addLabels(QWidget *frame, const LabelSpec *first, const LabelSpec *last)
@@ -76,13 +80,15 @@ void addLabels(QWidget *frame, const LabelSpec *first, const LabelSpec *last)
 
 QPushButton *dotsButton(QWidget *frame, const char *name, int left, int top)
 {
-    return named(new QPushButton(QStringLiteral("..."), frame), name, left, top, kDotsWidth, kDotsHeight);
+    return named(new QPushButton(QStringLiteral("..."), frame), name, left, top, kDotsWidth,
+                 kDotsHeight);
 }
 
-QGroupBox *frame(QWidget *parent, const char *name, const char *caption, int left, int top, int width,
-                 int height)
+QGroupBox *frame(QWidget *parent, const char *name, const char *caption, int left, int top,
+                 int width, int height)
 {
-    return named(new QGroupBox(QString::fromLatin1(caption), parent), name, left, top, width, height);
+    return named(new QGroupBox(QString::fromLatin1(caption), parent), name, left, top, width,
+                 height);
 }
 
 } // namespace
@@ -100,7 +106,8 @@ void dlgPreferences::buildControls()
     buildProgramFrame();
     buildColumnFrame();
     cmdOK = named(new QPushButton(QStringLiteral("&OK"), this), "cmdOK", 6780, 4680, 1095, 345);
-    cmdCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 7950, 4680, 1095, 345);
+    cmdCancel =
+        named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 7950, 4680, 1095, 345);
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     centreOnScreen();
@@ -112,7 +119,8 @@ void dlgPreferences::buildGridFrame()
     addLabels(fraGrid, std::begin(kGridLabels), std::end(kGridLabels));
     txtBackPicture = named(new QLineEdit(fraGrid), "txtBackPicture", 1680, 360, 3165, 285);
     cmdBackGround = dotsButton(fraGrid, "cmdBackGround", 4890, 360);
-    chkShowGrid = named(new QCheckBox(QStringLiteral("Show Grid"), fraGrid), "chkShowGrid", 180, 840, 1215, 195);
+    chkShowGrid = named(new QCheckBox(QStringLiteral("Show Grid"), fraGrid), "chkShowGrid", 180,
+                        840, 1215, 195);
     cmbGridStyles = named(new QComboBox(fraGrid), "cmbGridStyles", 990, 1290, 2055, 315);
     cmbGridStyles->setEditable(false);
     buildColorRows();
@@ -121,11 +129,13 @@ void dlgPreferences::buildGridFrame()
 void dlgPreferences::buildColorRows()
 {
     for (const ColorRowSpec &row : kColorRows) {
-        this->*row.swatch = named(new ColorSwatch(fraGrid), row.swatchName, row.left, row.top, kSwatchSize,
-                                  kSwatchSize);
-        this->*row.button = dotsButton(fraGrid, row.buttonName, row.left + kSwatchToButton, row.top);
+        this->*row.swatch = named(new ColorSwatch(fraGrid), row.swatchName, row.left, row.top,
+                                  kSwatchSize, kSwatchSize);
+        this->*row.button =
+            dotsButton(fraGrid, row.buttonName, row.left + kSwatchToButton, row.top);
         ColorSwatch *swatch = this->*row.swatch;
-        connect(this->*row.button, &QPushButton::clicked, this, [this, swatch] { pickColor(swatch); });
+        connect(this->*row.button, &QPushButton::clicked, this,
+                [this, swatch] { pickColor(swatch); });
     }
 }
 
@@ -145,14 +155,16 @@ void dlgPreferences::buildColumnFrame()
 {
     fmeColumnSettings = frame(this, "fmeColumnSettings", "Column Settings", 5550, 90, 3495, 4485);
     m_columns = new GridModel(this);
-    vsColumnSettings = named(new GridView(fmeColumnSettings), "vsColumnSettings", 120, 270, 3255, 3855);
+    vsColumnSettings =
+        named(new GridView(fmeColumnSettings), "vsColumnSettings", 120, 270, 3255, 3855);
     vsColumnSettings->setGridModel(m_columns);
-    cmdSelectAll = named(new QPushButton(QStringLiteral("Select All"), fmeColumnSettings), "cmdSelectAll", 120,
-                         4140, 825, 255);
-    cmdDeselectAll = named(new QPushButton(QStringLiteral("Deselect All"), fmeColumnSettings), "cmdDeselectAll",
-                           960, 4140, 1065, 255);
-    cmdInvertSelection = named(new QPushButton(QStringLiteral("Invert Selection"), fmeColumnSettings),
-                               "cmdInvertSelection", 2040, 4140, 1335, 255);
+    cmdSelectAll = named(new QPushButton(QStringLiteral("Select All"), fmeColumnSettings),
+                         "cmdSelectAll", 120, 4140, 825, 255);
+    cmdDeselectAll = named(new QPushButton(QStringLiteral("Deselect All"), fmeColumnSettings),
+                           "cmdDeselectAll", 960, 4140, 1065, 255);
+    cmdInvertSelection =
+        named(new QPushButton(QStringLiteral("Invert Selection"), fmeColumnSettings),
+              "cmdInvertSelection", 2040, 4140, 1335, 255);
 }
 
 void dlgPreferences::wireControls()
@@ -161,12 +173,15 @@ void dlgPreferences::wireControls()
     connect(cmdCancel, &QPushButton::clicked, this, &dlgPreferences::cmdCancel_Click);
     connect(cmdBackGround, &QPushButton::clicked, this, &dlgPreferences::cmdBackGround_Click);
     connect(cmdStartupFolder, &QPushButton::clicked, this, &dlgPreferences::cmdStartupFolder_Click);
-    connect(cmdExportLocation, &QPushButton::clicked, this, &dlgPreferences::cmdExportLocation_Click);
+    connect(cmdExportLocation, &QPushButton::clicked, this,
+            &dlgPreferences::cmdExportLocation_Click);
     connect(cmdSelectAll, &QPushButton::clicked, this, &dlgPreferences::cmdSelectAll_Click);
     connect(cmdDeselectAll, &QPushButton::clicked, this, &dlgPreferences::cmdDeselectAll_Click);
-    connect(cmdInvertSelection, &QPushButton::clicked, this, &dlgPreferences::cmdInvertSelection_Click);
+    connect(cmdInvertSelection, &QPushButton::clicked, this,
+            &dlgPreferences::cmdInvertSelection_Click);
     connect(chkShowGrid, &QCheckBox::toggled, this, &dlgPreferences::chkShowGrid_Click);
-    connect(vsColumnSettings, &GridView::keyDown, this, [this](int key) { vsColumnSettings_KeyDown(key); });
+    connect(vsColumnSettings, &GridView::keyDown, this,
+            [this](int key) { vsColumnSettings_KeyDown(key); });
     connect(m_columns, &GridModel::beforeEdit, this, &dlgPreferences::vsColumnSettings_BeforeEdit);
 }
 

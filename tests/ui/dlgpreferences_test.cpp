@@ -22,10 +22,11 @@ using Flags = QList<bool>;
 
 namespace {
 
-const QByteArray kFullIni = "[Grid]\r\nStyle=2\r\nShow/Hide=1\r\nForeColor=-2147483640\r\n"
-                            "ForeColorSel=-2147483634\r\nBackColor=-2147483643\r\nBackColorSel=-2147483635\r\n"
-                            "GridColor=-2147483633\r\nBackPicture=\r\n[ColumnSetting]\r\nVisibility=1,0,1,1,1\r\n"
-                            "[General]\r\nStartupFolder=/srv/scans\r\nExportLocation=/srv/out\r\n";
+const QByteArray kFullIni =
+    "[Grid]\r\nStyle=2\r\nShow/Hide=1\r\nForeColor=-2147483640\r\n"
+    "ForeColorSel=-2147483634\r\nBackColor=-2147483643\r\nBackColorSel=-2147483635\r\n"
+    "GridColor=-2147483633\r\nBackPicture=\r\n[ColumnSetting]\r\nVisibility=1,0,1,1,1\r\n"
+    "[General]\r\nStartupFolder=/srv/scans\r\nExportLocation=/srv/out\r\n";
 
 QByteArray iniWith(const QByteArray &key, const QByteArray &value)
 {
@@ -38,7 +39,8 @@ QByteArray iniWith(const QByteArray &key, const QByteArray &value)
 // A settings file, the store read from it and a loaded main window over it.
 struct Harness
 {
-    explicit Harness(const QString &iniPath) : settings(iniPath), test(TestSupport::makeTestServices())
+    explicit Harness(const QString &iniPath)
+        : settings(iniPath), test(TestSupport::makeTestServices())
     {
         QVERIFY(settings.ReadSettings());
         window = std::make_unique<frmMain>(settings, test.services);
@@ -49,8 +51,8 @@ struct Harness
     std::unique_ptr<dlgPreferences> open()
     {
         auto dialog = std::make_unique<dlgPreferences>(settings, *window);
-        tester = std::make_unique<QAbstractItemModelTester>(dialog->columnSettingsModel(),
-                                                            QAbstractItemModelTester::FailureReportingMode::QtTest);
+        tester = std::make_unique<QAbstractItemModelTester>(
+            dialog->columnSettingsModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         return dialog;
     }
 
@@ -73,8 +75,9 @@ Flags visibleBoxes(const dlgPreferences &dialog)
 QStringList fieldsOf(const Settings &s)
 {
     QStringList fields = {s.backPicture, s.startupFolder, s.exportLocation};
-    for (qint64 number : {qint64(s.style), qint64(s.showHide), qint64(s.foreColor), qint64(s.foreColorSel),
-                          qint64(s.backColor), qint64(s.backColorSel), qint64(s.gridColor)})
+    for (qint64 number :
+         {qint64(s.style), qint64(s.showHide), qint64(s.foreColor), qint64(s.foreColorSel),
+          qint64(s.backColor), qint64(s.backColorSel), qint64(s.gridColor)})
         fields.append(QString::number(number));
     return fields;
 }
@@ -135,15 +138,20 @@ void DlgPreferencesTest::okWithoutChangesWritesTheSameValues_data()
     QTest::addColumn<QString>("visibility");
     QTest::newRow("system colours, five flags") << kFullIni << "1,0,1,1,1";
     QTest::newRow("rgb colours, no lines, Excel style")
-        << iniWith("Style", "13").replace("Show/Hide=1", "Show/Hide=0").replace("ForeColor=-2147483640",
-                                                                                "ForeColor=255")
+        << iniWith("Style", "13")
+               .replace("Show/Hide=1", "Show/Hide=0")
+               .replace("ForeColor=-2147483640", "ForeColor=255")
         << "1,0,1,1,1";
-    QTest::newRow("unmapped system colour kept") << iniWith("GridColor", "-2147483600") << "1,0,1,1,1";
+    QTest::newRow("unmapped system colour kept")
+        << iniWith("GridColor", "-2147483600") << "1,0,1,1,1";
     QTest::newRow("style the list does not offer kept") << iniWith("Style", "7") << "1,0,1,1,1";
-    QTest::newRow("seven entries stored as five") << iniWith("Visibility", "1,1,0,1,1,0,1") << "1,1,0,1,1";
-    QTest::newRow("two entries: unnamed columns as shown") << iniWith("Visibility", "0,1") << "0,1,1,1,1";
+    QTest::newRow("seven entries stored as five")
+        << iniWith("Visibility", "1,1,0,1,1,0,1") << "1,1,0,1,1";
+    QTest::newRow("two entries: unnamed columns as shown")
+        << iniWith("Visibility", "0,1") << "0,1,1,1,1";
     QTest::newRow("paths with spaces and accents")
-        << iniWith("BackPicture", "/pics/back ground.bmp").replace("/srv/out", "/home/zo\xc3\xab/Export Files")
+        << iniWith("BackPicture", "/pics/back ground.bmp")
+               .replace("/srv/out", "/home/zo\xc3\xab/Export Files")
         << "1,0,1,1,1";
 }
 
@@ -194,14 +202,18 @@ void DlgPreferencesTest::visibilityBoxesOpenFromTheList_data()
 {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<Flags>("boxes");
-    QTest::newRow("1,0,1,1,1: only Location cleared") << iniWith("Visibility", "1,0,1,1,1") << flagsOf("1,0,1,1,1");
+    QTest::newRow("1,0,1,1,1: only Location cleared")
+        << iniWith("Visibility", "1,0,1,1,1") << flagsOf("1,0,1,1,1");
     QTest::newRow("empty list: all cleared") << iniWith("Visibility", "") << flagsOf("0,0,0,0,0");
     QTest::newRow("no settings file: all cleared") << QByteArray() << flagsOf("0,0,0,0,0");
-    QTest::newRow("one entry \"1\": all cleared") << iniWith("Visibility", "1") << flagsOf("0,0,0,0,0");
-    QTest::newRow("entry with a space is not 1") << iniWith("Visibility", "1,1 ,1,1,1") << flagsOf("1,0,1,1,1");
+    QTest::newRow("one entry \"1\": all cleared")
+        << iniWith("Visibility", "1") << flagsOf("0,0,0,0,0");
+    QTest::newRow("entry with a space is not 1")
+        << iniWith("Visibility", "1,1 ,1,1,1") << flagsOf("1,0,1,1,1");
     QTest::newRow("two entries: the rest as the grid shows them")
         << iniWith("Visibility", "0,1") << flagsOf("0,1,1,1,1");
-    QTest::newRow("seven entries: the first five") << iniWith("Visibility", "1,1,1,1,0,0,0") << flagsOf("1,1,1,1,0");
+    QTest::newRow("seven entries: the first five")
+        << iniWith("Visibility", "1,1,1,1,0,0,0") << flagsOf("1,1,1,1,0");
 }
 
 void DlgPreferencesTest::visibilityBoxesOpenFromTheList()
@@ -239,16 +251,18 @@ void DlgPreferencesTest::columnCommands_data()
     QTest::addColumn<QByteArray>("visibility");
     QTest::addColumn<QStringList>("buttons");
     QTest::addColumn<Flags>("boxes");
-    QTest::newRow("invert 1,0,1,1,1") << QByteArray("1,0,1,1,1") << QStringList{"cmdInvertSelection"}
-                                      << flagsOf("0,1,0,0,0");
-    QTest::newRow("select all then invert") << QByteArray("1,0,1,1,1")
-                                            << QStringList{"cmdSelectAll", "cmdInvertSelection"}
-                                            << flagsOf("0,0,0,0,0");
-    QTest::newRow("deselect all") << QByteArray("1,1,0,1,1") << QStringList{"cmdDeselectAll"} << flagsOf("0,0,0,0,0");
-    QTest::newRow("select all from an empty list") << QByteArray() << QStringList{"cmdSelectAll"}
-                                                   << flagsOf("1,1,1,1,1");
+    QTest::newRow("invert 1,0,1,1,1")
+        << QByteArray("1,0,1,1,1") << QStringList{"cmdInvertSelection"} << flagsOf("0,1,0,0,0");
+    QTest::newRow("select all then invert")
+        << QByteArray("1,0,1,1,1") << QStringList{"cmdSelectAll", "cmdInvertSelection"}
+        << flagsOf("0,0,0,0,0");
+    QTest::newRow("deselect all") << QByteArray("1,1,0,1,1") << QStringList{"cmdDeselectAll"}
+                                  << flagsOf("0,0,0,0,0");
+    QTest::newRow("select all from an empty list")
+        << QByteArray() << QStringList{"cmdSelectAll"} << flagsOf("1,1,1,1,1");
     QTest::newRow("invert twice") << QByteArray("0,1,1,0,1")
-                                  << QStringList{"cmdInvertSelection", "cmdInvertSelection"} << flagsOf("0,1,1,0,1");
+                                  << QStringList{"cmdInvertSelection", "cmdInvertSelection"}
+                                  << flagsOf("0,1,1,0,1");
 }
 
 void DlgPreferencesTest::columnCommands()
@@ -273,12 +287,12 @@ void DlgPreferencesTest::spaceBarTogglesOnce_data()
     QTest::addColumn<int>("col");
     QTest::addColumn<Flags>("boxes");
     // The list opens as 1,0,1,1,1.
-    QTest::newRow("name cell of a checked row clears it") << 1 << int(dlgPreferences::ColName)
-                                                          << flagsOf("0,0,1,1,1");
-    QTest::newRow("number cell of a cleared row checks it") << 2 << int(dlgPreferences::ColSerial)
-                                                            << flagsOf("1,1,1,1,1");
-    QTest::newRow("visible cell: the grid toggles it once") << 5 << int(dlgPreferences::ColVisible)
-                                                            << flagsOf("1,0,1,1,0");
+    QTest::newRow("name cell of a checked row clears it")
+        << 1 << int(dlgPreferences::ColName) << flagsOf("0,0,1,1,1");
+    QTest::newRow("number cell of a cleared row checks it")
+        << 2 << int(dlgPreferences::ColSerial) << flagsOf("1,1,1,1,1");
+    QTest::newRow("visible cell: the grid toggles it once")
+        << 5 << int(dlgPreferences::ColVisible) << flagsOf("1,0,1,1,0");
 }
 
 void DlgPreferencesTest::spaceBarTogglesOnce()
@@ -305,20 +319,26 @@ void DlgPreferencesTest::pathButtons_data()
     QTest::addColumn<QString>("expected");
     const QString longPath = QLatin1Char('/') + QString(dlgPreferences::kLongestStoredPath, u'd');
     QTest::newRow("export folder: cancel empties the box")
-        << "cmdExportLocation" << "txtExportLocation" << std::optional<QString>() << QString();
+        << "cmdExportLocation"
+        << "txtExportLocation" << std::optional<QString>() << QString();
     QTest::newRow("startup folder: cancel empties the box")
-        << "cmdStartupFolder" << "txtStartUpFolder" << std::optional<QString>() << QString();
+        << "cmdStartupFolder"
+        << "txtStartUpFolder" << std::optional<QString>() << QString();
     QTest::newRow("startup folder: chosen")
-        << "cmdStartupFolder" << "txtStartUpFolder" << std::optional<QString>("/data/scans") << "/data/scans";
+        << "cmdStartupFolder"
+        << "txtStartUpFolder" << std::optional<QString>("/data/scans") << "/data/scans";
     QTest::newRow("export folder: 499 characters taken whole")
-        << "cmdExportLocation" << "txtExportLocation" << std::optional<QString>(longPath.left(499))
-        << longPath.left(499);
+        << "cmdExportLocation"
+        << "txtExportLocation" << std::optional<QString>(longPath.left(499)) << longPath.left(499);
     QTest::newRow("export folder: too long to store keeps the box")
-        << "cmdExportLocation" << "txtExportLocation" << std::optional<QString>(longPath) << "/srv/out";
+        << "cmdExportLocation"
+        << "txtExportLocation" << std::optional<QString>(longPath) << "/srv/out";
     QTest::newRow("picture: cancel keeps the path")
-        << "cmdBackGround" << "txtBackPicture" << std::optional<QString>() << "/pics/old.bmp";
+        << "cmdBackGround"
+        << "txtBackPicture" << std::optional<QString>() << "/pics/old.bmp";
     QTest::newRow("picture: chosen file")
-        << "cmdBackGround" << "txtBackPicture" << std::optional<QString>("/pics/new one.jpg") << "/pics/new one.jpg";
+        << "cmdBackGround"
+        << "txtBackPicture" << std::optional<QString>("/pics/new one.jpg") << "/pics/new one.jpg";
 }
 
 void DlgPreferencesTest::pathButtons()
@@ -334,9 +354,11 @@ void DlgPreferencesTest::pathButtons()
     auto dialog = h.open();
     dialog->findChild<QPushButton *>(button)->click();
     const bool picture = box == QLatin1String("txtBackPicture");
-    QCOMPARE(h.test.choosers->folderTitles, picture ? QStringList() : QStringList{"Select Startup Folder"});
+    QCOMPARE(h.test.choosers->folderTitles,
+             picture ? QStringList() : QStringList{"Select Startup Folder"});
     QCOMPARE(h.test.choosers->fileFilters,
-             picture ? QStringList{"Bitmap Image|*.bmp|JPEG Image|*.jpg|GIF Image|*.gif"} : QStringList());
+             picture ? QStringList{"Bitmap Image|*.bmp|JPEG Image|*.jpg|GIF Image|*.gif"}
+                     : QStringList());
     auto *text = dialog->findChild<QLineEdit *>(box);
     QCOMPARE(text->text(), expected);
     QCOMPARE(text->isReadOnly(), !picture);
@@ -344,9 +366,9 @@ void DlgPreferencesTest::pathButtons()
         QCOMPARE(text->maxLength(), 500);
     dialog->cmdOK_Click();
     const Settings stored = reread();
-    const QString storedPath = picture ? stored.backPicture
+    const QString storedPath = picture                                     ? stored.backPicture
                                : box == QLatin1String("txtExportLocation") ? stored.exportLocation
-                                                                          : stored.startupFolder;
+                                                                           : stored.startupFolder;
     QCOMPARE(storedPath, expected);
 }
 
@@ -356,16 +378,22 @@ void DlgPreferencesTest::colorButtons_data()
     QTest::addColumn<QString>("swatch");
     QTest::addColumn<std::optional<QColor>>("answer");
     QTest::addColumn<qint32>("expected");
-    QTest::newRow("grid colour: red") << "cmdGridColor" << "shpGridColor"
-                                      << std::optional<QColor>(QColor(255, 0, 0)) << qint32(255);
-    QTest::newRow("fore colour: blue is 0x00FF0000") << "cmdGridForeColor" << "shpGridForeColor"
-                                                     << std::optional<QColor>(QColor(0, 0, 255)) << qint32(0xFF0000);
-    QTest::newRow("fore selection: 1,2,3") << "cmdGridForeColorSel" << "shpGridForeColorSel"
-                                           << std::optional<QColor>(QColor(1, 2, 3)) << qint32(0x030201);
+    QTest::newRow("grid colour: red")
+        << "cmdGridColor"
+        << "shpGridColor" << std::optional<QColor>(QColor(255, 0, 0)) << qint32(255);
+    QTest::newRow("fore colour: blue is 0x00FF0000")
+        << "cmdGridForeColor"
+        << "shpGridForeColor" << std::optional<QColor>(QColor(0, 0, 255)) << qint32(0xFF0000);
+    QTest::newRow("fore selection: 1,2,3")
+        << "cmdGridForeColorSel"
+        << "shpGridForeColorSel" << std::optional<QColor>(QColor(1, 2, 3)) << qint32(0x030201);
     QTest::newRow("back colour: cancel keeps the system colour")
-        << "cmdGridBackColor" << "shpGridBackColor" << std::optional<QColor>() << qint32(0x80000005u);
-    QTest::newRow("back selection: white") << "cmdGridBackColorSel" << "shpGridBackColorSel"
-                                           << std::optional<QColor>(QColor(255, 255, 255)) << qint32(0xFFFFFF);
+        << "cmdGridBackColor"
+        << "shpGridBackColor" << std::optional<QColor>() << qint32(0x80000005u);
+    QTest::newRow("back selection: white")
+        << "cmdGridBackColorSel"
+        << "shpGridBackColorSel" << std::optional<QColor>(QColor(255, 255, 255))
+        << qint32(0xFFFFFF);
 }
 
 void DlgPreferencesTest::colorButtons()
@@ -398,7 +426,8 @@ void DlgPreferencesTest::okAppliesLookAndVisibilityAtOnce()
     auto dialog = h.open();
     dialog->cmdGridBackColor->click();
     dialog->cmdGridColor->click();
-    dialog->cmbGridStyles->setCurrentIndex(dialog->cmbGridStyles->findText(QStringLiteral("Raised Vertical")));
+    dialog->cmbGridStyles->setCurrentIndex(
+        dialog->cmbGridStyles->findText(QStringLiteral("Raised Vertical")));
     dialog->cmdInvertSelection_Click(); // 0,1,0,0,0
     dialog->cmdOK_Click();
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
