@@ -10,6 +10,7 @@ packages=(
   adwaita-icon-theme hicolor-icon-theme fonts-liberation2 shared-mime-info
   xvfb xauth imagemagick x11-utils
   clang libclang-rt-dev strace python3 dbus dbus-x11 xdg-utils
+  fp-utils desktop-file-utils
 )
 
 missing=()
