@@ -119,9 +119,7 @@ private Q_SLOTS:
         const QString noName = QStringLiteral("File Name must be specified.");
         const QString noSeparator = QStringLiteral("Column Saperator must be specified.");
         QTest::newRow("empty name") << "" << int(TextDocument) << "," << noName;
-        QTest::newRow("empty name, CSV") << "" << int(CsvFile) << "," << noName;
         QTest::newRow("text, separator cleared") << "r" << int(TextDocument) << "" << noSeparator;
-        QTest::newRow("Word, separator cleared") << "r" << int(WordDocument) << "" << noSeparator;
     }
     void checksKeepTheDialogOpen()
     {
@@ -157,9 +155,6 @@ private Q_SLOTS:
         QTest::newRow("Word keeps .old") << "report.old" << int(WordDocument) << "|"
                                          << "report.old.doc"
                                          << "|";
-        QTest::newRow("text, upper-case extension") << "report.TXT" << int(TextDocument) << ";"
-                                                    << "report.TXT.txt"
-                                                    << ";";
         QTest::newRow("Excel ignores the box") << "report" << int(ExcelWorksheet) << ";"
                                                << "report.xls"
                                                << "";

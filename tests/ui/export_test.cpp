@@ -162,15 +162,8 @@ private Q_SLOTS:
                                  "b.tif\tDIR\t1 KB\t03/15/2004 02:07 PM\t3",
                                  "\"c \"\"hi\"\".tif\"\tDIR\t1 KB\t03/15/2004 02:07 PM\t2",
                                  "\"d\tname.tif\"\tDIR\t1 KB\t03/15/2004 02:07 PM\t5"};
-        const QStringList pipe = {"File Name|Location|Size|Modified Date|Pages",
-                                  "a,b.tif|DIR|1 KB|03/15/2004 02:07 PM|1",
-                                  "b.tif|DIR|1 KB|03/15/2004 02:07 PM|3",
-                                  "\"c \"\"hi\"\".tif\"|DIR|1 KB|03/15/2004 02:07 PM|2",
-                                  "d\tname.tif|DIR|1 KB|03/15/2004 02:07 PM|5"};
         QTest::newRow("text, preset comma") << int(TextDocument) << ","
                                             << "list.txt" << comma;
-        QTest::newRow("text, pipe typed") << int(TextDocument) << "|"
-                                          << "list.txt" << pipe;
         QTest::newRow("Word, comma") << int(WordDocument) << ","
                                      << "list.doc" << comma;
         QTest::newRow("Excel, tab whatever was typed") << int(ExcelWorksheet) << "|"
