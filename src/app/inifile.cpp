@@ -204,9 +204,16 @@ bool IniDocument::save(const QString &filePath) const
     if (m_unreadable || (info.exists() && !info.isWritable()))
         return false;
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, and every byte checked: QSaveFile::commit() does not notice
+    // a failure to write out its last buffer and would replace the old file
+    // with a cut-off copy.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    file.write(toBytes());
+    const QByteArray bytes = toBytes();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }
 

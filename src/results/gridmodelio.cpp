@@ -56,7 +56,9 @@ bool GridModel::saveToFile(const QString &path)
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: QSaveFile::commit() does not notice a failure to write out
+    // its last buffer, and would replace the old file with a cut-off copy.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_errorString = file.errorString();
         return false;
     }

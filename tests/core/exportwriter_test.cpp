@@ -1,6 +1,7 @@
 #include "export/exportwriter.h"
 #include "results/gridmodel.h"
 #include "results/resultcolumns.h"
+#include "support/filesizelimit.h"
 #include "support/tempfiles.h"
 
 #include <QAbstractItemModelTester>
@@ -42,24 +43,7 @@ QByteArray lines(const QList<QByteArray> &rows)
     return out;
 }
 
-// Lowers the largest file this process may write, as a full disk would.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_ok = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_saved{};
-    bool m_ok = false;
-};
+using TestSupport::FileSizeLimit;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "app/inifile.h"
 #include "app/settings.h"
+#include "support/filesizelimit.h"
 #include "support/tempfiles.h"
 
 #include <QTemporaryDir>
@@ -163,6 +164,21 @@ private Q_SLOTS:
         nowhere.WriteSettings(values);
         QVERIFY(!QFileInfo::exists(QFileInfo(orphan).path()));
         QCOMPARE(int(nowhere.record().style), 9); // the record keeps the new value
+    }
+
+    void failedWriteKeepsTheOldFile()
+    {
+        const QByteArray old = "[Grid]\nStyle=3\n; " + QByteArray(200, 'x') + "\n";
+        writeFile(iniPath(), old);
+        SettingsStore store(iniPath());
+        QVERIFY(store.ReadSettings());
+        {
+            TestSupport::FileSizeLimit full(64); // the new file no longer fits
+            QVERIFY(full.ok());
+            store.WriteSettings(SettingsValues{});
+        }
+        QCOMPARE(readFile(iniPath()), old);
+        QCOMPARE(QDir(m_dir.filePath(QStringLiteral("Settings"))).entryList(QDir::Files), QStringList("Settings.ini"));
     }
 
     void lineBreakInValueNeverBreaksTheFile()
