@@ -95,7 +95,9 @@ IniDocument IniDocument::load(const QString &filePath)
 IniDocument IniDocument::fromBytes(QByteArray bytes)
 {
     IniDocument doc;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    // Every leading byte-order mark goes: one kept inside the first line
+    // would hide a section header there until the next write dropped it.
+    while (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     const QString text = PathCodec::decode(bytes);
     if (text.contains(u"\r\n"))

@@ -33,7 +33,7 @@ public:
     // the file could not be written, in which case the old file is intact.
     bool save(const QString &filePath) const;
     // The file's bytes: every line read keeps its own text and line end
-    // (a byte-order mark is dropped); new lines take the file's usual end.
+    // (byte-order marks are dropped); new lines take the file's usual end.
     QByteArray toBytes() const;
 
     const QStringList &lines() const { return m_lines; }

@@ -61,6 +61,18 @@ char32_t decodeOne(const unsigned char *s, qsizetype i, qsizetype n, int &length
     return code;
 }
 
+// Quotes inside a cell can split a byte sequence into lone raw bytes that
+// meet once the quotes are gone, so the cell is read again from its own
+// bytes: it then reads the same after every save.
+QString rejoined(QString cell)
+{
+    for (QChar c : cell) {
+        if (isRawByteEscape(c.unicode()))
+            return decode(encode(cell));
+    }
+    return cell;
+}
+
 } // namespace
 
 Separators Separators::fromString(const QString &text)
@@ -118,7 +130,7 @@ void parse(QStringView text, const Separators &separators,
         }
         while (i < n && text[i] != separators.column && text[i] != separators.row)
             cell += text[i++];
-        cells.append(std::exchange(cell, QString()));
+        cells.append(rejoined(std::exchange(cell, QString())));
         if (i < n && text[i] == separators.row) {
             onRow(cells);
             cells.clear();
