@@ -14,8 +14,11 @@ struct TwipsRect
 
 namespace MainLayout {
 
-inline constexpr int kMinimumWidth = 12000;
+inline constexpr int kMinimumWidth = 12000; // outer size
 inline constexpr int kMinimumHeight = 6000;
+// The client area the window is designed at (its size when restored).
+inline constexpr int kDesignClientWidth = 9480;
+inline constexpr int kDesignClientHeight = 8310;
 // Title bar, menu bar and borders of the window the original arithmetic
 // measured from; the window's real overhead replaces it at run time.
 inline constexpr int kDesignFrameOverhead = 750;

@@ -43,7 +43,11 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
     : QGroupBox(QStringLiteral("Advance Search Options"), parent)
 {
     setObjectName(QStringLiteral("fmeAdvancedSearchOptions"));
-    Controls::setTextColor(this, Controls::DarkBlue);
+    // The caption is drawn in the window-text colour; the text of the boxes
+    // inside must not turn dark blue with it.
+    QPalette caption = palette();
+    caption.setColor(QPalette::WindowText, Controls::DarkBlue);
+    setPalette(caption);
 
     chkSearchByDate = named(new QCheckBox(QStringLiteral("Date"), this), "chkSearchByDate", 780, 360, 645, 195);
     fmeSearchByDate = named(new QFrame(this), "fmeSearchByDate", 1470, 210, 4575, 1215);

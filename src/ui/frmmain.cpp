@@ -41,10 +41,10 @@ QFrame *horizontalRule(QWidget *parent, const char *name)
     return line;
 }
 
-QLabel *pictureLabel(const QImage &image, QWidget *parent, const char *name)
+// The never-shown sort-mark pictures, side by side under the address bar.
+QLabel *pictureLabel(const QImage &image, QWidget *parent, const char *name, int left)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto *label = named(new QLabel(parent), name, left, 1080, 165, 60);
     label->setPixmap(QPixmap::fromImage(image));
     label->hide();
     return label;
@@ -62,6 +62,10 @@ frmMain::frmMain(SettingsStore &settings, AppServices services, QWidget *parent)
     buildControls();
     buildMenus();
     createSearchRun();
+    // The size the window returns to when restored from maximised; where it
+    // goes is the window system's choice.
+    resize(twipsToPixels(MainLayout::kDesignClientWidth, widgetDpi(this)),
+           twipsToPixels(MainLayout::kDesignClientHeight, widgetDpi(this)));
 }
 
 frmMain::~frmMain()
@@ -115,8 +119,8 @@ void frmMain::buildControls()
     vsDummyGrid->setGridModel(m_scratch);
     vsDummyGrid->hide();
     pic16Icon = named(new IconSurface(client), "pic16Icon", 120, 5940, 315, 315);
-    imgAsc = pictureLabel(ResultColumns::imgAsc(), client, "imgAsc");
-    imgDes = pictureLabel(ResultColumns::imgDes(), client, "imgDes");
+    imgAsc = pictureLabel(ResultColumns::imgAsc(), client, "imgAsc", 90);
+    imgDes = pictureLabel(ResultColumns::imgDes(), client, "imgDes", 300);
 
     connect(cmdSearch, &QPushButton::clicked, this, &frmMain::cmdSearch_Click);
     connect(cmdExport, &QPushButton::clicked, this, &frmMain::cmdExport_Click);

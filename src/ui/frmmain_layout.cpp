@@ -14,6 +14,8 @@
 #include <QResizeEvent>
 #include <QSplitter>
 
+#include <algorithm>
+
 namespace {
 
 const QString kTagShow = QStringLiteral("Show");
@@ -29,6 +31,18 @@ void placeRule(QFrame *line, int x1, int x2, int y, int dpi)
 void setLeft(QWidget *widget, int leftTwips, int dpi)
 {
     widget->move(twipsToPixels(leftTwips, dpi), widget->y());
+}
+
+// The smallest outer size as a hint to the window system, so a drag stops
+// there instead of snapping back. The frame is known only once the window is
+// up, hence renewed on every resize.
+void hintMinimumSize(QWidget *window, const QSize &frameExtra)
+{
+    const int dpi = widgetDpi(window);
+    const QSize client(twipsToPixels(MainLayout::kMinimumWidth, dpi) - frameExtra.width(),
+                       twipsToPixels(MainLayout::kMinimumHeight, dpi) - frameExtra.height());
+    if (window->minimumSize() != client)
+        window->setMinimumSize(client);
 }
 
 } // namespace
@@ -70,17 +84,19 @@ void frmMain::Form_Resize()
 {
     if (isMinimized() || m_inResize)
         return;
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    m_inResize = true;
+    hintMinimumSize(this, frameExtra);
     const MainLayoutInput input = layoutInput();
     const MainLayoutResult layout = MainLayout::resize(input);
     if (layout.windowWidth != input.windowWidth || layout.windowHeight != input.windowHeight) {
-        // Snap back to the smallest size; the resize this causes lays out again.
+        // Snap back to the smallest size (for a window system that ignored the hint).
         const int dpi = widgetDpi(this);
-        const QSize frameExtra = frameGeometry().size() - geometry().size();
-        m_inResize = true;
-        resize(twipsToPixels(layout.windowWidth, dpi) - frameExtra.width(),
-               twipsToPixels(layout.windowHeight, dpi) - frameExtra.height());
-        m_inResize = false;
+        resize(std::max(width(), twipsToPixels(layout.windowWidth, dpi) - frameExtra.width()),
+               std::max(height(), twipsToPixels(layout.windowHeight, dpi) - frameExtra.height()));
     }
+    m_inResize = false;
+    // Read afresh: the snap may have changed the size already.
     applyLayout(MainLayout::resize(layoutInput()));
 }
 
@@ -110,5 +126,7 @@ void frmMain::cmdShowHideAdvanceSearch_Click()
     cmdShowHideAdvanceSearch->setProperty(kTagProperty, hide ? kTagShow : kTagHide);
     cmdShowHideAdvanceSearch->setText(hide ? QStringLiteral("Show Advance Option")
                                            : QStringLiteral("Hide Advance Option"));
-    applyLayout(MainLayout::afterToggle(m_layout, layoutInput()));
+    // The toggle's own vertical rule, from the widths the window has now.
+    const MainLayoutInput input = layoutInput();
+    applyLayout(MainLayout::afterToggle(MainLayout::resize(input), input));
 }

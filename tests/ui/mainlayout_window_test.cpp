@@ -1,0 +1,296 @@
+#include "app/mainlayout.h"
+#include "app/settings.h"
+#include "results/gridmodel.h"
+#include "support/testservices.h"
+#include "ui/advancedoptions.h"
+#include "ui/foldertree.h"
+#include "ui/frmmain.h"
+#include "ui/gridview.h"
+#include "ui/iconsurface.h"
+#include "ui/numberbox.h"
+#include "ui/searchbar.h"
+#include "ui/statusbar.h"
+#include "ui/twips.h"
+
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QColor kDarkBlue(0, 0, 192);
+
+// A loaded, shown main window whose first search (if the platform activates
+// the window) runs over an empty folder.
+struct ShownWindow
+{
+    explicit ShownWindow(const QTemporaryDir &dir)
+        : settings(dir.filePath(QStringLiteral("Settings.ini"))), test(TestSupport::makeTestServices())
+    {
+        settings.ReadSettings();
+        window = std::make_unique<frmMain>(settings, test.services);
+        window->Form_Load();
+        new QAbstractItemModelTester(window->filesModel(), QAbstractItemModelTester::FailureReportingMode::QtTest,
+                                     window.get());
+        QDir(dir.path()).mkdir(QStringLiteral("empty"));
+        window->ftv->setSelectedFolder(dir.filePath(QStringLiteral("empty")));
+        window->show();
+    }
+
+    int dpi() const { return widgetDpi(window.get()); }
+    int px(int twips) const { return twipsToPixels(twips, dpi()); }
+    QSize outerSize() const { return window->frameGeometry().size(); }
+    QSize minimumOuterSize() const
+    {
+        return {px(MainLayout::kMinimumWidth), px(MainLayout::kMinimumHeight)};
+    }
+    // The status bar's top in the coordinates the controls are placed in.
+    int statusBarTopTwips() const { return pixelsToTwips(window->centralWidget()->height(), dpi()); }
+    // Resizes so that the outer size is `outer` pixels.
+    void resizeOuter(const QSize &outer) const
+    {
+        window->resize(outer - (window->frameGeometry().size() - window->geometry().size()));
+    }
+
+    SettingsStore settings;
+    TestSupport::TestServices test;
+    std::unique_ptr<frmMain> window;
+};
+
+// The split panel reaches down to `bottomTwips` less the page-count label and gaps.
+void verifySplitterEndsAbove(const ShownWindow &s, int bottomTwips)
+{
+    const frmMain &w = *s.window;
+    QCOMPARE(w.spSplitter->y(), s.px(610));
+    QCOMPARE(w.spSplitter->height(), s.px(bottomTwips - 610 - MainLayout::kPageCountHeight - 100));
+    QCOMPARE(w.lblPageCount->y(), s.px(bottomTwips - MainLayout::kPageCountHeight - 50));
+}
+
+QList<QRect> placesOfTheLaidOutControls(const frmMain &w)
+{
+    QList<QRect> places;
+    const QList<const QWidget *> controls = {w.Line1, w.Line2, w.fmeAddressBar, w.txtAddress, w.spSplitter,
+          w.lblPageCount, w.fmeAdvancedSearchOptions, w.fmeSearch, w.chkShowHidden, w.cmdSearch, w.cmdExport,
+          w.cmdShowHideAdvanceSearch};
+    for (const QWidget *widget : controls)
+        places << widget->geometry();
+    return places;
+}
+
+} // namespace
+
+class MainLayoutWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<ShownWindow> m_shown;
+
+    ShownWindow &shownAtMinimum()
+    {
+        m_shown = std::make_unique<ShownWindow>(m_dir);
+        if (!QTest::qWaitForWindowExposed(m_shown->window.get()))
+            qFatal("the main window was never exposed");
+        m_shown->resizeOuter({1, 1});
+        return *m_shown;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(m_dir.isValid());
+    }
+
+    void cleanup()
+    {
+        if (m_shown)
+            QTRY_VERIFY(!m_shown->window->isSearching());
+        m_shown.reset();
+    }
+
+    void minimumSizeWithPanelShown()
+    {
+        const ShownWindow &s = shownAtMinimum();
+        const frmMain &w = *s.window;
+        QTRY_COMPARE(s.outerSize(), s.minimumOuterSize());
+        QCOMPARE(w.minimumSize() + (w.frameGeometry().size() - w.geometry().size()), s.minimumOuterSize());
+
+        // Across: the figures of a 12000-twip window.
+        QCOMPARE(w.Line1->width(), s.px(12000));
+        QCOMPARE(w.Line2->x(), s.px(-30));
+        QCOMPARE(w.fmeAddressBar->width(), s.px(12000));
+        QCOMPARE(w.txtAddress->width(), s.px(11020));
+        const QList<const QWidget *> spanningControls = {w.spSplitter, w.fmeAdvancedSearchOptions, w.fmeSearch};
+        for (const QWidget *spanning : spanningControls) {
+            QCOMPARE(spanning->x(), s.px(50));
+            QCOMPARE(spanning->width(), s.px(11750));
+        }
+        QCOMPARE(w.lblPageCount->x(), s.px(6505));
+        QCOMPARE(w.chkSearchIncSubFlder->x(), s.px(50));
+        QCOMPARE(w.chkShowHidden->x(), s.px(1825));
+        QCOMPARE(w.cmdSearch->x(), s.px(3690));
+        QCOMPARE(w.cmdExport->x(), s.px(8655));
+        QCOMPARE(w.cmdShowHideAdvanceSearch->x(), s.px(9905));
+
+        // Down: the search bar 50 twips above the status bar, the panel right above it.
+        const int searchTop = s.statusBarTopTwips() - MainLayout::kSearchBarHeight - 50;
+        QCOMPARE(w.fmeSearch->y(), s.px(searchTop));
+        QCOMPARE(w.fmeSearch->height(), s.px(MainLayout::kSearchBarHeight));
+        const int panelTop = searchTop - MainLayout::kPanelHeight;
+        QCOMPARE(w.fmeAdvancedSearchOptions->y(), s.px(panelTop));
+        QCOMPARE(w.fmeAdvancedSearchOptions->height(), s.px(MainLayout::kPanelHeight));
+        verifySplitterEndsAbove(s, panelTop);
+        QVERIFY(w.spSplitter->height() > 0);
+    }
+
+    void hiddenHelpersAtTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("vsDummyGrid") << QStringLiteral("vsDummyGrid") << QRect(2400, 540, 1425, 30);
+        QTest::newRow("pic16Icon") << QStringLiteral("pic16Icon") << QRect(120, 5940, 315, 315);
+        QTest::newRow("imgAsc") << QStringLiteral("imgAsc") << QRect(90, 1080, 165, 60);
+        QTest::newRow("imgDes") << QStringLiteral("imgDes") << QRect(300, 1080, 165, 60);
+    }
+    void hiddenHelpersAtTheirPlaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        const ShownWindow &s = shownAtMinimum();
+        const auto *widget = s.window->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QVERIFY(!widget->isVisible());
+        QCOMPARE(widget->geometry(), twipsToRect({twips.x(), twips.y(), twips.width(), twips.height()}, s.dpi()));
+    }
+
+    void colorsAndFonts()
+    {
+        const frmMain &w = *shownAtMinimum().window;
+        QCOMPARE(w.lblAddress->palette().color(QPalette::WindowText), kDarkBlue);
+        QCOMPARE(w.lblPageCount->palette().color(QPalette::WindowText), kDarkBlue);
+        QCOMPARE(w.lblPageCount->font().weight(), QFont::Bold);
+        QVERIFY(w.lblPageCount->alignment() & Qt::AlignRight);
+        QCOMPARE(w.lblPageCount->text(), QStringLiteral("Total Pages : 0"));
+        QCOMPARE(w.fmeAdvancedSearchOptions->title(), QStringLiteral("Advance Search Options"));
+        QCOMPARE(w.fmeAdvancedSearchOptions->palette().color(QPalette::WindowText), kDarkBlue);
+        QCOMPARE(w.chkSearchIncSubFlder->palette().color(QPalette::WindowText), kDarkBlue);
+        QCOMPARE(w.chkShowHidden->palette().color(QPalette::WindowText), kDarkBlue);
+        QCOMPARE(w.cmdSearch->font().weight(), QFont::Bold);
+        // The panel's own controls keep the usual colours.
+        const QColor usual = QApplication::palette().color(QPalette::Text);
+        QCOMPARE(w.fmeAdvancedSearchOptions->txtInPeriod->palette().color(QPalette::Text), usual);
+        QCOMPARE(w.fmeAdvancedSearchOptions->cmbDateRangeType->palette().color(QPalette::ButtonText),
+                 QApplication::palette().color(QPalette::ButtonText));
+    }
+
+    void smallerSizeSnapsBack_data()
+    {
+        QTest::addColumn<QSize>("requestTwips");
+        QTest::addColumn<bool>("hintIgnored");
+        QTest::newRow("narrower") << QSize(9000, 8000) << false;
+        QTest::newRow("lower") << QSize(15000, 3000) << false;
+        QTest::newRow("both smaller") << QSize(1500, 1500) << false;
+        QTest::newRow("narrower, size hint ignored") << QSize(9000, 8000) << true;
+        QTest::newRow("lower, size hint ignored") << QSize(15000, 3000) << true;
+    }
+    void smallerSizeSnapsBack()
+    {
+        QFETCH(QSize, requestTwips);
+        QFETCH(bool, hintIgnored);
+        const ShownWindow &s = shownAtMinimum();
+        s.resizeOuter({s.px(16000), s.px(9000)});
+        QTRY_COMPARE(s.outerSize(), QSize(s.px(16000), s.px(9000)));
+        if (hintIgnored) // as a window manager might: only the resize rule holds the size
+            s.window->setMinimumSize(0, 0);
+        s.resizeOuter({s.px(requestTwips.width()), s.px(requestTwips.height())});
+
+        const QSize expected(s.px(std::max(requestTwips.width(), MainLayout::kMinimumWidth)),
+                             s.px(std::max(requestTwips.height(), MainLayout::kMinimumHeight)));
+        QTRY_COMPARE(s.outerSize(), expected);
+        const frmMain &w = *s.window;
+        const int widthTwips = pixelsToTwips(expected.width(), s.dpi());
+        QCOMPARE(w.spSplitter->width(), s.px(widthTwips - 250));
+        QCOMPARE(w.cmdShowHideAdvanceSearch->x(), s.px(widthTwips - 250 - MainLayout::kToggleButtonWidth));
+        QCOMPARE(w.fmeSearch->y(), s.px(s.statusBarTopTwips() - MainLayout::kSearchBarHeight - 50));
+        QVERIFY(w.spSplitter->height() > 0);
+    }
+
+    void minimisedChangesNothing()
+    {
+        const ShownWindow &s = shownAtMinimum();
+        frmMain &w = *s.window;
+        QTRY_COMPARE(s.outerSize(), s.minimumOuterSize());
+        const QList<QRect> before = placesOfTheLaidOutControls(w);
+        w.showMinimized();
+        QTRY_VERIFY(w.isMinimized());
+        s.resizeOuter({s.px(18000), s.px(10000)});
+        QTRY_COMPARE(w.frameGeometry().width(), s.px(18000));
+        QCOMPARE(placesOfTheLaidOutControls(w), before);
+
+        // Restored, the window lays itself out for its size again.
+        w.showNormal();
+        QTRY_VERIFY(!w.isMinimized());
+        QTRY_COMPARE(w.spSplitter->width(), s.px(pixelsToTwips(w.frameGeometry().width(), s.dpi()) - 250));
+    }
+
+    void hidingThePanelGivesItsHeightToTheSplitPanel()
+    {
+        const ShownWindow &s = shownAtMinimum();
+        frmMain &w = *s.window;
+        QTRY_COMPARE(s.outerSize(), s.minimumOuterSize());
+        const int shownHeight = w.spSplitter->height();
+        QTest::mouseClick(w.cmdShowHideAdvanceSearch, Qt::LeftButton);
+        QVERIFY(w.fmeAdvancedSearchOptions->isHidden());
+        const int searchTop = s.statusBarTopTwips() - MainLayout::kSearchBarHeight - 50;
+        QCOMPARE(w.fmeSearch->y(), s.px(searchTop));
+        verifySplitterEndsAbove(s, searchTop);
+        QVERIFY(std::abs(w.spSplitter->height() - shownHeight - s.px(MainLayout::kPanelHeight)) <= 1);
+
+        // A later resize keeps the split panel reaching down to the search bar.
+        s.resizeOuter({s.px(13500), s.px(8000)});
+        QTRY_COMPARE(s.outerSize(), QSize(s.px(13500), s.px(8000)));
+        const int tallerSearchTop = s.statusBarTopTwips() - MainLayout::kSearchBarHeight - 50;
+        QCOMPARE(w.fmeSearch->y(), s.px(tallerSearchTop));
+        verifySplitterEndsAbove(s, tallerSearchTop);
+        QVERIFY(w.fmeAdvancedSearchOptions->isHidden());
+
+        // Shown again by the button: 50 twips between the panel and the search bar.
+        QTest::mouseClick(w.cmdShowHideAdvanceSearch, Qt::LeftButton);
+        QVERIFY(w.fmeAdvancedSearchOptions->isVisible());
+        const int panelTop = tallerSearchTop - MainLayout::kPanelHeight - 50;
+        QCOMPARE(w.fmeAdvancedSearchOptions->y(), s.px(panelTop));
+        verifySplitterEndsAbove(s, panelTop);
+    }
+
+    void toggleCaptionsAndTag()
+    {
+        const frmMain &w = *shownAtMinimum().window;
+        QPushButton *button = w.cmdShowHideAdvanceSearch;
+        const auto state = [&] {
+            return QStringList{button->text(), button->property("tag").toString(),
+                               w.fmeAdvancedSearchOptions->isVisible() ? QStringLiteral("shown")
+                                                                       : QStringLiteral("hidden")};
+        };
+        QCOMPARE(state(), (QStringList{QStringLiteral("Hide Advance Options"), QString(), QStringLiteral("shown")}));
+        const QList<QStringList> afterEachPress = {
+            {QStringLiteral("Show Advance Option"), QStringLiteral("Show"), QStringLiteral("hidden")},
+            {QStringLiteral("Hide Advance Option"), QStringLiteral("Hide"), QStringLiteral("shown")},
+            {QStringLiteral("Show Advance Option"), QStringLiteral("Show"), QStringLiteral("hidden")},
+            {QStringLiteral("Hide Advance Option"), QStringLiteral("Hide"), QStringLiteral("shown")}};
+        for (const QStringList &expected : afterEachPress) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(state(), expected);
+        }
+    }
+};
+
+QTEST_MAIN(MainLayoutWindowTest)
+#include "mainlayout_window_test.moc"
