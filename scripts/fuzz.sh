@@ -91,7 +91,7 @@ for target in "${targets[@]}"; do
   log="$build/$target.log"
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
-  findings=$(find "$build/findings/$target" -type f | wc -l)
+  findings=$(find "$build/findings/$target" -type f 2>/dev/null | wc -l)
   printf '%-16s %14s %10s %9s\n' "$target" "${executions:-?}" "${rate:-?}" "$findings"
   if [ "$findings" -gt 0 ] || [ -z "$executions" ]; then
     status=1
