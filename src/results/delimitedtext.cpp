@@ -134,7 +134,10 @@ void parse(QStringView text, const Separators &separators,
         if (i < n && text[i] == separators.row) {
             onRow(cells);
             cells.clear();
-            if (separators.row == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            // CR LF ends one row, unless LF is the column separator: then
+            // it starts the next row with an empty cell.
+            if (separators.row == u'\r' && separators.column != u'\n' && i + 1 < n
+                && text[i + 1] == u'\n')
                 ++i;
         } else if (i + 1 == n) { // a column separator ends the text
             cells.append(QString());
