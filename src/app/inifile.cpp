@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <optional>
+
 namespace {
 
 bool isSpace(QChar c)
@@ -13,7 +15,9 @@ bool isSpace(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-QString trimSpaces(QStringView text)
+// Lines are looked at without copies: a lookup passes every line of a file
+// that may hold millions of them.
+QStringView trimmedView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -21,29 +25,37 @@ QString trimSpaces(QStringView text)
         ++begin;
     while (end > begin && isSpace(text[end - 1]))
         --end;
-    return text.mid(begin, end - begin).toString();
+    return text.mid(begin, end - begin);
+}
+
+QString trimSpaces(QStringView text)
+{
+    return trimmedView(text).toString();
 }
 
 // "[name]" -> name, or a null string when the line is no section header.
 QString sectionName(const QString &line)
 {
-    const QString trimmed = trimSpaces(line);
+    const QStringView trimmed = trimmedView(line);
     if (!trimmed.startsWith(u'['))
         return {};
     const qsizetype close = trimmed.indexOf(u']');
-    return trimSpaces(QStringView(trimmed).mid(1, close < 0 ? -1 : close - 1));
+    return trimSpaces(trimmed.mid(1, close < 0 ? -1 : close - 1));
 }
 
 bool isComment(const QString &line)
 {
-    const QString trimmed = trimSpaces(line);
+    const QStringView trimmed = trimmedView(line);
     return trimmed.startsWith(u';') || trimmed.startsWith(u'#');
 }
 
-QString keyOf(const QString &line)
+// The key of a "key=value" line; nothing for a line without "=".
+std::optional<QStringView> keyOf(const QString &line)
 {
     const qsizetype equals = line.indexOf(u'=');
-    return equals < 0 ? QString() : trimSpaces(QStringView(line).left(equals));
+    if (equals < 0)
+        return std::nullopt;
+    return trimmedView(QStringView(line).left(equals));
 }
 
 // Cuts to at most `count` UTF-16 units without splitting a surrogate pair.
@@ -101,26 +113,26 @@ IniDocument IniDocument::fromBytes(QByteArray bytes)
         bytes.remove(0, 3);
     const QString text = PathCodec::decode(bytes);
     if (text.contains(u"\r\n"))
-        doc.m_lineEnding = QStringLiteral("\r\n");
+        doc.m_lineEnding = LineEnd::CrLf;
     else if (text.contains(u'\n'))
-        doc.m_lineEnding = QStringLiteral("\n");
+        doc.m_lineEnding = LineEnd::Lf;
     else if (text.contains(u'\r'))
-        doc.m_lineEnding = QStringLiteral("\r");
+        doc.m_lineEnding = LineEnd::Cr;
 
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != u'\r' && text[i] != u'\n')
             continue;
         const bool crlf = text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
-        const qsizetype endLength = crlf ? 2 : 1;
         doc.m_lines.append(text.mid(start, i - start));
-        doc.m_lineEnds.append(text.mid(i, endLength));
-        i += endLength - 1;
+        doc.m_lineEnds.append(crlf ? LineEnd::CrLf : text[i] == u'\n' ? LineEnd::Lf : LineEnd::Cr);
+        if (crlf)
+            ++i;
         start = i + 1;
     }
     if (start < text.size()) {
         doc.m_lines.append(text.mid(start));
-        doc.m_lineEnds.append(QString());
+        doc.m_lineEnds.append(LineEnd::None);
     }
     return doc;
 }
@@ -148,10 +160,10 @@ IniDocument::Location IniDocument::locate(const QString &sectionWanted,
         }
         if (!inSection)
             continue;
-        if (!trimSpaces(line).isEmpty())
+        if (!trimmedView(line).isEmpty())
             found.lastContentLine = i;
-        if (!isComment(line) && keyOf(line).compare(key, Qt::CaseInsensitive) == 0 &&
-            line.contains(u'=')) {
+        const std::optional<QStringView> lineKey = keyOf(line);
+        if (lineKey && !isComment(line) && lineKey->compare(key, Qt::CaseInsensitive) == 0) {
             found.keyLine = i;
             return found;
         }
@@ -193,8 +205,8 @@ bool IniDocument::setValue(const QString &section, const QString &key, const QSt
 // takes its place as the unterminated last line.
 void IniDocument::insertLine(int index, const QString &line)
 {
-    QString end = m_lineEnding;
-    if (index > 0 && m_lineEnds[index - 1].isEmpty())
+    LineEnd end = m_lineEnding;
+    if (index > 0 && m_lineEnds[index - 1] == LineEnd::None)
         std::swap(end, m_lineEnds[index - 1]);
     m_lines.insert(index, line);
     m_lineEnds.insert(index, end);
@@ -222,9 +234,22 @@ bool IniDocument::save(const QString &filePath) const
 QByteArray IniDocument::toBytes() const
 {
     QString text;
-    for (qsizetype i = 0; i < m_lines.size(); ++i)
-        text += m_lines[i] + m_lineEnds[i];
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        text += m_lines[i];
+        text += IniDocument::text(m_lineEnds[i]);
+    }
     return PathCodec::encode(text);
+}
+
+QStringView IniDocument::text(LineEnd end)
+{
+    switch (end) {
+    case LineEnd::CrLf: return u"\r\n";
+    case LineEnd::Lf: return u"\n";
+    case LineEnd::Cr: return u"\r";
+    case LineEnd::None: break;
+    }
+    return {};
 }
 
 QString getPrivateProfileString(const QString &section, const QString &key,

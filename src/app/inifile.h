@@ -17,7 +17,7 @@ public:
     // The document held by `bytes`, as load reads a file: UTF-8, where every
     // byte that is not UTF-8 survives unchanged into toBytes().
     static IniDocument fromBytes(QByteArray bytes);
-    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+    static constexpr qint64 kMaxFileSize = 8 * 1024 * 1024;
 
     // The key's value with surrounding spaces removed, or `defaultValue` when
     // the section or key is missing; at most bufferSize - 1 characters are
@@ -48,10 +48,15 @@ private:
     Location locate(const QString &section, const QString &key) const;
     void insertLine(int index, const QString &line);
 
+    // A line's own end; None only for a last line that has none. One byte a
+    // line: a file of nothing but line breaks must not cost a string each.
+    enum class LineEnd : quint8 { None, CrLf, Lf, Cr };
+    static QStringView text(LineEnd end);
+
     QStringList m_lines;
-    QStringList m_lineEnds; // each line's own end: "\r\n", "\n", "\r", or "" for the last
+    QList<LineEnd> m_lineEnds;
     bool m_unreadable = false; // the file exists but could not be read: never overwrite it
-    QString m_lineEnding = QStringLiteral("\r\n"); // for new lines
+    LineEnd m_lineEnding = LineEnd::CrLf; // for new lines
 };
 
 // The two profile functions, each reading the file afresh.
