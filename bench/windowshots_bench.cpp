@@ -38,8 +38,8 @@ bool save(QWidget *window, const QDir &out, const QString &name)
     QCoreApplication::processEvents();
     const QString path = out.filePath(name + QStringLiteral(".png"));
     const bool saved = window->grab().save(path);
-    QTextStream(stdout) << (saved ? "saved " : "FAILED ") << path << " (" << window->width() << " x "
-                        << window->height() << " pixels)\n";
+    QTextStream(stdout) << (saved ? "saved " : "FAILED ") << path << " (" << window->width()
+                        << " x " << window->height() << " pixels)\n";
     return saved;
 }
 
@@ -80,7 +80,8 @@ int main(int argc, char *argv[])
     }
 
     SettingsStore settings(iniPath);
-    const std::unique_ptr<frmMain> window = modGlobal::Startup(settings, createAppServices(), kSplashMilliseconds);
+    const std::unique_ptr<frmMain> window =
+        modGlobal::Startup(settings, createAppServices(), kSplashMilliseconds);
     if (!window)
         return 1;
     if (!waitFor([&] { return !window->firstActivationPending() && !window->isSearching(); }))

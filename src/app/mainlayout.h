@@ -47,8 +47,8 @@ inline constexpr int kToggleButtonWidth = 1845;
 // What the window's arrangement depends on.
 struct MainLayoutInput
 {
-    int windowWidth = 0;  // outer width
-    int windowHeight = 0; // outer height
+    int windowWidth = 0;                                  // outer width
+    int windowHeight = 0;                                 // outer height
     int frameOverhead = MainLayout::kDesignFrameOverhead; // outer height minus client height
     int statusBarHeight = MainLayout::kStatusBarHeight;
     bool panelShown = true;

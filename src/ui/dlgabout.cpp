@@ -23,7 +23,8 @@ const QColor kLinkColor(0, 0, 128);
 constexpr int kClientWidth = 6930;
 constexpr int kClientHeight = 4230;
 
-const QString kMakerNotice = QString::fromLatin1(ProductInfo::kCopyright) + QStringLiteral("\nAll rights reserved.");
+const QString kMakerNotice =
+    QString::fromLatin1(ProductInfo::kCopyright) + QStringLiteral("\nAll rights reserved.");
 const QString kLegalWarning = QStringLiteral(
     "Warning: this program is protected by copyright law. Copying or distributing it, "
     "in whole or in part, without the maker's permission is not allowed and may be "
@@ -38,8 +39,8 @@ QFont labelFont(bool bold = false)
     return font;
 }
 
-QLabel *textLabel(const QString &text, QWidget *parent, const char *name, int left, int top, int width,
-                  int height)
+QLabel *textLabel(const QString &text, QWidget *parent, const char *name, int left, int top,
+                  int width, int height)
 {
     auto *label = named(new QLabel(text, parent), name, left, top, width, height);
     label->setFont(labelFont());
@@ -49,9 +50,10 @@ QLabel *textLabel(const QString &text, QWidget *parent, const char *name, int le
 
 } // namespace
 
-dlgAbout::dlgAbout(std::shared_ptr<DesktopServices> desktop, std::shared_ptr<Prompts> prompts, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+dlgAbout::dlgAbout(std::shared_ptr<DesktopServices> desktop, std::shared_ptr<Prompts> prompts,
+                   QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_desktop(std::move(desktop)), m_prompts(std::move(prompts))
 {
     ensureResources();
@@ -62,7 +64,8 @@ dlgAbout::dlgAbout(std::shared_ptr<DesktopServices> desktop, std::shared_ptr<Pro
     buildControls();
     setFixedSize(twipsToRect({0, 0, kClientWidth, kClientHeight}, widgetDpi(this)).size());
     if (const QScreen *screen = this->screen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                        screen->availableGeometry()));
 }
 
 void dlgAbout::buildControls()
@@ -71,7 +74,8 @@ void dlgAbout::buildControls()
     Picture1 = named(new QLabel(Frame1), "Picture1", 420, 390, 705, 765);
     Picture1->setPixmap(QPixmap(QStringLiteral(":/brimfold/icons/brimfold-32.png")));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1 = textLabel(QString::fromLatin1(ProductInfo::kVersionLine), Frame1, "Label1", 1245, 390, 5295, 285);
+    Label1 = textLabel(QString::fromLatin1(ProductInfo::kVersionLine), Frame1, "Label1", 1245, 390,
+                       5295, 285);
     Label1->setFont(labelFont(true));
     Label4 = textLabel(kMakerNotice, Frame1, "Label4", 1245, 810, 5295, 405);
     Label3 = linkLabel(QString::fromLatin1(ProductInfo::kSupportEmail), "Label3", 1260, 1410);
@@ -89,7 +93,8 @@ void dlgAbout::buildControls()
 
     // System Info comes first in the tab order and holds the focus at opening;
     // Enter still means OK (a focused System Info does not take over as default).
-    cmdSysInfo = named(new QPushButton(QStringLiteral("System Info..."), Frame1), "cmdSysInfo", 5220, 3510, 1395, 375);
+    cmdSysInfo = named(new QPushButton(QStringLiteral("System Info..."), Frame1), "cmdSysInfo",
+                       5220, 3510, 1395, 375);
     cmdSysInfo->setAutoDefault(false);
     cmdOk = named(new QPushButton(QStringLiteral("&OK"), Frame1), "cmdOk", 5220, 3090, 1395, 375);
     cmdOk->setDefault(true);

@@ -25,7 +25,8 @@ const QString kWebsite = QStringLiteral("https://brimfold.example/");
 // A loaded main window (never shown: no search runs) with recording services.
 struct Window
 {
-    explicit Window(const QString &iniPath) : settings(iniPath), test(TestSupport::makeTestServices())
+    explicit Window(const QString &iniPath)
+        : settings(iniPath), test(TestSupport::makeTestServices())
     {
         settings.ReadSettings();
         window = std::make_unique<frmMain>(settings, test.services);
@@ -108,8 +109,10 @@ private Q_SLOTS:
         QCOMPARE(box->windowTitle(), QStringLiteral("About"));
         QCOMPARE(box->size(), twipsToRect({0, 0, 6930, 4230}, widgetDpi(box)).size());
         QCOMPARE(box->minimumSize(), box->maximumSize());
-        QVERIFY(!(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QVERIFY(std::abs(box->frameGeometry().center().x() - box->screen()->availableGeometry().center().x()) <= 1);
+        QVERIFY(
+            !(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(std::abs(box->frameGeometry().center().x() -
+                         box->screen()->availableGeometry().center().x()) <= 1);
 
         QCOMPARE(box->focusWidget(), box->cmdSysInfo);
         QVERIFY(box->cmdOk->isDefault());
@@ -144,8 +147,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("url");
-        QTest::newRow("support address") << QStringLiteral("Label3") << QStringLiteral("support@brimfold.example")
-                                         << kMailLink;
+        QTest::newRow("support address")
+            << QStringLiteral("Label3") << QStringLiteral("support@brimfold.example") << kMailLink;
         QTest::newRow("website") << QStringLiteral("Label5") << kWebsite << kWebsite;
     }
     void linksOpenTheirAddresses()
@@ -175,7 +178,8 @@ private Q_SLOTS:
         const QString tool = QStringLiteral("/usr/bin/hardinfo");
         QTest::newRow("tool found and started") << tool << true << QStringList{tool} << false;
         QTest::newRow("no tool on this system") << QString() << true << QStringList() << true;
-        QTest::newRow("tool found but will not start") << tool << false << QStringList{tool} << true;
+        QTest::newRow("tool found but will not start")
+            << tool << false << QStringList{tool} << true;
     }
     void systemInformationTool()
     {
@@ -205,7 +209,8 @@ private Q_SLOTS:
         QCOMPARE(w.window->mnuHelp1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
         w.window->mnuHelp1->trigger();
         // Handed on whether or not the file is there.
-        const QString helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Brimfold.chm");
+        const QString helpFile =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/Brimfold.chm");
         QVERIFY(!QFile::exists(helpFile));
         QCOMPARE(w.test.desktop->argumentsOf(QStringLiteral("openFile")), QStringList{helpFile});
 

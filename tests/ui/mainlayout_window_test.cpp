@@ -31,12 +31,14 @@ const QColor kDarkBlue(0, 0, 192);
 struct ShownWindow
 {
     explicit ShownWindow(const QTemporaryDir &dir)
-        : settings(dir.filePath(QStringLiteral("Settings.ini"))), test(TestSupport::makeTestServices())
+        : settings(dir.filePath(QStringLiteral("Settings.ini"))),
+          test(TestSupport::makeTestServices())
     {
         settings.ReadSettings();
         window = std::make_unique<frmMain>(settings, test.services);
         window->Form_Load();
-        new QAbstractItemModelTester(window->filesModel(), QAbstractItemModelTester::FailureReportingMode::QtTest,
+        new QAbstractItemModelTester(window->filesModel(),
+                                     QAbstractItemModelTester::FailureReportingMode::QtTest,
                                      window.get());
         QDir(dir.path()).mkdir(QStringLiteral("empty"));
         window->ftv->setSelectedFolder(dir.filePath(QStringLiteral("empty")));
@@ -51,7 +53,10 @@ struct ShownWindow
         return {px(MainLayout::kMinimumWidth), px(MainLayout::kMinimumHeight)};
     }
     // The status bar's top in the coordinates the controls are placed in.
-    int statusBarTopTwips() const { return pixelsToTwips(window->centralWidget()->height(), dpi()); }
+    int statusBarTopTwips() const
+    {
+        return pixelsToTwips(window->centralWidget()->height(), dpi());
+    }
     // Resizes so that the outer size is `outer` pixels.
     void resizeOuter(const QSize &outer) const
     {
@@ -75,9 +80,18 @@ void verifySplitterEndsAbove(const ShownWindow &s, int bottomTwips)
 QList<QRect> placesOfTheLaidOutControls(const frmMain &w)
 {
     QList<QRect> places;
-    const QList<const QWidget *> controls = {w.Line1, w.Line2, w.fmeAddressBar, w.txtAddress, w.spSplitter,
-          w.lblPageCount, w.fmeAdvancedSearchOptions, w.fmeSearch, w.chkShowHidden, w.cmdSearch, w.cmdExport,
-          w.cmdShowHideAdvanceSearch};
+    const QList<const QWidget *> controls = {w.Line1,
+                                             w.Line2,
+                                             w.fmeAddressBar,
+                                             w.txtAddress,
+                                             w.spSplitter,
+                                             w.lblPageCount,
+                                             w.fmeAdvancedSearchOptions,
+                                             w.fmeSearch,
+                                             w.chkShowHidden,
+                                             w.cmdSearch,
+                                             w.cmdExport,
+                                             w.cmdShowHideAdvanceSearch};
     for (const QWidget *widget : controls)
         places << widget->geometry();
     return places;
@@ -121,14 +135,16 @@ private Q_SLOTS:
         const ShownWindow &s = shownAtMinimum();
         const frmMain &w = *s.window;
         QTRY_COMPARE(s.outerSize(), s.minimumOuterSize());
-        QCOMPARE(w.minimumSize() + (w.frameGeometry().size() - w.geometry().size()), s.minimumOuterSize());
+        QCOMPARE(w.minimumSize() + (w.frameGeometry().size() - w.geometry().size()),
+                 s.minimumOuterSize());
 
         // Across: the figures of a 12000-twip window.
         QCOMPARE(w.Line1->width(), s.px(12000));
         QCOMPARE(w.Line2->x(), s.px(-30));
         QCOMPARE(w.fmeAddressBar->width(), s.px(12000));
         QCOMPARE(w.txtAddress->width(), s.px(11020));
-        const QList<const QWidget *> spanningControls = {w.spSplitter, w.fmeAdvancedSearchOptions, w.fmeSearch};
+        const QList<const QWidget *> spanningControls = {w.spSplitter, w.fmeAdvancedSearchOptions,
+                                                         w.fmeSearch};
         for (const QWidget *spanning : spanningControls) {
             QCOMPARE(spanning->x(), s.px(50));
             QCOMPARE(spanning->width(), s.px(11750));
@@ -168,7 +184,8 @@ private Q_SLOTS:
         const auto *widget = s.window->findChild<QWidget *>(name);
         QVERIFY(widget);
         QVERIFY(!widget->isVisible());
-        QCOMPARE(widget->geometry(), twipsToRect({twips.x(), twips.y(), twips.width(), twips.height()}, s.dpi()));
+        QCOMPARE(widget->geometry(),
+                 twipsToRect({twips.x(), twips.y(), twips.width(), twips.height()}, s.dpi()));
     }
 
     void colorsAndFonts()
@@ -187,8 +204,9 @@ private Q_SLOTS:
         // The panel's own controls keep the usual colours.
         const QColor usual = QApplication::palette().color(QPalette::Text);
         QCOMPARE(w.fmeAdvancedSearchOptions->txtInPeriod->palette().color(QPalette::Text), usual);
-        QCOMPARE(w.fmeAdvancedSearchOptions->cmbDateRangeType->palette().color(QPalette::ButtonText),
-                 QApplication::palette().color(QPalette::ButtonText));
+        QCOMPARE(
+            w.fmeAdvancedSearchOptions->cmbDateRangeType->palette().color(QPalette::ButtonText),
+            QApplication::palette().color(QPalette::ButtonText));
     }
 
     void smallerSizeSnapsBack_data()
@@ -218,7 +236,8 @@ private Q_SLOTS:
         const frmMain &w = *s.window;
         const int widthTwips = pixelsToTwips(expected.width(), s.dpi());
         QCOMPARE(w.spSplitter->width(), s.px(widthTwips - 250));
-        QCOMPARE(w.cmdShowHideAdvanceSearch->x(), s.px(widthTwips - 250 - MainLayout::kToggleButtonWidth));
+        QCOMPARE(w.cmdShowHideAdvanceSearch->x(),
+                 s.px(widthTwips - 250 - MainLayout::kToggleButtonWidth));
         QCOMPARE(w.fmeSearch->y(), s.px(s.statusBarTopTwips() - MainLayout::kSearchBarHeight - 50));
         QVERIFY(w.spSplitter->height() > 0);
     }
@@ -238,7 +257,8 @@ private Q_SLOTS:
         // Restored, the window lays itself out for its size again.
         w.showNormal();
         QTRY_VERIFY(!w.isMinimized());
-        QTRY_COMPARE(w.spSplitter->width(), s.px(pixelsToTwips(w.frameGeometry().width(), s.dpi()) - 250));
+        QTRY_COMPARE(w.spSplitter->width(),
+                     s.px(pixelsToTwips(w.frameGeometry().width(), s.dpi()) - 250));
     }
 
     void hidingThePanelGivesItsHeightToTheSplitPanel()
@@ -252,7 +272,8 @@ private Q_SLOTS:
         const int searchTop = s.statusBarTopTwips() - MainLayout::kSearchBarHeight - 50;
         QCOMPARE(w.fmeSearch->y(), s.px(searchTop));
         verifySplitterEndsAbove(s, searchTop);
-        QVERIFY(std::abs(w.spSplitter->height() - shownHeight - s.px(MainLayout::kPanelHeight)) <= 1);
+        QVERIFY(std::abs(w.spSplitter->height() - shownHeight - s.px(MainLayout::kPanelHeight)) <=
+                1);
 
         // A later resize keeps the split panel reaching down to the search bar.
         s.resizeOuter({s.px(13500), s.px(8000)});
@@ -279,12 +300,17 @@ private Q_SLOTS:
                                w.fmeAdvancedSearchOptions->isVisible() ? QStringLiteral("shown")
                                                                        : QStringLiteral("hidden")};
         };
-        QCOMPARE(state(), (QStringList{QStringLiteral("Hide Advance Options"), QString(), QStringLiteral("shown")}));
+        QCOMPARE(state(), (QStringList{QStringLiteral("Hide Advance Options"), QString(),
+                                       QStringLiteral("shown")}));
         const QList<QStringList> afterEachPress = {
-            {QStringLiteral("Show Advance Option"), QStringLiteral("Show"), QStringLiteral("hidden")},
-            {QStringLiteral("Hide Advance Option"), QStringLiteral("Hide"), QStringLiteral("shown")},
-            {QStringLiteral("Show Advance Option"), QStringLiteral("Show"), QStringLiteral("hidden")},
-            {QStringLiteral("Hide Advance Option"), QStringLiteral("Hide"), QStringLiteral("shown")}};
+            {QStringLiteral("Show Advance Option"), QStringLiteral("Show"),
+             QStringLiteral("hidden")},
+            {QStringLiteral("Hide Advance Option"), QStringLiteral("Hide"),
+             QStringLiteral("shown")},
+            {QStringLiteral("Show Advance Option"), QStringLiteral("Show"),
+             QStringLiteral("hidden")},
+            {QStringLiteral("Hide Advance Option"), QStringLiteral("Hide"),
+             QStringLiteral("shown")}};
         for (const QStringList &expected : afterEachPress) {
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(state(), expected);
