@@ -38,6 +38,7 @@ void frmMain::createSearchRun()
     ports.icons = m_searchPorts.get();
     ports.lister = m_services.lister.get();
     ports.countPages = m_services.countPages;
+    ports.yield = [ports = m_searchPorts.get()] { ports->yield(); };
     m_searchRun = new SearchRun(ports, this);
 }
 
@@ -57,8 +58,10 @@ void frmMain::cmdSearch_Click()
     // even deleted: touch it afterwards only while it is still there.
     const QPointer<frmMain> alive(this);
     RunSearch();
-    if (alive && !m_ending)
-        cmdSearch->setText(kSearchCaption);
+    if (!alive || m_ending)
+        return;
+    m_searchPorts->flush();
+    cmdSearch->setText(kSearchCaption);
 }
 
 void frmMain::RunSearch()

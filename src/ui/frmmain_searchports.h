@@ -1,40 +1,59 @@
 #pragma once
 
-#include "results/gridmodel.h"
-#include "results/resultcolumns.h"
 #include "ui/frmmain.h"
-#include "ui/iconsurface.h"
-#include "ui/statusbar.h"
 
-#include <QLabel>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QImage>
+#include <QStringList>
+#include <QTimer>
+
+#include <optional>
+#include <vector>
 
 // What the search run sees of the window: the results table, the status
 // bar with the page total, and the icon surface.
+//
+// Rows and status texts reach the window in batches, at most every
+// kBatchIntervalMs and at the end of the run: one at a time, the table and
+// the status bar would lay themselves out and repaint after every file the
+// run examines, which costs far more than finding and counting the file.
+// The panels and the page total are held back with the rows, so the window
+// always shows them in step with the table.
 class frmMain::SearchPorts : public SearchResultsTarget, public SearchStatusSink, public FileIconSource
 {
 public:
-    explicit SearchPorts(frmMain &window) : m_window(window) {}
+    explicit SearchPorts(frmMain &window);
 
-    void clearToHeaderRow() override { m_window.m_files->setRows(m_window.m_files->fixedRows()); }
-    void appendRow(const QStringList &cells, const QImage &fileNameIcon) override
-    {
-        const int row = m_window.m_files->appendRow(cells);
-        if (!fileNameIcon.isNull())
-            m_window.m_files->setPicture(row, ResultColumns::FileName, fileNameIcon);
-    }
-    void SetStatusText(const QString &text, const QString &key) override
-    {
-        m_window.sbGeneral->setPanelText(key, text);
-    }
-    void setPageTotalText(const QString &text) override { m_window.lblPageCount->setText(text); }
-    QImage iconFor(const QString &fullPath) override
-    {
-        // The surface is cleared first: a file without an icon gets none.
-        m_window.pic16Icon->clear();
-        m_window.DrawFileIcon(fullPath);
-        return m_window.pic16Icon->image();
-    }
+    // Shows everything held back, at once.
+    void flush();
+    // The run's yield after each file: lets the event loop run when
+    // kYieldSliceMs have passed since it last ran. A pass of the event loop
+    // costs more than most files; the window answers as quickly either way.
+    void yield();
+
+    void clearToHeaderRow() override;
+    void appendRow(const QStringList &cells, const QImage &fileNameIcon) override;
+    void SetStatusText(const QString &text, const QString &key) override;
+    void setPageTotalText(const QString &text) override;
+    QImage iconFor(const QString &fullPath) override;
 
 private:
+    static constexpr int kBatchIntervalMs = 40;
+    static constexpr int kYieldSliceMs = 2;
+
+    struct PendingRow
+    {
+        QStringList cells;
+        QImage fileNameIcon;
+    };
+
+    void holdBack();
+
     frmMain &m_window;
+    QTimer m_batchTimer;
+    QElapsedTimer m_sinceYield;
+    std::vector<PendingRow> m_rows;
+    QHash<QString, QString> m_panelTexts; // by panel key
+    std::optional<QString> m_pageTotalText;
 };
