@@ -3,6 +3,7 @@
 
 #include "results/gridmodel.h"
 #include "results/resultcolumns.h"
+#include "search/cellformats.h"
 #include "ui/iconsurface.h"
 #include "ui/statusbar.h"
 
@@ -53,6 +54,7 @@ void frmMain::SearchPorts::flush()
 void frmMain::SearchPorts::clearToHeaderRow()
 {
     flush(); // a summary still held back belongs to the rows about to go
+    m_iconsByExtension.clear(); // icons may have changed since the last run
     m_window.m_files->setRows(m_window.m_files->fixedRows());
 }
 
@@ -76,8 +78,12 @@ void frmMain::SearchPorts::setPageTotalText(const QString &text)
 
 QImage frmMain::SearchPorts::iconFor(const QString &fullPath)
 {
+    const QString extension = GetExtension(fullPath.section(u'/', -1));
+    const auto known = m_iconsByExtension.constFind(extension);
+    if (known != m_iconsByExtension.constEnd())
+        return *known;
     // The surface is cleared first: a file without an icon gets none.
     m_window.pic16Icon->clear();
     m_window.DrawFileIcon(fullPath);
-    return m_window.pic16Icon->image();
+    return *m_iconsByExtension.insert(extension, m_window.pic16Icon->image());
 }

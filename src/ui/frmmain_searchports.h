@@ -39,7 +39,7 @@ public:
     QImage iconFor(const QString &fullPath) override;
 
 private:
-    static constexpr int kBatchIntervalMs = 40;
+    static constexpr int kBatchIntervalMs = 100;
     static constexpr int kYieldSliceMs = 2;
 
     struct PendingRow
@@ -55,5 +55,8 @@ private:
     QElapsedTimer m_sinceYield;
     std::vector<PendingRow> m_rows;
     QHash<QString, QString> m_panelTexts; // by panel key
+    // The icons of this run by file extension: the run asks again whenever
+    // the extension changes, and mixed extensions are common.
+    QHash<QString, QImage> m_iconsByExtension;
     std::optional<QString> m_pageTotalText;
 };
