@@ -66,7 +66,7 @@ void frmSplash::Timer1_Timer()
     Timer1->stop();
     m_closing = true;
     Q_EMIT finished_Timer1();
-    accept();
+    close();
 }
 
 // Only the timer closes the splash: keys, clicks and close requests are ignored.

@@ -7,6 +7,7 @@
 #include "ui/frmmain.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -55,7 +56,15 @@ std::unique_ptr<frmMain> modGlobal::Startup(SettingsStore &settings, AppServices
         main->showMaximized();
         main->activateWindow();
     });
-    splash.exec();
+    // Waits here until the splash's timer has fired. The quit is queued, so a
+    // timer that fires while the splash is still being shown (before the wait
+    // has begun) ends the wait as soon as it begins instead of never.
+    QEventLoop waitForSplash;
+    QObject::connect(&splash, &frmSplash::finished_Timer1, &waitForSplash, &QEventLoop::quit,
+                     Qt::QueuedConnection);
+    splash.setWindowModality(Qt::ApplicationModal);
+    splash.show();
+    waitForSplash.exec();
     return window;
 }
 

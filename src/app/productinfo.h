@@ -8,6 +8,5 @@ inline constexpr const char *kWebsite = "https://brimfold.example/";
 inline constexpr const char *kSupportEmail = "support@brimfold.example";
 inline constexpr const char *kCopyright = "Copyright (C) 2026 The Brimfold developers.";
 inline constexpr const char *kLicense =
-    "This program is free software, distributed in the hope that it will be useful, "
-    "but without any warranty.";
+    "Copying or distributing this program without the maker's permission is not allowed.";
 } // namespace ProductInfo

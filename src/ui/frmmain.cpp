@@ -199,10 +199,14 @@ void frmMain::Form_Load()
 {
     m_firstActivation = true;
     spSplitter->setSizes({twipsToPixels(kTreePaneTwips, widgetDpi(this)), twipsToPixels(8250, widgetDpi(this))});
-    vsFiles->setMinimumWidth(twipsToPixels(kSmallestPaneTwips, widgetDpi(this)) / 2);
+    vsFiles->setMinimumWidth(twipsToPixels(kSmallestPaneTwips, widgetDpi(this)));
     fmeAdvancedSearchOptions->fillLists();
     fmeSearch->fillPatternList();
     ApplyStartupSettings();
+    // The address bar shows where the first search will run, also when the
+    // tree chose its folder by itself (no start-up folder stored).
+    if (txtAddress->text().isEmpty() && !ftv->selectedFolder().isEmpty())
+        ftv_FolderChanged(ftv->selectedFolder());
     SetupGrid();
     txtAddress->setReadOnly(true);
     fmeAdvancedSearchOptions->setStartValues(QDate::currentDate());

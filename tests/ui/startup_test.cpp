@@ -83,6 +83,17 @@ private Q_SLOTS:
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
+    void splashThatFiresAtOnceStillEnds()
+    {
+        // A timer already due while the splash is being shown must still end
+        // the wait (it used to hang start-up for good).
+        SettingsStore settings(iniPath());
+        const auto main = modGlobal::Startup(settings, TestSupport::makeTestServices().services, 0);
+        QVERIFY(main);
+        QVERIFY(main->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
     void firstActivationRunsOnce()
     {
         SettingsStore settings(iniPath());
