@@ -15,6 +15,9 @@ public:
 
     QTimer *Timer1 = nullptr;
 
+    // True once the timer has fired and the splash has gone.
+    bool isDone() const { return m_closing; }
+
 Q_SIGNALS:
     // Emitted once, when the timer has fired and the splash is going away.
     void finished_Timer1();

@@ -56,15 +56,15 @@ std::unique_ptr<frmMain> modGlobal::Startup(SettingsStore &settings, AppServices
         main->showMaximized();
         main->activateWindow();
     });
-    // Waits here until the splash's timer has fired. The quit is queued, so a
-    // timer that fires while the splash is still being shown (before the wait
-    // has begun) ends the wait as soon as it begins instead of never.
+    // Waits here until the splash's timer has fired. Showing a window may
+    // already run the timer (before any wait could begin): then there is
+    // nothing to wait for.
     QEventLoop waitForSplash;
-    QObject::connect(&splash, &frmSplash::finished_Timer1, &waitForSplash, &QEventLoop::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(&splash, &frmSplash::finished_Timer1, &waitForSplash, &QEventLoop::quit);
     splash.setWindowModality(Qt::ApplicationModal);
     splash.show();
-    waitForSplash.exec();
+    if (!splash.isDone())
+        waitForSplash.exec();
     return window;
 }
 
