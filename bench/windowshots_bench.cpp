@@ -7,9 +7,14 @@
 #include "app/settings.h"
 #include "ui/appservices.h"
 #include "ui/dlgabout.h"
+#include "results/gridmodel.h"
+#include "results/resultcolumns.h"
+#include "ui/gridview.h"
 #include "ui/frmmain.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -88,6 +93,16 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "the first search did not end in time\n";
 
     bool ok = savePanelStates(*window, out, QStringLiteral("maximised"));
+
+    // The whole tree, sorted by pages (largest first), one row selected: the
+    // icons, the sort mark and the grid lines in one picture.
+    window->chkSearchIncSubFlder->setChecked(true);
+    window->cmdSearch_Click();
+    for (int click = 0; click < 2; ++click)
+        window->vsFiles->horizontalHeader()->sectionClicked(ResultColumns::Pages);
+    window->filesModel()->selectOnly(2, 2);
+    ok = save(window.get(), out, QStringLiteral("main-sorted-by-pages")) && ok;
+
     window->showNormal();
     window->resize(1, 1); // snaps back to the smallest size
     ok = savePanelStates(*window, out, QStringLiteral("minimum")) && ok;
