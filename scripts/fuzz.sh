@@ -65,12 +65,22 @@ if [ $merge -eq 1 ]; then
   exit 0
 fi
 
+# TIFF files need room beyond the counter's first 4 KiB read window; text
+# inputs find their faults small, and run far more often so.
+max_len_for() {
+  case "$1" in
+    pagecounter) echo 65536 ;;
+    *) echo 8192 ;;
+  esac
+}
+
 run_one() {
   local target=$1
   mkdir -p "$build/corpus/$target" "$build/findings/$target"
   mapfile -t folders < <(inputs_for "$target")
   nice -n 19 "$build/bin/${target}_fuzz" -max_total_time="$seconds" -timeout=10 \
-    -max_len=65536 -print_final_stats=1 -artifact_prefix="$build/findings/$target/" \
+    -max_len="$(max_len_for "$target")" -print_final_stats=1 \
+    -artifact_prefix="$build/findings/$target/" \
     "${folders[@]}" >"$build/$target.log" 2>&1 || true
 }
 
