@@ -9,24 +9,15 @@
 // The outside world of a search run. The main window adapts these to the
 // result grid, the status bar and the page-total label; tests fake them.
 
-// The result table. Cells are appended by position, one whole row at a time.
+// The result table. Cells are appended by position (the results table's
+// column numbers, ResultColumns::Column), one whole row at a time.
 class SearchResultsTarget
 {
 public:
-    enum Cell : int {
-        FileNameCell = 0,
-        LocationCell = 1,
-        SizeCell = 2,
-        ModifiedDateCell = 3,
-        PagesCell = 4,
-        FullPathCell = 5, // hidden column
-        SizeInKBCell = 6, // hidden column
-        CellCount = 7
-    };
     virtual ~SearchResultsTarget() = default;
     // Empties the table down to its header row.
     virtual void clearToHeaderRow() = 0;
-    // Appends one data row at the end: CellCount texts by position, and the
+    // Appends one data row at the end: ResultColumns::Count texts, and the
     // picture of the File Name cell (null when the file has no icon).
     virtual void appendRow(const QStringList &cells, const QImage &fileNameIcon) = 0;
 };

@@ -1,5 +1,6 @@
 #include "search/searchrun.h"
 
+#include "results/resultcolumns.h"
 #include "search/cellformats.h"
 #include "search/criteria.h"
 #include "search/pagecounter.h"
@@ -31,14 +32,14 @@ QStringList resultCells(const QString &name, const QString &location, const QStr
                         qint64 size, const QDateTime &modified, int pages)
 {
     const QString sizeInKBText = formatGroupedNumber(sizeInKB(size));
-    QStringList cells(SearchResultsTarget::CellCount);
-    cells[SearchResultsTarget::FileNameCell] = name;
-    cells[SearchResultsTarget::LocationCell] = location;
-    cells[SearchResultsTarget::SizeCell] = sizeCellText(sizeInKBText);
-    cells[SearchResultsTarget::ModifiedDateCell] = formatModifiedDate(modified);
-    cells[SearchResultsTarget::PagesCell] = pagesCellText(pages);
-    cells[SearchResultsTarget::FullPathCell] = fullPath;
-    cells[SearchResultsTarget::SizeInKBCell] = sizeInKBText;
+    QStringList cells(ResultColumns::Count);
+    cells[ResultColumns::FileName] = name;
+    cells[ResultColumns::Location] = location;
+    cells[ResultColumns::Size] = sizeCellText(sizeInKBText);
+    cells[ResultColumns::ModifiedDate] = formatModifiedDate(modified);
+    cells[ResultColumns::Pages] = pagesCellText(pages);
+    cells[ResultColumns::FullPath] = fullPath;
+    cells[ResultColumns::SizeInKB] = sizeInKBText;
     return cells;
 }
 

@@ -1,3 +1,4 @@
+#include "results/resultcolumns.h"
 #include "search/pathcodec.h"
 #include "search/searchrun.h"
 #include "support/searchfakes.h"
@@ -61,7 +62,7 @@ struct Harness
         run = std::make_unique<SearchRun>(ports);
     }
 
-    QStringList names() const { return results.column(SearchResultsTarget::FileNameCell); }
+    QStringList names() const { return results.column(ResultColumns::FileName); }
 };
 
 } // namespace
@@ -110,11 +111,11 @@ void SearchRunTest::walksDepthFirstAndFillsCells()
     QVERIFY(h.run->RunSearch("/scan/"));
 
     QCOMPARE(h.names(), QStringList({"a.tif", "b.TIF", "c.tif", "d.tif", "e.tif"}));
-    QCOMPARE(h.results.column(SearchResultsTarget::LocationCell),
+    QCOMPARE(h.results.column(ResultColumns::Location),
              QStringList({"/scan", "/scan", "/scan/sub1", "/scan/sub1/deep", "/scan/sub2"}));
     QCOMPARE(h.results.rows.first(), QStringList({"a.tif", "/scan", "2 KB", "03/15/2004 02:07 PM",
                                                   "1", "/scan/a.tif", "2"}));
-    QCOMPARE(h.results.column(SearchResultsTarget::PagesCell),
+    QCOMPARE(h.results.column(ResultColumns::Pages),
              QStringList({"1", "2", "Error", "3", "0"}));
     QCOMPARE(h.counted.first(), qMakePair(QByteArray("/scan/a.tif"), qint64(1025)));
     QCOMPARE(h.status.messages,
@@ -145,8 +146,8 @@ void SearchRunTest::rootFolderPaths()
     h.lister.folders["/"] = {file("x.tif"), folder("sub")};
     h.lister.folders["/sub"] = {file("y.tif")};
     h.run->RunSearch("/");
-    QCOMPARE(h.results.column(SearchResultsTarget::LocationCell), QStringList({"/", "/sub"}));
-    QCOMPARE(h.results.column(SearchResultsTarget::FullPathCell),
+    QCOMPARE(h.results.column(ResultColumns::Location), QStringList({"/", "/sub"}));
+    QCOMPARE(h.results.column(ResultColumns::FullPath),
              QStringList({"/x.tif", "/sub/y.tif"}));
 }
 
@@ -163,7 +164,7 @@ void SearchRunTest::modifiedDateInTheSystemZone()
     h.lister.folders["/z"] = {file("a.tif", 1, utc)};
     h.run->RunSearch("/z");
     qputenv("TZ", oldZone);
-    QCOMPARE(h.results.rows.value(0).value(SearchResultsTarget::ModifiedDateCell),
+    QCOMPARE(h.results.rows.value(0).value(ResultColumns::ModifiedDate),
              QStringLiteral("03/16/2004 01:30 AM"));
 }
 

@@ -3,6 +3,7 @@
 // them. The run must end normally, list no path twice, list every file that
 // was never touched (with its pages), and pass over vanished files silently.
 
+#include "results/resultcolumns.h"
 #include "platform/posix/posixfolderlister.h"
 #include "search/pathcodec.h"
 #include "search/searchrun.h"
@@ -171,16 +172,16 @@ void ChurnTest::searchOverChangingTreeEndsCleanly()
     QVERIFY(churn.operations() > kFolders * kStableFilesPerFolder / 2);
 
     QList<QByteArray> listed;
-    for (const QString &path : results.column(SearchResultsTarget::FullPathCell))
+    for (const QString &path : results.column(ResultColumns::FullPath))
         listed.append(PathCodec::encode(path));
     std::sort(listed.begin(), listed.end());
     QCOMPARE(std::adjacent_find(listed.begin(), listed.end()), listed.end());
     for (const QByteArray &path : stable)
         QVERIFY2(std::binary_search(listed.begin(), listed.end(), path), path.constData());
     for (const QStringList &row : results.rows) {
-        const QByteArray path = PathCodec::encode(row[SearchResultsTarget::FullPathCell]);
+        const QByteArray path = PathCodec::encode(row[ResultColumns::FullPath]);
         if (path.contains("/stable"))
-            QCOMPARE(row[SearchResultsTarget::PagesCell], QStringLiteral("3"));
+            QCOMPARE(row[ResultColumns::Pages], QStringLiteral("3"));
         else
             QVERIFY2(path.contains("/churn") || path.contains("/inside"), path.constData());
     }

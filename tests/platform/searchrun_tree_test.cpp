@@ -1,3 +1,4 @@
+#include "results/resultcolumns.h"
 #include "platform/posix/posixfolderlister.h"
 #include "search/pathcodec.h"
 #include "search/searchrun.h"
@@ -102,7 +103,7 @@ void SearchRunTreeTest::walkKeepsEachSubtreeTogether()
     h.run.RunSearch(root + "/");
 
     QStringList groups; // top-level group of each row, in row order
-    for (const QString &location : h.column(SearchResultsTarget::LocationCell))
+    for (const QString &location : h.column(ResultColumns::Location))
         groups.append(location == root ? QString()
                                        : location.mid(root.size() + 1).section('/', 0, 0));
     QCOMPARE(groups.size(), 8);
@@ -115,7 +116,7 @@ void SearchRunTreeTest::walkKeepsEachSubtreeTogether()
         }
     }
     QCOMPARE(sorted(seen), QStringList({"s1", "s2", "s3"}));
-    const QStringList names = h.column(SearchResultsTarget::FileNameCell);
+    const QStringList names = h.column(ResultColumns::FileName);
     QVERIFY(names.indexOf("a.tif") < names.indexOf("b.tif"));
     QVERIFY(names.indexOf("c.tif") < names.indexOf("b.tif"));
     QCOMPARE(h.status.pageTotal, QStringLiteral("Total Pages : 8"));
@@ -134,10 +135,10 @@ void SearchRunTreeTest::linksToFoldersNeverEntered()
     QCOMPARE(symlink("sub/b.tif", PathCodec::encode(root + "/linked.tif").constData()), 0);
     TreeHarness h;
     h.run.RunSearch(root);
-    QCOMPARE(sorted(h.column(SearchResultsTarget::FullPathCell)),
+    QCOMPARE(sorted(h.column(ResultColumns::FullPath)),
              QStringList({root + "/a.tif", root + "/linked.tif", root + "/sub/b.tif"}));
-    const int linked = h.column(SearchResultsTarget::FileNameCell).indexOf("linked.tif");
-    QCOMPARE(h.results.rows[linked][SearchResultsTarget::PagesCell], QStringLiteral("1"));
+    const int linked = h.column(ResultColumns::FileName).indexOf("linked.tif");
+    QCOMPARE(h.results.rows[linked][ResultColumns::Pages], QStringLiteral("1"));
     QCOMPARE(h.status.messages.last(), QStringLiteral("Done"));
 }
 
@@ -151,7 +152,7 @@ void SearchRunTreeTest::pipesAndDanglingLinksSkipped()
     writeFile(root + "/sub/ok.tif", tiffPages(1));
     TreeHarness h;
     h.run.RunSearch(root);
-    QCOMPARE(h.column(SearchResultsTarget::FileNameCell), QStringList({"ok.tif"}));
+    QCOMPARE(h.column(ResultColumns::FileName), QStringList({"ok.tif"}));
 }
 
 void SearchRunTreeTest::fileDeletedDuringRunSkippedAlone()
@@ -166,12 +167,12 @@ void SearchRunTreeTest::fileDeletedDuringRunSkippedAlone()
             return;
         // Remove one file of this folder that the run has not reached yet.
         QStringList waiting{"a.tif", "b.tif", "c.tif"};
-        waiting.removeAll(h.column(SearchResultsTarget::FileNameCell).value(0));
+        waiting.removeAll(h.column(ResultColumns::FileName).value(0));
         deleted = waiting.first();
         QVERIFY(QFile::remove(root + "/" + deleted));
     };
     h.run.RunSearch(root);
-    const QStringList names = h.column(SearchResultsTarget::FileNameCell);
+    const QStringList names = h.column(ResultColumns::FileName);
     QCOMPARE(names.size(), 3);
     QVERIFY(!names.contains(deleted));
     QVERIFY(names.contains("d.tif"));
@@ -183,7 +184,7 @@ void SearchRunTreeTest::deepNestingListed()
     QVERIFY(makeDeepChain(PathCodec::encode(root), "d", 300, "p.tif", {1, 150, 300}, tiffPages(1)));
     TreeHarness h;
     h.run.RunSearch(root);
-    const QStringList locations = h.column(SearchResultsTarget::LocationCell);
+    const QStringList locations = h.column(ResultColumns::Location);
     QCOMPARE(locations.size(), 3);
     QCOMPARE(locations.last(), root + QString("/d").repeated(300));
     QCOMPARE(h.status.pageTotal, QStringLiteral("Total Pages : 3"));
@@ -200,7 +201,7 @@ void SearchRunTreeTest::pathBeyondPathMaxSkipped()
         makeDeepChain(PathCodec::encode(root), name, Depth, "p.tif", {1, 5, Depth}, tiffPages(1)));
     TreeHarness h;
     h.run.RunSearch(root);
-    const QStringList locations = h.column(SearchResultsTarget::LocationCell);
+    const QStringList locations = h.column(ResultColumns::Location);
     QCOMPARE(locations.size(), 2);
     for (const QString &location : locations)
         QVERIFY(PathCodec::encode(location).size() < PATH_MAX);
@@ -219,9 +220,9 @@ void SearchRunTreeTest::nonUtf8NameRoundTrips()
     h.run.RunSearch(root);
     QCOMPARE(h.results.rows.size(), 1);
     const QStringList row = h.results.rows.first();
-    QCOMPARE(PathCodec::encode(row[SearchResultsTarget::FullPathCell]), fileBytes);
-    QCOMPARE(PathCodec::encode(row[SearchResultsTarget::LocationCell]), folderBytes);
-    QCOMPARE(row[SearchResultsTarget::PagesCell], QStringLiteral("2"));
+    QCOMPARE(PathCodec::encode(row[ResultColumns::FullPath]), fileBytes);
+    QCOMPARE(PathCodec::encode(row[ResultColumns::Location]), folderBytes);
+    QCOMPARE(row[ResultColumns::Pages], QStringLiteral("2"));
 }
 
 QTEST_GUILESS_MAIN(SearchRunTreeTest)
