@@ -4,6 +4,7 @@
 //   pagecounter_bench FOLDER [ROUNDS]   compare with libtiff (default 5 rounds)
 //   pagecounter_bench --repeat FILE N   count one file N times (for strace -c)
 
+#include "libtiffpeer.h"
 #include "search/pagecounter.h"
 #include "search/pathcodec.h"
 
@@ -13,7 +14,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <tiffio.h>
 
 namespace {
 
@@ -44,32 +44,12 @@ int oursCount(const Listed &file)
 
 int libtiffDirectories(const Listed &file)
 {
-    TIFF *tiff = TIFFOpen(file.nativePath.constData(), "r");
-    if (!tiff)
-        return -1;
-    const int count = int(TIFFNumberOfDirectories(tiff));
-    TIFFClose(tiff);
-    return count;
+    return LibTiffPeer::directories(file.nativePath);
 }
 
-// libtiff's reading of the page rule: directories that are not reduced-
-// resolution images or masks; all of them when none qualifies.
 int libtiffPages(const Listed &file)
 {
-    TIFF *tiff = TIFFOpen(file.nativePath.constData(), "r");
-    if (!tiff)
-        return -1;
-    int directories = 0;
-    int pages = 0;
-    do {
-        uint32_t type = 0;
-        TIFFGetField(tiff, TIFFTAG_SUBFILETYPE, &type);
-        ++directories;
-        if (!(type & (FILETYPE_REDUCEDIMAGE | FILETYPE_MASK)))
-            ++pages;
-    } while (TIFFReadDirectory(tiff));
-    TIFFClose(tiff);
-    return pages > 0 ? pages : directories;
+    return LibTiffPeer::pages(file.nativePath);
 }
 
 struct Timing {

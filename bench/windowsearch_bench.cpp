@@ -8,6 +8,7 @@
 //   windowsearch_bench --window-only DIR   one window search (for strace -c)
 //   windowsearch_bench --walk-only DIR     one search without windows (for strace -c)
 
+#include "libtiffpeer.h"
 #include "app/settings.h"
 #include "platform/posix/posixfolderlister.h"
 #include "results/gridmodel.h"
@@ -35,7 +36,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <tiffio.h>
 
 namespace {
 
@@ -95,32 +95,7 @@ qint64 runFind(const QString &root)
 
 int libtiffDirectories(const Listed &file)
 {
-    TIFF *tiff = TIFFOpen(file.nativePath.constData(), "r");
-    if (!tiff)
-        return -1;
-    const int count = int(TIFFNumberOfDirectories(tiff));
-    TIFFClose(tiff);
-    return count;
-}
-
-// libtiff's reading of our page rule: directories that are neither reduced-
-// resolution images nor masks; all of them when none qualifies.
-int libtiffPages(const QByteArray &nativePath)
-{
-    TIFF *tiff = TIFFOpen(nativePath.constData(), "r");
-    if (!tiff)
-        return -1;
-    int directories = 0;
-    int pages = 0;
-    do {
-        uint32_t type = 0;
-        TIFFGetField(tiff, TIFFTAG_SUBFILETYPE, &type);
-        ++directories;
-        if (!(type & (FILETYPE_REDUCEDIMAGE | FILETYPE_MASK)))
-            ++pages;
-    } while (TIFFReadDirectory(tiff));
-    TIFFClose(tiff);
-    return pages > 0 ? pages : directories;
+    return LibTiffPeer::directories(file.nativePath);
 }
 
 qint64 countAll(const QList<Listed> &files, const std::function<int(const Listed &)> &count)
@@ -269,7 +244,7 @@ void compareListedPages(const WindowSearch &window, qint64 rows)
     for (int row = 0; row < rows; ++row) {
         const QString path = window.cell(row, ResultColumns::FullPath);
         const QString pages = window.cell(row, ResultColumns::Pages);
-        const int libtiff = libtiffPages(PathCodec::encode(path));
+        const int libtiff = LibTiffPeer::pages(PathCodec::encode(path));
         const int counted = pages == QStringLiteral("Error") ? -1 : pages.toInt();
         ours += qMax(0, counted);
         theirs += qMax(0, libtiff);
