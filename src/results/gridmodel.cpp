@@ -309,7 +309,7 @@ int GridModel::columnCount(const QModelIndex &parent) const
 
 QVariant GridModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const int row = gridRow(index.row()), col = index.column();
     switch (role) {
@@ -338,7 +338,7 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
 
 bool GridModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::CheckStateRole ||
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::CheckStateRole ||
         index.column() != m_checkColumn)
         return false;
     const int row = gridRow(index.row());
@@ -370,7 +370,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 
 Qt::ItemFlags GridModel::flags(const QModelIndex &index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return Qt::NoItemFlags;
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
     if (index.column() >= m_fixedCols)
