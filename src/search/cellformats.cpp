@@ -80,28 +80,42 @@ qint64 sizeInKB(qint64 bytes)
     return bytes / 1024 + (bytes % 1024 != 0 ? 1 : 0);
 }
 
-QString formatGroupedNumber(qint64 value, const QLocale &locale)
+CellTextFormat::CellTextFormat(const QLocale &locale)
+    : m_groupSeparator(locale.groupSeparator()), m_dateSeparator(dateSeparator(locale)),
+      m_timeSeparator(timeSeparator(locale)), m_amText(locale.amText()), m_pmText(locale.pmText())
+{
+}
+
+QString CellTextFormat::groupedNumber(qint64 value) const
 {
     const bool negative = value < 0;
     QString digits = QString::number(value);
     if (negative)
         digits.remove(0, 1);
-    const QString group = locale.groupSeparator();
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, group);
+        digits.insert(at, m_groupSeparator);
     return negative ? u'-' + digits : digits;
+}
+
+QString CellTextFormat::modifiedDate(const QDateTime &when) const
+{
+    const QDate date = when.date();
+    const QTime time = when.time();
+    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    const QString &designator = time.hour() < 12 ? m_amText : m_pmText;
+    return twoDigits(date.month()) + m_dateSeparator + twoDigits(date.day()) + m_dateSeparator +
+           QString::number(date.year()).rightJustified(4, u'0') + u' ' + twoDigits(hour12) +
+           m_timeSeparator + twoDigits(time.minute()) + u' ' + designator;
+}
+
+QString formatGroupedNumber(qint64 value, const QLocale &locale)
+{
+    return CellTextFormat(locale).groupedNumber(value);
 }
 
 QString formatModifiedDate(const QDateTime &when, const QLocale &locale)
 {
-    const QDate date = when.date();
-    const QTime time = when.time();
-    const QString dateSep = dateSeparator(locale);
-    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    const QString designator = time.hour() < 12 ? locale.amText() : locale.pmText();
-    return twoDigits(date.month()) + dateSep + twoDigits(date.day()) + dateSep +
-           QString::number(date.year()).rightJustified(4, u'0') + u' ' + twoDigits(hour12) +
-           timeSeparator(locale) + twoDigits(time.minute()) + u' ' + designator;
+    return CellTextFormat(locale).modifiedDate(when);
 }
 
 QDateTime parseModifiedDate(const QString &text, const QLocale &locale)

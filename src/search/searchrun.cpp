@@ -28,15 +28,15 @@ QString childPath(const QString &location, const QString &name)
 }
 
 // The cell texts of one result row, by position.
-QStringList resultCells(const QString &name, const QString &location, const QString &fullPath,
-                        qint64 size, const QDateTime &modified, int pages)
+QStringList resultCells(const CellTextFormat &format, const QString &name, const QString &location,
+                        const QString &fullPath, qint64 size, const QDateTime &modified, int pages)
 {
-    const QString sizeInKBText = formatGroupedNumber(sizeInKB(size));
+    const QString sizeInKBText = format.groupedNumber(sizeInKB(size));
     QStringList cells(ResultColumns::Count);
     cells[ResultColumns::FileName] = name;
     cells[ResultColumns::Location] = location;
     cells[ResultColumns::Size] = sizeCellText(sizeInKBText);
-    cells[ResultColumns::ModifiedDate] = formatModifiedDate(modified);
+    cells[ResultColumns::ModifiedDate] = format.modifiedDate(modified);
     cells[ResultColumns::Pages] = pagesCellText(pages);
     cells[ResultColumns::FullPath] = fullPath;
     cells[ResultColumns::SizeInKB] = sizeInKBText;
@@ -92,6 +92,7 @@ bool SearchRun::RunSearch(const QString &startFolder)
     m_rowsListed = 0;
     m_pageTotal = 0;
     m_zone = QTimeZone::systemTimeZone();
+    m_cellFormat = CellTextFormat();
     const auto liveness = m_liveness;
     const Flow flow = SearchFolder(startFolder, true);
     if (liveness->destroyed)
@@ -220,7 +221,7 @@ void SearchRun::appendResultRow(const QString &name, const QString &location,
         icon.image = m_ports.icons->iconFor(fullPath);
     icon.remembered = true;
     icon.extension = extension;
-    m_ports.results->appendRow(resultCells(name, location, fullPath, facts.size, modified, pages),
+    m_ports.results->appendRow(resultCells(m_cellFormat, name, location, fullPath, facts.size, modified, pages),
                                icon.image);
     ++m_rowsListed;
     if (pages > 0)

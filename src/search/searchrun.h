@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/cellformats.h"
 #include "search/folderlister.h"
 #include "search/searchinterfaces.h"
 
@@ -93,4 +94,6 @@ private:
     // Modified times are shown in this zone, taken once per run: converting
     // through the C library's local time re-reads the zone file every time.
     QTimeZone m_zone;
+    // The locale's separators and designators, also taken once per run.
+    CellTextFormat m_cellFormat;
 };
