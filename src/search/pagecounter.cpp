@@ -1,6 +1,5 @@
 #include "search/pagecounter.h"
 
-#include "search/pathcodec.h"
 #include "search/tiffdirectory.h"
 
 #include <algorithm>
@@ -164,19 +163,14 @@ int countPagesIn(TiffFile &file)
 
 } // namespace
 
-int PageCounter::CountPages(const QString &path) const
+int PageCounter::countPages(ByteSource *source)
 {
-    return countPagesOfFile(PathCodec::encode(path));
-}
-
-int PageCounter::countPagesOfFile(const QByteArray &nativePath, qint64 knownSize)
-{
-    TiffFile file(nativePath, knownSize);
+    TiffFile file(source);
     return countPagesIn(file);
 }
 
 int PageCounter::countPagesOfContents(const QByteArray &contents)
 {
-    TiffFile file(contents);
-    return countPagesIn(file);
+    MemoryByteSource source(contents);
+    return countPages(&source);
 }

@@ -4,7 +4,7 @@
 #include "ui/frmmain.h"
 
 #include "platform/desktopservices.h"
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "ui/prompts.h"
 
