@@ -199,3 +199,36 @@ bool PassesDateAndSize(const FileFacts &facts, const SearchCriteriaSource &crite
         return false;
     return !criteria.sizeOn() || passesSize(facts, criteria);
 }
+
+CriteriaValues CriteriaValues::of(const SearchCriteriaSource &source)
+{
+    CriteriaValues values;
+    values.filter = source.filterText();
+    values.subfolders = source.includeSubfolders();
+    values.hidden = source.showHidden();
+    values.date = source.dateOn();
+    values.dateType = source.dateRangeTypeText();
+    values.inPeriod = source.inPeriodMode();
+    values.period = source.periodText();
+    values.unit = source.periodUnitText();
+    values.from = source.fromDate();
+    values.to = source.toDate();
+    values.size = source.sizeOn();
+    values.sizeAt = source.sizeAtMode();
+    values.leastMost = source.leastMostText();
+    values.limit = source.sizeLimitText();
+    values.sizeFrom = source.sizeFromText();
+    values.sizeTo = source.sizeToText();
+    return values;
+}
+
+bool PassesNameRules(const QString &name, const SearchCriteriaSource &criteria,
+                     const QStringList &patterns)
+{
+    if (!criteria.showHidden() && name.startsWith(u'.'))
+        return false;
+    const QString filter = criteria.filterText().trimmed();
+    if (filter.isEmpty() || filter == CriteriaDefaults::AllFilesPattern)
+        return true;
+    return MatchesPatterns(name, patterns);
+}

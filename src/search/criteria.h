@@ -74,6 +74,48 @@ inline QDate toDate(const QDate &today)
 }
 } // namespace CriteriaDefaults
 
+// The criteria as plain values: the controls as they stood at one moment.
+// What the run asks for ahead of time is judged by such a copy; the run
+// itself reads the controls live.
+struct CriteriaValues : SearchCriteriaSource
+{
+    QString filter = CriteriaDefaults::FilterPattern;
+    bool subfolders = CriteriaDefaults::IncludeSubfolders;
+    bool hidden = CriteriaDefaults::ShowHidden;
+    bool date = CriteriaDefaults::DateOn;
+    QString dateType = CriteriaDefaults::DateRangeType;
+    bool inPeriod = CriteriaDefaults::InPeriodMode;
+    QString period = CriteriaDefaults::PeriodText;
+    QString unit = CriteriaDefaults::PeriodUnit;
+    QDate from;
+    QDate to;
+    bool size = CriteriaDefaults::SizeOn;
+    bool sizeAt = CriteriaDefaults::SizeAtMode;
+    QString leastMost = CriteriaDefaults::LeastMostChoice;
+    QString limit = CriteriaDefaults::SizeLimitText;
+    QString sizeFrom = CriteriaDefaults::SizeFromText;
+    QString sizeTo = CriteriaDefaults::SizeToText;
+
+    static CriteriaValues of(const SearchCriteriaSource &source);
+
+    QString filterText() const override { return filter; }
+    bool includeSubfolders() const override { return subfolders; }
+    bool showHidden() const override { return hidden; }
+    bool dateOn() const override { return date; }
+    QString dateRangeTypeText() const override { return dateType; }
+    bool inPeriodMode() const override { return inPeriod; }
+    QString periodText() const override { return period; }
+    QString periodUnitText() const override { return unit; }
+    QDate fromDate() const override { return from; }
+    QDate toDate() const override { return to; }
+    bool sizeOn() const override { return size; }
+    bool sizeAtMode() const override { return sizeAt; }
+    QString leastMostText() const override { return leastMost; }
+    QString sizeLimitText() const override { return limit; }
+    QString sizeFromText() const override { return sizeFrom; }
+    QString sizeToText() const override { return sizeTo; }
+};
+
 // The patterns of one folder. Trimmed "*.*" gives no list; otherwise the text
 // is split at ";" when it holds one, else at ",". Pieces keep their spaces and
 // empty pieces stay (they match nothing).
@@ -93,3 +135,8 @@ bool matchesWildcard(const QString &name, const QString &pattern);
 // the file system cannot supply) fails the file.
 bool PassesDateAndSize(const FileFacts &facts, const SearchCriteriaSource &criteria,
                        const QDate &today);
+
+// The hidden-name and pattern rules of one file name; `patterns` is
+// BuildPatternList of the criteria's filter text.
+bool PassesNameRules(const QString &name, const SearchCriteriaSource &criteria,
+                     const QStringList &patterns);

@@ -1,5 +1,6 @@
 #include "search/searchrun.h"
 
+#include "base/folderpath.h"
 #include "base/pathcodec.h"
 #include "results/cellformats.h"
 #include "results/resultcolumns.h"
@@ -10,21 +11,8 @@
 
 namespace {
 
-// A folder path as the file system reports it: no trailing "/" except "/".
-QString folderLocation(const QString &path)
-{
-    qsizetype end = path.size();
-    while (end > 1 && path[end - 1] == u'/')
-        --end;
-    return path.left(end);
-}
-
-QString childPath(const QString &location, const QString &name)
-{
-    if (location.endsWith(u'/'))
-        return location + name;
-    return location + u'/' + name;
-}
+// Files between two copies of the criteria for the requests made ahead.
+constexpr int kFilesPerCriteriaCopy = 64;
 
 // The cell texts of one result row, by position.
 QStringList resultCells(const CellTextFormat &format, const QString &name, const QString &location,
@@ -42,11 +30,6 @@ QStringList resultCells(const CellTextFormat &format, const QString &name, const
     return cells;
 }
 
-bool isHiddenName(const QString &name)
-{
-    return name.startsWith(u'.');
-}
-
 } // namespace
 
 struct SearchRun::IconMemory
@@ -61,6 +44,14 @@ SearchRun::SearchRun(SearchRunPorts ports, QObject *parent)
 {
     if (!m_ports.yield)
         m_ports.yield = [] { QCoreApplication::processEvents(); };
+    if (m_ports.ioThreads > 0)
+        m_pool = std::make_unique<IoPool>(m_ports.ioThreads);
+    if (!m_ports.wait)
+        m_ports.wait = [this] {
+            if (m_ahead)
+                m_ahead->waitForCompletion(20);
+            QCoreApplication::processEvents(); // `this` may be gone afterwards
+        };
 }
 
 SearchRun::~SearchRun()
@@ -90,10 +81,16 @@ bool SearchRun::RunSearch(const QString &startFolder)
     m_pageTotal = 0;
     m_zone = QTimeZone::systemTimeZone();
     m_cellFormat = CellTextFormat();
+    m_criteriaCopy.reset();
+    m_ahead = std::make_unique<SearchAhead>(*m_ports.lister, m_ports.countPages, m_pool.get(), m_ports.wake);
     const auto liveness = m_liveness;
-    const Flow flow = SearchFolder(startFolder, true);
+    const Flow flow = SearchFolder(m_ahead->root(FolderPath::location(startFolder)), startFolder, true);
     if (liveness->destroyed)
         return true; // the run's owner is gone: touch nothing
+    // Requests still queued or running belong to this run alone: drop them.
+    m_ahead.reset();
+    if (m_pool)
+        m_pool->dropQueued();
     if (flow != Flow::Stopped && !liveness->stopped)
         endRun();
     m_running = false;
@@ -108,7 +105,33 @@ void SearchRun::endRun()
     Q_EMIT runFinished(m_cancelRequested);
 }
 
-SearchRun::Flow SearchRun::SearchFolder(const QString &path, bool topLevel)
+template <typename Result>
+SearchRun::Await SearchRun::await(const std::shared_ptr<Result> &result)
+{
+    while (!m_ahead->ready(*result)) {
+        const auto liveness = m_liveness; // `this` may be gone when wait returns
+        m_ports.wait();
+        if (liveness->stopped)
+            return Await::Stopped;
+        if (m_cancelRequested)
+            return Await::Cancelled;
+        lookAhead();
+    }
+    return Await::Ready;
+}
+
+void SearchRun::lookAhead()
+{
+    if (!m_pool)
+        return;
+    if (!m_criteriaCopy || ++m_filesSinceCopy >= kFilesPerCriteriaCopy) {
+        m_criteriaCopy = std::make_shared<const CriteriaValues>(CriteriaValues::of(*m_ports.criteria));
+        m_filesSinceCopy = 0;
+    }
+    m_ahead->lookAhead(m_criteriaCopy);
+}
+
+SearchRun::Flow SearchRun::SearchFolder(AheadFolder &folder, const QString &shownPath, bool topLevel)
 {
     if (m_liveness->stopped)
         return Flow::Stopped;
@@ -117,24 +140,26 @@ SearchRun::Flow SearchRun::SearchFolder(const QString &path, bool topLevel)
         return Flow::Continue;
     }
     const QStringList patterns = BuildPatternList(m_ports.criteria->filterText());
-    m_ports.status->SetStatusText(SearchingPrefix + path, StatusPanel::Message);
+    m_ports.status->SetStatusText(SearchingPrefix + shownPath, StatusPanel::Message);
     if (topLevel)
         m_ports.results->clearToHeaderRow();
-    const QString location = folderLocation(path);
-    // The start folder is the user's choice and may be a link; below it,
-    // links to folders are never entered (a link to an ancestor never ends).
-    const auto rule =
-        topLevel ? FolderLister::LinkRule::FollowLink : FolderLister::LinkRule::NeverFollow;
-    std::unique_ptr<FolderListing> listing = m_ports.lister->open(location, rule);
-    if (listing) {
-        Flow flow = searchFiles(*listing, location, patterns);
-        // Close the folder before going down: open folders would pile up
-        // along a deep branch.
-        listing->release();
-        if (flow == Flow::Continue && m_ports.criteria->includeSubfolders())
-            flow = searchSubfolders(*listing, location);
-        if (flow == Flow::Stopped)
-            return Flow::Stopped;
+    const Await listed = await(m_ahead->requestListing(folder));
+    if (listed == Await::Stopped)
+        return Flow::Stopped;
+    if (listed == Await::Ready) {
+        m_ahead->expand(folder);
+        if (folder.entries) {
+            Flow flow = searchFiles(folder, patterns);
+            if (flow == Flow::Stopped)
+                return Flow::Stopped; // the folder may be gone with the run
+            // Close the folder before going down: open folders would pile up
+            // along a deep branch.
+            folder.entries.reset();
+            if (flow == Flow::Continue && m_ports.criteria->includeSubfolders())
+                flow = searchSubfolders(folder);
+            if (flow == Flow::Stopped)
+                return Flow::Stopped;
+        }
     }
     // An unreadable folder gets its summary too, so the panels always match
     // the table (an unreadable start folder leaves an empty one).
@@ -142,32 +167,33 @@ SearchRun::Flow SearchRun::SearchFolder(const QString &path, bool topLevel)
     return Flow::Continue;
 }
 
-SearchRun::Flow SearchRun::searchSubfolders(const FolderListing &listing, const QString &location)
+SearchRun::Flow SearchRun::searchSubfolders(AheadFolder &folder)
 {
-    for (const FolderEntry &entry : listing.entries()) {
-        if (entry.kind != FolderEntry::Kind::Folder)
-            continue;
-        const QString path = childPath(location, PathCodec::decode(entry.name));
-        if (SearchFolder(path, false) == Flow::Stopped)
+    for (std::size_t i = 0; i < folder.subfolders.size(); ++i) {
+        AheadFolder &child = *folder.subfolders[i];
+        if (SearchFolder(child, child.path, false) == Flow::Stopped)
             return Flow::Stopped;
+        m_ahead->forget(child);
+        m_ahead->setPosition(folder, folder.candidates.size());
     }
     return Flow::Continue;
 }
 
-SearchRun::Flow SearchRun::searchFiles(FolderListing &listing, const QString &location,
-                                       const QStringList &patterns)
+SearchRun::Flow SearchRun::searchFiles(AheadFolder &folder, const QStringList &patterns)
 {
     IconMemory icon;
-    const std::vector<FolderEntry> &entries = listing.entries();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (!entries[i].isFileCandidate())
-            continue;
+    for (std::size_t position = 0; position < folder.candidates.size(); ++position) {
         if (m_cancelRequested)
             return Flow::EndFolder;
-        examineFile(listing, i, location, patterns, icon);
+        m_ahead->setPosition(folder, position);
+        lookAhead();
+        const Flow flow = examineFile(folder, position, patterns, icon);
+        if (flow != Flow::Continue)
+            return flow;
         if (!yieldAndCheck())
             return Flow::Stopped;
     }
+    m_ahead->setPosition(folder, folder.candidates.size());
     return Flow::Continue;
 }
 
@@ -178,37 +204,37 @@ bool SearchRun::yieldAndCheck()
     return !liveness->stopped;
 }
 
-void SearchRun::examineFile(FolderListing &listing, std::size_t index, const QString &location,
-                            const QStringList &patterns, IconMemory &icon)
+SearchRun::Flow SearchRun::examineFile(AheadFolder &folder, std::size_t position, const QStringList &patterns,
+                                       IconMemory &icon)
 {
-    const QString name = PathCodec::decode(listing.entries()[index].name);
-    if (!passesNameRules(name, patterns))
-        return;
+    const QByteArray &entryName = folder.entries->entries()[folder.candidates[position]].name;
+    const QString name = PathCodec::decode(entryName);
+    if (!PassesNameRules(name, *m_ports.criteria, patterns))
+        return Flow::Continue;
+    const std::shared_ptr<FileResult> facts = m_ahead->requestFacts(folder, position);
+    if (const Await got = await(facts); got != Await::Ready)
+        return got == Await::Stopped ? Flow::Stopped : Flow::EndFolder;
     // A file that vanished or cannot be read is skipped alone.
-    const std::optional<FileFacts> facts = listing.facts(index);
-    if (!facts)
-        return;
+    if (!facts->facts)
+        return Flow::Continue;
     const QDate today = m_ports.criteria->dateOn() ? QDate::currentDate() : QDate();
-    if (!PassesDateAndSize(*facts, *m_ports.criteria, today))
-        return;
-    appendResultRow(name, location, *facts, icon);
+    if (!PassesDateAndSize(*facts->facts, *m_ports.criteria, today))
+        return Flow::Continue;
+    int pages = facts->pages;
+    if (!facts->counted) {
+        const std::shared_ptr<FileResult> count = m_ahead->requestCount(folder, position, facts->facts->size);
+        if (const Await got = await(count); got != Await::Ready)
+            return got == Await::Stopped ? Flow::Stopped : Flow::EndFolder;
+        pages = count->pages;
+    }
+    appendResultRow(name, folder.path, *facts->facts, pages, icon);
+    return Flow::Continue;
 }
 
-bool SearchRun::passesNameRules(const QString &name, const QStringList &patterns) const
+void SearchRun::appendResultRow(const QString &name, const QString &location, const FileFacts &facts,
+                                int pages, IconMemory &icon)
 {
-    if (!m_ports.criteria->showHidden() && isHiddenName(name))
-        return false;
-    const QString filter = m_ports.criteria->filterText().trimmed();
-    if (filter.isEmpty() || filter == CriteriaDefaults::AllFilesPattern)
-        return true;
-    return MatchesPatterns(name, patterns);
-}
-
-void SearchRun::appendResultRow(const QString &name, const QString &location,
-                                const FileFacts &facts, IconMemory &icon)
-{
-    const QString fullPath = childPath(location, name);
-    const int pages = m_ports.countPages(PathCodec::encode(fullPath), facts.size);
+    const QString fullPath = FolderPath::child(location, name);
     const QDateTime modified = m_zone.isValid()
                                    ? QDateTime::fromMSecsSinceEpoch(facts.modifiedMs, m_zone)
                                    : QDateTime::fromMSecsSinceEpoch(facts.modifiedMs);

@@ -2,6 +2,8 @@
 
 #include "results/cellformats.h"
 #include "search/folderlister.h"
+#include "search/iopool.h"
+#include "search/searchahead.h"
 #include "search/searchinterfaces.h"
 
 #include <QObject>
@@ -24,11 +26,24 @@ struct SearchRunPorts
     FileIconSource *icons = nullptr;
     FolderLister *lister = nullptr;
     PageCountFunction countPages; // required: the platform's FilePageCounter::countPagesOfFile
-    std::function<void()> yield;  // default: process pending events
+    std::function<void()> yield;  // after each examined file; default: process pending events
+    // Threads for listing, facts and counting, with requests made ahead of
+    // the run. 0: every request on the run's thread as it is needed.
+    int ioThreads = 0;
+    // While the run waits for a request. Default: wait up to 20 ms for one
+    // to finish, then process pending events.
+    std::function<void()> wait = {};
+    // Called from a request's thread when the waiting run should look again
+    // (for example the event dispatcher's wakeUp); must be thread-safe.
+    std::function<void()> wake = {};
 };
 
-// One search over a folder tree, on the calling (user-interface) thread. The
-// run yields after every examined file, so the event loop stays live and can
+// One search over a folder tree, driven from the calling (user-interface)
+// thread, which hands out the rows in the walk's order: a folder's files in
+// listing order, then its subfolders depth first. With I/O threads the file
+// system is asked on those threads, many requests at once and ahead of the
+// rows; the run waits for what it needs next through the wait port. The run
+// yields after every examined file, so the event loop stays live and can
 // request a cancel, or stop the run for good when the window goes away.
 class SearchRun : public QObject
 {
@@ -63,6 +78,7 @@ Q_SIGNALS:
 
 private:
     enum class Flow { Continue, EndFolder, Stopped };
+    enum class Await { Ready, Cancelled, Stopped };
     struct IconMemory; // the icon reuse state of one folder
     struct Liveness
     {
@@ -70,19 +86,25 @@ private:
         bool destroyed = false;
     };
 
-    Flow SearchFolder(const QString &path, bool topLevel);
-    Flow searchSubfolders(const FolderListing &listing, const QString &location);
-    Flow searchFiles(FolderListing &listing, const QString &location, const QStringList &patterns);
-    void examineFile(FolderListing &listing, std::size_t index, const QString &location,
-                     const QStringList &patterns, IconMemory &icon);
-    bool passesNameRules(const QString &name, const QStringList &patterns) const;
+    Flow SearchFolder(AheadFolder &folder, const QString &shownPath, bool topLevel);
+    Flow searchSubfolders(AheadFolder &folder);
+    Flow searchFiles(AheadFolder &folder, const QStringList &patterns);
+    Flow examineFile(AheadFolder &folder, std::size_t position, const QStringList &patterns,
+                     IconMemory &icon);
+    template <typename Result>
+    Await await(const std::shared_ptr<Result> &result);
+    void lookAhead();
     void appendResultRow(const QString &name, const QString &location, const FileFacts &facts,
-                         IconMemory &icon);
+                         int pages, IconMemory &icon);
     void showFolderSummary();
     bool yieldAndCheck();
     void endRun();
 
     SearchRunPorts m_ports;
+    std::unique_ptr<IoPool> m_pool;      // null without I/O threads
+    std::unique_ptr<SearchAhead> m_ahead; // the requests of the run in progress
+    std::shared_ptr<const CriteriaValues> m_criteriaCopy; // what requests ahead are judged by
+    int m_filesSinceCopy = 0;
     std::shared_ptr<Liveness> m_liveness = std::make_shared<Liveness>();
     bool m_running = false;
     bool m_cancelRequested = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/exportrules.h"
+#include "search/iopool.h"
 #include "search/searchinterfaces.h"
 
 #include <functional>
@@ -25,6 +26,7 @@ struct AppServices
     std::shared_ptr<FolderLister> lister;
     std::shared_ptr<Prompts> prompts;
     PageCountFunction countPages;
+    int ioThreads = IoPool::kDefaultThreads; // for the search's file-system requests
     ExportDialogFunction exportDialog; // empty: the modal export dialog
     QString scratchFolder;             // the export's scratch file; empty: the program's folder
 };

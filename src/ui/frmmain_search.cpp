@@ -13,7 +13,9 @@
 #include "ui/searchbar.h"
 #include "ui/statusbar.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -39,6 +41,12 @@ void frmMain::createSearchRun()
     ports.lister = m_services.lister.get();
     ports.countPages = m_services.countPages;
     ports.yield = [ports = m_searchPorts.get()] { ports->yield(); };
+    // The file system is asked on other threads; while the run waits for an
+    // answer the window sleeps in its event loop, woken by input, its timers
+    // or the answer.
+    ports.ioThreads = m_services.ioThreads;
+    ports.wait = [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); };
+    ports.wake = [dispatcher = QAbstractEventDispatcher::instance()] { dispatcher->wakeUp(); };
     m_searchRun = new SearchRun(ports, this);
 }
 

@@ -11,48 +11,15 @@
 #include <QMap>
 
 #include <functional>
+#include <mutex>
 
 // Fakes for the ports of a search run: criteria controls as plain fields,
 // a recording result table, status bar and icon source, and a folder lister
 // over an in-memory tree with a fixed listing order.
 namespace TestSupport {
 
-struct FakeCriteria : SearchCriteriaSource
-{
-    QString filter = CriteriaDefaults::FilterPattern;
-    bool subfolders = CriteriaDefaults::IncludeSubfolders;
-    bool hidden = CriteriaDefaults::ShowHidden;
-    bool date = CriteriaDefaults::DateOn;
-    QString dateType = CriteriaDefaults::DateRangeType;
-    bool inPeriod = CriteriaDefaults::InPeriodMode;
-    QString period = CriteriaDefaults::PeriodText;
-    QString unit = CriteriaDefaults::PeriodUnit;
-    QDate from;
-    QDate to;
-    bool size = CriteriaDefaults::SizeOn;
-    bool sizeAt = CriteriaDefaults::SizeAtMode;
-    QString leastMost = CriteriaDefaults::LeastMostChoice;
-    QString limit = CriteriaDefaults::SizeLimitText;
-    QString sizeFrom = CriteriaDefaults::SizeFromText;
-    QString sizeTo = CriteriaDefaults::SizeToText;
-
-    QString filterText() const override { return filter; }
-    bool includeSubfolders() const override { return subfolders; }
-    bool showHidden() const override { return hidden; }
-    bool dateOn() const override { return date; }
-    QString dateRangeTypeText() const override { return dateType; }
-    bool inPeriodMode() const override { return inPeriod; }
-    QString periodText() const override { return period; }
-    QString periodUnitText() const override { return unit; }
-    QDate fromDate() const override { return from; }
-    QDate toDate() const override { return to; }
-    bool sizeOn() const override { return size; }
-    bool sizeAtMode() const override { return sizeAt; }
-    QString leastMostText() const override { return leastMost; }
-    QString sizeLimitText() const override { return limit; }
-    QString sizeFromText() const override { return sizeFrom; }
-    QString sizeToText() const override { return sizeTo; }
-};
+// The criteria controls as plain fields.
+using FakeCriteria = CriteriaValues;
 
 struct RecordingResults : SearchResultsTarget
 {
@@ -136,13 +103,17 @@ public:
 
     std::unique_ptr<FolderListing> open(const QString &path, LinkRule) override
     {
-        opened.append(path);
+        {
+            std::lock_guard lock(m_openedMutex); // requests may come from many threads
+            opened.append(path);
+        }
         if (!folders.contains(path))
             return nullptr;
         return std::make_unique<Listing>(folders.value(path));
     }
 
 private:
+    std::mutex m_openedMutex;
     class Listing : public FolderListing
     {
     public:

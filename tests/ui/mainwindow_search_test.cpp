@@ -76,8 +76,9 @@ struct TestWindow
     {
         if (!startupFolder.isEmpty())
             writeFile(iniPath, "[General]\r\nStartupFolder=" + startupFolder.toUtf8() + "\r\n");
-        // Every file takes a few milliseconds, as on a slow disk, so the
-        // run hands the event loop a turn after each one.
+        // Every file takes a few milliseconds, as on a slow disk, one at a
+        // time, so the run hands the event loop turns all through.
+        services.services.ioThreads = 1;
         services.services.countPages = [](const QByteArray &nativePath, qint64 size) {
             QElapsedTimer slow;
             slow.start();
@@ -312,8 +313,9 @@ private Q_SLOTS:
         QCOMPARE(t.window->cmdSearch->text(), QStringLiteral("&Search"));
         QCOMPARE(t.panel(StatusBar::MessageKey), QStringLiteral("Search Terminated by User"));
         // The click ended the run instead of starting another: no file after it.
-        QVERIFY2(t.dataRows() >= 1 && t.dataRows() < kFiles, qPrintable(QString::number(t.dataRows())));
-        QCOMPARE(t.panel(StatusBar::FilesKey), QStringLiteral("%1 file(s) found").arg(t.dataRows()));
+        QVERIFY2(t.dataRows() < kFiles, qPrintable(QString::number(t.dataRows())));
+        QCOMPARE(t.panel(StatusBar::FilesKey), t.dataRows() ? QStringLiteral("%1 file(s) found").arg(t.dataRows())
+                                                            : QStringLiteral("No file found"));
         QCOMPARE(t.window->lblPageCount->text(), QStringLiteral("Total Pages : %1").arg(t.pageSum()));
 
         // The next search starts afresh and runs to the end.

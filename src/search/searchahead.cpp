@@ -1,0 +1,302 @@
+#include "search/searchahead.h"
+
+#include "base/folderpath.h"
+#include "base/pathcodec.h"
+#include "search/iopool.h"
+
+#include <QDate>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+
+// Shared by the run and its requests; outlives the run while a request runs.
+struct AheadShared
+{
+    std::mutex mutex;
+    std::condition_variable finished;
+    quint64 completions = 0;
+    std::atomic<int> inFlight = 0;
+    bool waiting = false;              // the run waits for a request
+    std::atomic<bool> abandoned = false; // the run is gone: queued requests do nothing
+    SearchAhead::Wake wake;   // cleared when the run goes away
+
+    template <typename Fill>
+    void complete(bool &done, Fill fill)
+    {
+        std::lock_guard lock(mutex);
+        fill();
+        done = true;
+        --inFlight;
+        ++completions;
+        finished.notify_all();
+        if (waiting && wake)
+            wake();
+    }
+};
+
+namespace {
+
+// How many requests may be in flight at once: enough to keep every thread
+// busy with one queued behind it.
+int inFlightLimit(const IoPool *pool)
+{
+    return pool ? 2 * pool->threads() : 1;
+}
+
+} // namespace
+
+SearchAhead::SearchAhead(FolderLister &lister, PageCountFunction countPages, IoPool *pool, Wake wake)
+    : m_lister(lister), m_countPages(std::move(countPages)), m_pool(pool),
+      m_shared(std::make_shared<AheadShared>())
+{
+    m_shared->wake = std::move(wake);
+}
+
+SearchAhead::~SearchAhead()
+{
+    std::lock_guard lock(m_shared->mutex);
+    m_shared->abandoned = true;
+    m_shared->wake = nullptr;
+}
+
+AheadFolder &SearchAhead::root(const QString &location)
+{
+    m_root = std::make_unique<AheadFolder>();
+    m_root->path = location;
+    // The start folder is the user's choice and may be a link; below it,
+    // links to folders are never entered (a link to an ancestor never ends).
+    m_root->rule = FolderLister::LinkRule::FollowLink;
+    m_current = m_root.get();
+    m_position = 0;
+    return *m_root;
+}
+
+void SearchAhead::post(std::function<void()> job, bool urgent)
+{
+    ++m_shared->inFlight;
+    if (m_pool)
+        m_pool->post(std::move(job), urgent);
+    else
+        job();
+}
+
+void SearchAhead::issueListing(AheadFolder &folder, bool urgent)
+{
+    folder.listing = std::make_shared<ListingResult>();
+    post([shared = m_shared, result = folder.listing, lister = &m_lister, path = folder.path,
+          rule = folder.rule] {
+        std::shared_ptr<FolderListing> listing;
+        if (!shared->abandoned)
+            listing = lister->open(path, rule);
+        shared->complete(result->done, [&] { result->listing = std::move(listing); });
+    }, urgent);
+}
+
+const std::shared_ptr<ListingResult> &SearchAhead::requestListing(AheadFolder &folder)
+{
+    if (!folder.listing)
+        issueListing(folder, true);
+    return folder.listing;
+}
+
+void SearchAhead::expand(AheadFolder &folder)
+{
+    if (folder.expanded)
+        return;
+    folder.expanded = true;
+    folder.entries = std::move(folder.listing->listing);
+    if (!folder.entries)
+        return;
+    const std::vector<FolderEntry> &entries = folder.entries->entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].isFileCandidate()) {
+            folder.candidates.push_back(i);
+            continue;
+        }
+        auto child = std::make_unique<AheadFolder>();
+        child->path = FolderPath::child(folder.path, PathCodec::decode(entries[i].name));
+        child->parent = &folder;
+        child->indexInParent = folder.subfolders.size();
+        folder.subfolders.push_back(std::move(child));
+    }
+    folder.files.resize(folder.candidates.size());
+}
+
+QByteArray SearchAhead::nativePath(const AheadFolder &folder, std::size_t position) const
+{
+    const QByteArray &name = folder.entries->entries()[folder.candidates[position]].name;
+    return PathCodec::encode(FolderPath::child(folder.path, PathCodec::decode(name)));
+}
+
+void SearchAhead::issueFile(AheadFolder &folder, std::size_t position,
+                            std::shared_ptr<const CriteriaValues> rule, bool urgent)
+{
+    auto result = std::make_shared<FileResult>();
+    folder.files[position] = result;
+    ++m_filesAhead;
+    // The date is taken now: it only decides whether to count ahead; the
+    // run judges every file itself when it reaches it.
+    const QDate today = rule && rule->dateOn() ? QDate::currentDate() : QDate();
+    post([shared = m_shared, result, listing = folder.entries, index = folder.candidates[position],
+          path = nativePath(folder, position), rule, today, countPages = m_countPages] {
+        std::optional<FileFacts> facts;
+        int pages = -1;
+        bool counted = false;
+        if (!shared->abandoned) {
+            facts = listing->facts(index);
+            if (facts && rule && PassesDateAndSize(*facts, *rule, today)) {
+                pages = countPages(path, facts->size);
+                counted = true;
+            }
+        }
+        shared->complete(result->done, [&] {
+            result->facts = facts;
+            result->pages = pages;
+            result->counted = counted;
+        });
+    }, urgent);
+}
+
+std::shared_ptr<FileResult> SearchAhead::requestFacts(AheadFolder &folder, std::size_t position)
+{
+    if (!folder.files[position])
+        issueFile(folder, position, nullptr, true);
+    return folder.files[position];
+}
+
+std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::size_t position, qint64 size)
+{
+    auto result = std::make_shared<FileResult>();
+    post([shared = m_shared, result, path = nativePath(folder, position), size, countPages = m_countPages] {
+        const int pages = shared->abandoned ? -1 : countPages(path, size);
+        shared->complete(result->done, [&] {
+            result->pages = pages;
+            result->counted = true;
+        });
+    }, true);
+    return result;
+}
+
+bool SearchAhead::readyFlag(const bool &done, bool waitIfNot)
+{
+    std::lock_guard lock(m_shared->mutex);
+    if (waitIfNot)
+        m_shared->waiting = !done;
+    return done;
+}
+
+void SearchAhead::waitForCompletion(int ms)
+{
+    std::unique_lock lock(m_shared->mutex);
+    const quint64 seen = m_shared->completions;
+    m_shared->finished.wait_for(lock, std::chrono::milliseconds(ms),
+                                [&] { return m_shared->completions != seen; });
+}
+
+void SearchAhead::setPosition(AheadFolder &folder, std::size_t position)
+{
+    if (m_current == &folder && m_position < folder.files.size() && position > m_position
+        && folder.files[m_position]) {
+        folder.files[m_position].reset();
+        --m_filesAhead;
+    }
+    m_current = &folder;
+    m_position = position;
+}
+
+void SearchAhead::forget(AheadFolder &folder)
+{
+    for (std::shared_ptr<FileResult> &file : folder.files)
+        if (file) {
+            file.reset();
+            --m_filesAhead;
+        }
+    folder.entries.reset(); // closes the folder once its requests are done
+    for (std::unique_ptr<AheadFolder> &child : folder.subfolders)
+        if (child)
+            forget(*child);
+    if (folder.parent)
+        folder.parent->subfolders[folder.indexInParent].reset();
+}
+
+namespace {
+
+// The next folder of the walk once `folder`'s files are done: its first
+// subfolder still to come, else the next folder after its whole subtree.
+AheadFolder *nextAfterSubtree(AheadFolder *folder)
+{
+    for (; folder->parent; folder = folder->parent) {
+        const auto &siblings = folder->parent->subfolders;
+        for (std::size_t i = folder->indexInParent + 1; i < siblings.size(); ++i)
+            if (siblings[i])
+                return siblings[i].get();
+    }
+    return nullptr;
+}
+
+AheadFolder *nextAfterFiles(AheadFolder *folder, bool intoSubfolders)
+{
+    if (intoSubfolders)
+        for (const std::unique_ptr<AheadFolder> &child : folder->subfolders)
+            if (child)
+                return child.get();
+    return nextAfterSubtree(folder);
+}
+
+} // namespace
+
+void SearchAhead::lookAhead(const std::shared_ptr<const CriteriaValues> &criteria)
+{
+    if (!m_pool || !m_current)
+        return;
+    if (criteria != m_rule) {
+        m_rule = criteria;
+        m_patterns = BuildPatternList(criteria->filter);
+    }
+    // Files are asked for in walk order only up to the first folder whose
+    // listing is not in; beyond it, only listings.
+    bool filesInOrder = true;
+    AheadFolder *folder = m_current;
+    std::size_t from = m_position + 1;
+    for (int folders = 0; folder && folders < kFoldersAhead; ++folders) {
+        if (!folder->expanded) {
+            if (!folder->listing) {
+                if (m_shared->inFlight >= inFlightLimit(m_pool))
+                    return;
+                issueListing(*folder, false);
+            }
+            if (!readyFlag(folder->listing->done, false)) {
+                filesInOrder = false;
+                folder = nextAfterSubtree(folder);
+                continue;
+            }
+            expand(*folder);
+        }
+        if (filesInOrder && !lookAheadInto(*folder, from))
+            return;
+        folder = nextAfterFiles(folder, m_rule->subfolders);
+        from = 0;
+    }
+}
+
+// Asks for the files of `folder` from candidate `from` on that the criteria
+// would list; false when the limits are reached.
+bool SearchAhead::lookAheadInto(AheadFolder &folder, std::size_t from)
+{
+    if (!folder.entries)
+        return true;
+    const std::vector<FolderEntry> &entries = folder.entries->entries();
+    for (std::size_t position = std::max(from, folder.considered); position < folder.candidates.size();
+         ++position) {
+        if (m_filesAhead >= kFilesAhead || m_shared->inFlight >= inFlightLimit(m_pool))
+            return false;
+        folder.considered = position + 1;
+        if (folder.files[position])
+            continue;
+        const QString name = PathCodec::decode(entries[folder.candidates[position]].name);
+        if (PassesNameRules(name, *m_rule, m_patterns))
+            issueFile(folder, position, m_rule, false);
+    }
+    return true;
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "search/criteria.h"
+#include "search/folderlister.h"
+#include "search/searchinterfaces.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class IoPool;
+struct AheadShared;
+
+// What a request hands back. Written by the thread that ran it, read by the
+// run once SearchAhead::ready() says it is done.
+struct ListingResult
+{
+    bool done = false;
+    std::shared_ptr<FolderListing> listing; // null: the folder cannot be read
+};
+
+struct FileResult
+{
+    bool done = false;
+    std::optional<FileFacts> facts; // none: vanished, no regular file, unreadable
+    bool counted = false;           // pages is the page count
+    int pages = -1;
+};
+
+// One folder of the walk, known before the run reaches it.
+struct AheadFolder
+{
+    QString path; // as the run names it
+    FolderLister::LinkRule rule = FolderLister::LinkRule::NeverFollow;
+    AheadFolder *parent = nullptr;
+    std::size_t indexInParent = 0;
+    std::shared_ptr<ListingResult> listing; // null until asked for
+    bool expanded = false;                  // the fields below are filled in
+    std::shared_ptr<FolderListing> entries; // held while its files are examined
+    std::vector<std::size_t> candidates;    // entry indexes of file candidates
+    std::vector<std::shared_ptr<FileResult>> files; // by candidate position
+    std::size_t considered = 0; // candidates the look-ahead has judged
+    std::vector<std::unique_ptr<AheadFolder>> subfolders;
+};
+
+// The requests of one search run. The run walks the tree in order and asks
+// for what it needs next; with a pool, this also asks ahead for what the
+// run will probably need (by a recent copy of the criteria), so that many
+// requests are in flight while the run hands out rows in order. Without a
+// pool every request runs at once on the caller's thread and nothing is
+// asked ahead. Memory stays bounded: at most kFilesAhead file results and
+// kFoldersAhead folders ahead of the run.
+class SearchAhead
+{
+public:
+    using Wake = std::function<void()>;
+    SearchAhead(FolderLister &lister, PageCountFunction countPages, IoPool *pool, Wake wake);
+    ~SearchAhead(); // requests still running are abandoned, their results dropped
+
+    // The start folder of the walk.
+    AheadFolder &root(const QString &location);
+
+    // Asks for what the run needs now (at once, before everything queued).
+    const std::shared_ptr<ListingResult> &requestListing(AheadFolder &folder);
+    // The facts of a file candidate: what was asked for ahead (which may
+    // hold its page count too), or a request for the facts alone.
+    std::shared_ptr<FileResult> requestFacts(AheadFolder &folder, std::size_t position);
+    // A request for the page count alone, of a file of `size` bytes.
+    std::shared_ptr<FileResult> requestCount(AheadFolder &folder, std::size_t position, qint64 size);
+    // Fills in a folder whose listing is in: its candidates and subfolders.
+    void expand(AheadFolder &folder);
+
+    // True when `result` is done; otherwise the wake function is called
+    // when it is (and, meanwhile, whenever another request finishes).
+    template <typename Result>
+    bool ready(const Result &result)
+    {
+        return readyFlag(result.done, true);
+    }
+    // Blocks until a request finishes or `ms` pass (for callers without an
+    // event loop).
+    void waitForCompletion(int ms);
+
+    // Where the run stands: at the file candidate `position` of `folder`.
+    void setPosition(AheadFolder &folder, std::size_t position);
+    // The run is done with `folder` and everything below it.
+    void forget(AheadFolder &folder);
+    // Asks ahead of the run's position, by a recent copy of the criteria.
+    void lookAhead(const std::shared_ptr<const CriteriaValues> &criteria);
+
+private:
+    bool readyFlag(const bool &done, bool waitIfNot);
+    void issueListing(AheadFolder &folder, bool urgent);
+    // Facts, then the page count when `rule` passes them (never without one).
+    void issueFile(AheadFolder &folder, std::size_t position, std::shared_ptr<const CriteriaValues> rule,
+                   bool urgent);
+    QByteArray nativePath(const AheadFolder &folder, std::size_t position) const;
+    void post(std::function<void()> job, bool urgent);
+    bool lookAheadInto(AheadFolder &folder, std::size_t from);
+
+    FolderLister &m_lister;
+    PageCountFunction m_countPages;
+    IoPool *m_pool;
+    std::shared_ptr<AheadShared> m_shared;
+    std::unique_ptr<AheadFolder> m_root;
+    AheadFolder *m_current = nullptr;
+    std::size_t m_position = 0;
+    int m_filesAhead = 0; // file results held for positions the run has not passed
+    std::shared_ptr<const CriteriaValues> m_rule; // the copy requests ahead are judged by
+    QStringList m_patterns;                       // its filter's patterns
+
+    static constexpr int kFilesAhead = 512;
+    static constexpr int kFoldersAhead = 64;
+};
