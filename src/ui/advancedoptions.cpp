@@ -55,7 +55,7 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
     cmbDateRangeType = dropDown(date, "cmbDateRangeType", 60, 120, 1635);
     optInPeriod = named(new QRadioButton(QStringLiteral("in the last"), date), "optInPeriod", 30, 540, 975, 225);
     txtInPeriod = named(new NumberBox(true, date), "txtInPeriod", 1110, 510, 435, 285);
-    udInPeriod = named(new UpDown(txtInPeriod, date), "udInPeriod", 1545, 510, 240, 285);
+    udInPeriod = named(new UpDown(txtInPeriod, date, CriteriaDefaults::MaxPeriod), "udInPeriod", 1545, 510, 240, 285);
     cmbDateInPeriod = dropDown(date, "cmbDateInPeriod", 1860, 510, 1125);
     optBtnPeriod = named(new QRadioButton(QStringLiteral("between"), date), "optBtnPeriod", 30, 930, 915, 195);
     dtpDateFrom = datePicker(date, "dtpDateFrom", 1110, 870);

@@ -75,6 +75,8 @@ private Q_SLOTS:
     void sumColumn();
     void headerSort_data();
     void headerSort();
+    void equalKeysKeepTheirOrder_data();
+    void equalKeysKeepTheirOrder();
     void headerSortTogglesAndSignals();
     void sortKeepsRowFlagsAndFollowsCurrentRow();
     void rowsAppendedAfterSortStayAtTheEnd();
@@ -256,6 +258,38 @@ void GridModelTest::headerSort()
     fill(*m_grid, 1, cells);
     m_grid->sortByColumn(1, ascending);
     QCOMPARE(column(*m_grid, 1), sorted);
+}
+
+void GridModelTest::equalKeysKeepTheirOrder_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("ascending");
+    QTest::addColumn<QStringList>("keys");
+    const int none = int(GridDataType::None), date = int(GridDataType::Date), decimal = int(GridDataType::Decimal);
+    QTest::newRow("names") << none << true << QStringList{"b.tif", "a.tif", "c.tif"};
+    QTest::newRow("pages descending, Error") << none << false << QStringList{"3", "Error", "10"};
+    QTest::newRow("dates") << date << true << QStringList{"01/01/2004 01:00 AM", "12/31/2003 11:00 PM"};
+    QTest::newRow("sizes") << decimal << false << QStringList{"1 KB", "1,000 KB", "Error"};
+}
+
+// Far more rows than a library keeps in order by insertion sort alone.
+void GridModelTest::equalKeysKeepTheirOrder()
+{
+    QFETCH(int, type);
+    QFETCH(bool, ascending);
+    QFETCH(QStringList, keys);
+    constexpr int kRows = 60;
+    m_grid->setColumnDataType(1, GridDataType(type));
+    for (int i = 0; i < kRows; ++i)
+        m_grid->appendRow({QString::number(i), keys.at(i % keys.size())});
+    m_grid->sortByColumn(1, ascending);
+    QHash<QString, int> lastSeen;
+    for (int row = m_grid->fixedRows(); row < m_grid->rows(); ++row) {
+        const int order = m_grid->text(row, 0).toInt();
+        const QString key = m_grid->text(row, 1);
+        QVERIFY2(order > lastSeen.value(key, -1), qPrintable(key));
+        lastSeen[key] = order;
+    }
 }
 
 void GridModelTest::headerSortTogglesAndSignals()

@@ -38,6 +38,8 @@ private Q_SLOTS:
     void lineStyles_data();
     void lineStyles();
     void clicksSelectLikeAListBox();
+    void shiftRangeStartsAtTheAnchorsRowAfterASort_data();
+    void shiftRangeStartsAtTheAnchorsRowAfterASort();
     void keysMoveTheSelectionAndAreReported();
     void rightButtonReportsTheCellUnderThePointer();
     void headerClickSortsAndShowsTheArrow();
@@ -150,6 +152,34 @@ void GridViewTest::clicksSelectLikeAListBox()
     QCOMPARE(m_model->currentRow(), 3);
     QCOMPARE(render().pixelColor(cellRect(3, 1).center()), kSelected);
     QCOMPARE(render().pixelColor(cellRect(2, 1).center()), kWhite);
+}
+
+void GridViewTest::shiftRangeStartsAtTheAnchorsRowAfterASort_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("Shift+click") << false;
+    QTest::newRow("Shift+Down") << true;
+}
+
+// Rows d c b a; a click on "d", a sort (d moves to the end), then Shift
+// selects from "d" to where the range ends.
+void GridViewTest::shiftRangeStartsAtTheAnchorsRowAfterASort()
+{
+    QFETCH(bool, byKey);
+    for (int row = 1; row <= kDataRows; ++row)
+        m_model->setText(row, 0, QString(QChar(u'a' + kDataRows - row)));
+    click(1, 0);
+    m_model->sortByColumn(0, true);
+    if (byKey) {
+        m_model->setCurrentCell(2, 0);
+        QTest::keyClick(m_view, Qt::Key_Down, Qt::ShiftModifier);
+    } else {
+        click(3, 0, Qt::ShiftModifier);
+    }
+    QStringList selected;
+    for (int row : m_model->selectedRows())
+        selected << m_model->text(row, 0);
+    QCOMPARE(selected, (QStringList{"c", "d"}));
 }
 
 void GridViewTest::keysMoveTheSelectionAndAreReported()
