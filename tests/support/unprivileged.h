@@ -4,28 +4,12 @@
 
 namespace TestSupport {
 
-// While it lives, a test running as root acts as an ordinary user, so that
-// permissions bite; any other user stays as it is.
-class Unprivileged
+// While it lives, a test running as root acts as the user "nobody", so that
+// file permissions bite; any other user stays as it is.
+struct Unprivileged
 {
-public:
-    static constexpr uid_t kNobody = 65534;
-
-    Unprivileged() : m_wasRoot(geteuid() == 0)
-    {
-        if (m_wasRoot && seteuid(kNobody) != 0)
-            m_wasRoot = false;
-    }
-    ~Unprivileged()
-    {
-        if (m_wasRoot)
-            [[maybe_unused]] const int ignored = seteuid(0);
-    }
-    Unprivileged(const Unprivileged &) = delete;
-    Unprivileged &operator=(const Unprivileged &) = delete;
-
-private:
-    bool m_wasRoot;
+    const bool wasRoot = geteuid() == 0 && seteuid(65534) == 0;
+    ~Unprivileged() { wasRoot && seteuid(0) == 0; }
 };
 
 } // namespace TestSupport

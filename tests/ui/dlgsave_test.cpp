@@ -177,34 +177,12 @@ private Q_SLOTS:
         d.cmbFileType->setCurrentIndex(type);
         d.txtColSaperator->setText(typed);
         d.open();
-        QTest::keyClick(d.txtFileName, Qt::Key_Return); // Enter is Save
+        QTest::keyClick(d.ftvFolder->view(), Qt::Key_Return); // Enter is Save, even from the tree
         QVERIFY(m_prompts.shown.isEmpty());
         QVERIFY(!d.isVisible());
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(d.FileName(), m_dir.filePath(file));
         QTEST(d.ColumnSaperator(), "separator");
-    }
-
-    void enterSavesFromEveryControl_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::newRow("folder tree") << "tree";
-        QTest::newRow("file name") << "name";
-        QTest::newRow("file type") << "type";
-        QTest::newRow("separator") << "separator";
-    }
-    void enterSavesFromEveryControl()
-    {
-        QFETCH(QString, control);
-        dlgSave &d = openAt(m_dir.path());
-        d.open();
-        QWidget *focus = control == u"tree" ? static_cast<QWidget *>(d.ftvFolder->view())
-                         : control == u"name" ? static_cast<QWidget *>(d.txtFileName)
-                         : control == u"type" ? static_cast<QWidget *>(d.cmbFileType)
-                                              : static_cast<QWidget *>(d.txtColSaperator);
-        QTest::keyClick(focus, Qt::Key_Return);
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QVERIFY(d.FileName().startsWith(m_dir.path()));
     }
 
     void cancelling_data()
