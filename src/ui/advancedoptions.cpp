@@ -46,7 +46,7 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
     // The caption is drawn in the window-text colour; the text of the boxes
     // inside must not turn dark blue with it.
     QPalette caption = palette();
-    caption.setColor(QPalette::WindowText, Controls::DarkBlue);
+    caption.setColor(QPalette::WindowText, Controls::readableOn(Controls::DarkBlue, caption.color(QPalette::Window)));
     setPalette(caption);
 
     chkSearchByDate = named(new QCheckBox(QStringLiteral("Date"), this), "chkSearchByDate", 780, 360, 645, 195);
