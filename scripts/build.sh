@@ -2,8 +2,10 @@
 # Configures (once) and builds one flavour of Brimfold incrementally.
 #   scripts/build.sh release   -> build/release
 #   scripts/build.sh asan      -> build/asan (AddressSanitizer + UBSan, tests)
+# Further arguments go to the build, e.g. "--target brimfold" for the program only.
 set -euo pipefail
 flavour=${1:-release}
+shift || true
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir="$root/build/$flavour"
 
@@ -16,4 +18,4 @@ esac
 if [ ! -f "$dir/build.ninja" ]; then
   cmake -S "$root" -B "$dir" -G Ninja "${args[@]}"
 fi
-cmake --build "$dir" --parallel "$(nproc)"
+cmake --build "$dir" --parallel "$(nproc)" "$@"

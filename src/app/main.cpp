@@ -9,6 +9,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brimfold"));
+    // Wayland matches the windows to the launcher by the desktop file's name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("brimfold"));
     SettingsStore settings(programFolderFile(QStringLiteral("Settings/Settings.ini")));
     return modGlobal::Main(settings);
 }

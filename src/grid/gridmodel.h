@@ -104,7 +104,8 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     // Delimited text, fixed cells included. The separators string holds the
-    // column separator then the row separator; empty means tab and CR.
+    // column separator then the row separator; empty means tab and CR. A CR
+    // row end is written as CR LF.
     QString separators() const { return m_separators; }
     void setSeparators(const QString &separators) { m_separators = separators; }
     bool saveToDevice(QIODevice *device);

@@ -35,6 +35,9 @@ bool GridModel::saveToDevice(QIODevice *device)
         m_errorString = device ? device->errorString() : tr("No device to write to.");
         return false;
     }
+    // A CR row end gets an LF after it, so that line-based tools see the rows;
+    // loading reads CR LF as one row end (unless LF separates the columns).
+    const bool endsRowsWithCrLf = separators.row == u'\r' && separators.column != u'\n';
     QString chunk;
     for (int row = 0; row < rows(); ++row) {
         for (int col = 0; col < cols(); ++col) {
@@ -43,6 +46,8 @@ bool GridModel::saveToDevice(QIODevice *device)
             DelimitedText::appendCell(chunk, textView(row, col), separators);
         }
         chunk += separators.row;
+        if (endsRowsWithCrLf)
+            chunk += u'\n';
         if (chunk.size() >= kWriteChunk && !writeAll(device, std::exchange(chunk, QString()), &m_errorString))
             return false;
     }

@@ -93,7 +93,6 @@ std::optional<qint64> readWholeNumber(const QString &text, qint64 minimum, qint6
     return value;
 }
 
-constexpr qint64 MaxPeriod = 32767;
 constexpr qint64 MinSize = -2147483648LL;
 constexpr qint64 MaxSize = 2147483647LL;
 
@@ -107,7 +106,7 @@ std::optional<std::pair<QDate, QDate>> dateWindow(const SearchCriteriaSource &cr
             return std::nullopt;
         return std::make_pair(from, to);
     }
-    const auto n = readWholeNumber(criteria.periodText(), 0, MaxPeriod);
+    const auto n = readWholeNumber(criteria.periodText(), 0, CriteriaDefaults::MaxPeriod);
     if (!n)
         return std::nullopt;
     const int count = int(*n);

@@ -56,6 +56,7 @@ inline constexpr bool DateOn = false;
 inline const QString DateRangeType = FilesModified;
 inline constexpr bool InPeriodMode = false; // "between"
 inline const QString PeriodText = QStringLiteral("1");
+inline constexpr int MaxPeriod = 32767; // the longest period the date test reads
 inline const QString PeriodUnit = Days;
 inline constexpr bool SizeOn = false;
 inline constexpr bool SizeAtMode = true;

@@ -218,6 +218,9 @@ bool IniDocument::save(const QString &filePath) const
     if (m_unreadable || (info.exists() && !info.isWritable()))
         return false;
     QSaveFile file(filePath);
+    // A folder that takes no new file (so no temporary one) with a writable
+    // file in it: the file is rewritten in place, as a key-by-key write would.
+    file.setDirectWriteFallback(true);
     // Unbuffered, and every byte checked: QSaveFile::commit() does not notice
     // a failure to write out its last buffer and would replace the old file
     // with a cut-off copy.

@@ -31,6 +31,7 @@ public:
 
     // Writes the document atomically; never creates the folder. False when
     // the file could not be written, in which case the old file is intact.
+    // Only where the folder takes no temporary file is the file rewritten in place.
     bool save(const QString &filePath) const;
     // The file's bytes: every line read keeps its own text and line end
     // (byte-order marks are dropped); new lines take the file's usual end.

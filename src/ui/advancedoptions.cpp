@@ -46,7 +46,7 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
     // The caption is drawn in the window-text colour; the text of the boxes
     // inside must not turn dark blue with it.
     QPalette caption = palette();
-    caption.setColor(QPalette::WindowText, Controls::DarkBlue);
+    caption.setColor(QPalette::WindowText, Controls::readableOn(Controls::DarkBlue, caption.color(QPalette::Window)));
     setPalette(caption);
 
     chkSearchByDate = named(new QCheckBox(QStringLiteral("Date"), this), "chkSearchByDate", 780, 360, 645, 195);
@@ -55,7 +55,7 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
     cmbDateRangeType = dropDown(date, "cmbDateRangeType", 60, 120, 1635);
     optInPeriod = named(new QRadioButton(QStringLiteral("in the last"), date), "optInPeriod", 30, 540, 975, 225);
     txtInPeriod = named(new NumberBox(true, date), "txtInPeriod", 1110, 510, 435, 285);
-    udInPeriod = named(new UpDown(txtInPeriod, date), "udInPeriod", 1545, 510, 240, 285);
+    udInPeriod = named(new UpDown(txtInPeriod, date, CriteriaDefaults::MaxPeriod), "udInPeriod", 1545, 510, 240, 285);
     cmbDateInPeriod = dropDown(date, "cmbDateInPeriod", 1860, 510, 1125);
     optBtnPeriod = named(new QRadioButton(QStringLiteral("between"), date), "optBtnPeriod", 30, 930, 915, 195);
     dtpDateFrom = datePicker(date, "dtpDateFrom", 1110, 870);

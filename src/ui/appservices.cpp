@@ -10,7 +10,7 @@ AppServices createAppServices()
 {
     AppServices services;
     services.desktop = createDesktopServices();
-    services.choosers = std::make_shared<QtChoosers>(nullptr);
+    services.choosers = std::make_shared<QtChoosers>();
     services.icons = std::make_shared<ThemeFileIcons>();
     services.lister = createFolderLister();
     services.countPages = &FilePageCounter::countPagesOfFile;

@@ -15,6 +15,10 @@ inline const QColor DarkBlue(0, 0, 192);
 template <typename W>
 W *named(W *widget, const char *name, int left, int top, int width, int height);
 
+// `color` on a light `background`; on a dark one the same hue lightened
+// until it reads (a contrast of 4.5 : 1 or more).
+QColor readableOn(const QColor &color, const QColor &background);
+// The widget's text in `color`, made readable on the widget's window colour.
 void setTextColor(QWidget *widget, const QColor &color);
 void setBold(QWidget *widget);
 

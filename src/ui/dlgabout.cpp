@@ -52,7 +52,8 @@ QLabel *textLabel(const QString &text, QWidget *parent, const char *name, int le
 
 dlgAbout::dlgAbout(std::shared_ptr<DesktopServices> desktop, std::shared_ptr<Prompts> prompts,
                    QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A tool window: it has no owner to outlive, yet stays out of the task bar.
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_desktop(std::move(desktop)), m_prompts(std::move(prompts))
 {
@@ -61,6 +62,7 @@ dlgAbout::dlgAbout(std::shared_ptr<DesktopServices> desktop, std::shared_ptr<Pro
     setWindowTitle(QStringLiteral("About"));
     setWindowIcon(QIcon(QStringLiteral(":/brimfold/icons/brimfold-32.png")));
     setModal(false);
+    setAttribute(Qt::WA_QuitOnClose); // a tool window would not keep the program running
     buildControls();
     setFixedSize(twipsToRect({0, 0, kClientWidth, kClientHeight}, widgetDpi(this)).size());
     if (const QScreen *screen = this->screen())

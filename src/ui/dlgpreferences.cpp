@@ -57,9 +57,6 @@ constexpr ColumnSpec kColumnSpecs[dlgPreferences::ColumnSettingsCols] = {
 
 const QString kShown = QStringLiteral("1");
 
-// A visibility list this short says nothing about the columns.
-constexpr int kFewestUsableEntries = 2;
-
 } // namespace
 
 dlgPreferences::dlgPreferences(SettingsStore &settings, frmMain &owner)
@@ -127,13 +124,11 @@ void dlgPreferences::fillColumnSettings()
 
 bool dlgPreferences::initialVisibility(int column) const
 {
+    // The list governs the columns it names; any other opens as the results
+    // grid shows it (an empty list names none and changes no column).
     const QStringList &list = m_settings.record().visibilityList;
-    if (list.size() < kFewestUsableEntries)
-        return false;
     if (column < list.size())
         return list.at(column) == kShown;
-    // A hand-edited list of two to four entries: the columns it does not name
-    // keep their state in the results grid, so show that state.
     return !m_owner.filesModel()->isColumnHidden(column);
 }
 
@@ -149,9 +144,12 @@ SettingsValues dlgPreferences::collectValues() const
     values.backColor = shpGridBackColor->value();
     values.backColorSel = shpGridBackColorSel->value();
     values.gridColor = shpGridColor->value();
-    for (int column = 0; column < int(values.columnVisible.size()); ++column)
-        values.columnVisible[size_t(column)] =
-            m_columns->isChecked(m_columns->fixedRows() + column);
+    // Each row names its column in "Sr#", whatever order the rows are in.
+    for (int row = m_columns->fixedRows(); row < m_columns->rows(); ++row) {
+        const int column = m_columns->text(row, ColSerial).toInt() - 1;
+        if (column >= 0 && column < int(values.columnVisible.size()))
+            values.columnVisible[size_t(column)] = m_columns->isChecked(row);
+    }
     values.startupFolder = txtStartUpFolder->text();
     values.exportLocation = txtExportLocation->text();
     return values;
@@ -179,7 +177,7 @@ void dlgPreferences::chkShowGrid_Click()
 void dlgPreferences::pickColor(ColorSwatch *swatch)
 {
     const auto &choosers = m_owner.services().choosers;
-    const std::optional<QColor> color = choosers ? choosers->chooseColor() : std::nullopt;
+    const std::optional<QColor> color = choosers ? choosers->chooseColor(this) : std::nullopt;
     if (color && color->isValid())
         swatch->setValue(colorValueFromColor(*color));
 }
@@ -188,7 +186,7 @@ void dlgPreferences::cmdBackGround_Click()
 {
     const auto &choosers = m_owner.services().choosers;
     const std::optional<QString> path =
-        choosers ? choosers->chooseOpenFile(kPictureFilter) : std::nullopt;
+        choosers ? choosers->chooseOpenFile(this, kPictureFilter) : std::nullopt;
     // A path the settings file could not give back whole is not taken.
     if (path && path->size() <= kLongestStoredPath)
         txtBackPicture->setText(*path);
@@ -198,7 +196,7 @@ void dlgPreferences::pickFolder(QLineEdit *box)
 {
     const auto &choosers = m_owner.services().choosers;
     const std::optional<QString> folder =
-        choosers ? choosers->chooseFolder(kFolderBrowserTitle) : std::nullopt;
+        choosers ? choosers->chooseFolder(this, kFolderBrowserTitle) : std::nullopt;
     // A cancel empties the box; a path too long to be stored whole (the box
     // would cut it) leaves the box as it was.
     const QString result = folder.value_or(QString());

@@ -158,6 +158,7 @@ void dlgPreferences::buildColumnFrame()
     vsColumnSettings =
         named(new GridView(fmeColumnSettings), "vsColumnSettings", 120, 270, 3255, 3855);
     vsColumnSettings->setGridModel(m_columns);
+    vsColumnSettings->setSortOnHeaderClick(false); // the rows stand in column order
     cmdSelectAll = named(new QPushButton(QStringLiteral("Select All"), fmeColumnSettings),
                          "cmdSelectAll", 120, 4140, 825, 255);
     cmdDeselectAll = named(new QPushButton(QStringLiteral("Deselect All"), fmeColumnSettings),

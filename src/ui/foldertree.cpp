@@ -86,6 +86,9 @@ bool FolderTree::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             Q_EMIT clicked();
+            // Left unaccepted, the key goes on to the window: a dialog's
+            // default button still answers Enter while the tree has the focus.
+            event->ignore();
             return true;
         }
     }

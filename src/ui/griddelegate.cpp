@@ -103,7 +103,11 @@ QRect GridDelegate::paintPicture(QPainter *painter, QRect content, const QModelI
     const QImage picture = index.data(Qt::DecorationRole).value<QImage>();
     if (picture.isNull())
         return content;
-    QRect target(QPoint(0, 0), picture.size().boundedTo(QSize(content.width(), content.height())));
+    // In logical pixels: a 32 x 32 icon drawn for a scale of 2 covers 16 x 16.
+    QSize size = picture.deviceIndependentSize().toSize();
+    if (size.width() > content.width() || size.height() > content.height())
+        size.scale(content.size(), Qt::KeepAspectRatio);
+    QRect target(QPoint(0, 0), size);
     target.moveCenter(content.center());
     switch (GridPicturePlacement(index.data(GridModel::PicturePlacementRole).toInt())) {
     case GridPicturePlacement::LeftCenter:

@@ -31,7 +31,7 @@ GridView::GridView(QWidget *parent)
     verticalHeader()->setDefaultSectionSize(std::max(kIconSize, fontMetrics().height()) + kRowPadding);
     viewport()->setAutoFillBackground(false);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int col) {
-        if (m_model)
+        if (m_model && m_sortOnHeaderClick)
             m_model->headerSort(col);
     });
 }
@@ -119,6 +119,17 @@ int GridView::gridRowAt(const QPoint &viewportPos) const
     return index.isValid() ? m_model->gridRow(index.row()) : -1;
 }
 
+int GridView::anchorRow() const
+{
+    return m_anchor.isValid() ? m_model->gridRow(m_anchor.row()) : -1;
+}
+
+void GridView::setAnchorRow(int row)
+{
+    m_anchor = m_model->isDataRow(row) ? QPersistentModelIndex(m_model->index(m_model->modelRow(row), 0))
+                                       : QPersistentModelIndex();
+}
+
 int GridView::mouseRow() const
 {
     return m_model ? gridRowAt(m_mousePos) : -1;
@@ -134,12 +145,12 @@ void GridView::selectByClick(int row, Qt::KeyboardModifiers modifiers)
 {
     if (modifiers & Qt::ControlModifier) {
         m_model->setRowSelected(row, !m_model->isRowSelected(row));
-        m_anchorRow = row;
-    } else if ((modifiers & Qt::ShiftModifier) && m_model->isDataRow(m_anchorRow)) {
-        m_model->selectOnly(m_anchorRow, row);
+        setAnchorRow(row);
+    } else if ((modifiers & Qt::ShiftModifier) && m_model->isDataRow(anchorRow())) {
+        m_model->selectOnly(anchorRow(), row);
     } else {
         m_model->selectOnly(row, row);
-        m_anchorRow = row;
+        setAnchorRow(row);
     }
 }
 
@@ -153,8 +164,8 @@ void GridView::mousePressEvent(QMouseEvent *event)
         return; // a right click leaves the cursor and the selection alone
     if (index.isValid() && (index.flags() & Qt::ItemIsSelectable)) {
         const int row = m_model->gridRow(index.row());
-        if (!(event->modifiers() & Qt::ShiftModifier) && !m_model->isDataRow(m_anchorRow))
-            m_anchorRow = m_model->currentRow();
+        if (!(event->modifiers() & Qt::ShiftModifier) && !m_model->isDataRow(anchorRow()))
+            setAnchorRow(m_model->currentRow());
         selectByClick(row, event->modifiers());
     }
     QTableView::mousePressEvent(event);
@@ -179,11 +190,11 @@ void GridView::keyPressEvent(QKeyEvent *event)
     if (!after.isValid() || after.row() == before.row() || (event->modifiers() & Qt::ControlModifier))
         return;
     const int row = m_model->gridRow(after.row());
-    if ((event->modifiers() & Qt::ShiftModifier) && m_model->isDataRow(m_anchorRow)) {
-        m_model->selectOnly(m_anchorRow, row);
+    if ((event->modifiers() & Qt::ShiftModifier) && m_model->isDataRow(anchorRow())) {
+        m_model->selectOnly(anchorRow(), row);
     } else {
         m_model->selectOnly(row, row);
-        m_anchorRow = row;
+        setAnchorRow(row);
     }
 }
 

@@ -32,6 +32,9 @@ public:
 
     int pixelsFromTwips(int twips) const;
 
+    // On by default; a grid whose row order means something turns it off.
+    void setSortOnHeaderClick(bool on) { m_sortOnHeaderClick = on; }
+
 Q_SIGNALS:
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
     // row and column in grid numbers, -1 where the pointer is over no cell
@@ -53,11 +56,15 @@ private:
     void showModelCurrentCell(int row, int col);
     void selectByClick(int row, Qt::KeyboardModifiers modifiers);
     int gridRowAt(const QPoint &viewportPos) const;
+    int anchorRow() const;
+    void setAnchorRow(int row);
 
     GridModel *m_model = nullptr;
     GridDelegate *m_delegate = nullptr;
     GridLook m_look;
     QPixmap m_backPixmap;
     QPoint m_mousePos{-1, -1};
-    int m_anchorRow = -1;
+    // The Shift+click range's first row; a persistent index follows it through sorts.
+    QPersistentModelIndex m_anchor;
+    bool m_sortOnHeaderClick = true;
 };

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 
 // A text box for a whole number: its whole text is selected when it gets
-// the focus. With digitsOnly, typed characters other than 0-9 are dropped
-// (Backspace and editing keys still work).
+// the focus. With digitsOnly, characters other than 0-9 are dropped however
+// they arrive (typed or pasted); Backspace and editing keys still work.
 class NumberBox : public QLineEdit
 {
     Q_OBJECT
@@ -13,8 +13,4 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    bool m_digitsOnly;
 };

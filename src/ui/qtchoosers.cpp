@@ -4,26 +4,26 @@
 #include <QFileDialog>
 #include <QStringList>
 
-std::optional<QColor> QtChoosers::chooseColor()
+std::optional<QColor> QtChoosers::chooseColor(QWidget *owner)
 {
-    const QColor color = QColorDialog::getColor(Qt::white, m_parent);
+    const QColor color = QColorDialog::getColor(Qt::white, owner);
     if (!color.isValid())
         return std::nullopt;
     return color;
 }
 
-std::optional<QString> QtChoosers::chooseOpenFile(const QString &filter)
+std::optional<QString> QtChoosers::chooseOpenFile(QWidget *owner, const QString &filter)
 {
-    const QUrl url = QFileDialog::getOpenFileUrl(m_parent, QString(), QUrl(), qtFilter(filter));
+    const QUrl url = QFileDialog::getOpenFileUrl(owner, QString(), QUrl(), qtFilter(filter));
     if (url.isEmpty() || !url.isLocalFile())
         return std::nullopt;
     return url.toLocalFile();
 }
 
-std::optional<QString> QtChoosers::chooseFolder(const QString &title)
+std::optional<QString> QtChoosers::chooseFolder(QWidget *owner, const QString &title)
 {
     const QUrl url = QFileDialog::getExistingDirectoryUrl(
-        m_parent, title, QUrl(), QFileDialog::ShowDirsOnly, {QStringLiteral("file")});
+        owner, title, QUrl(), QFileDialog::ShowDirsOnly, {QStringLiteral("file")});
     if (url.isEmpty() || !url.isLocalFile())
         return std::nullopt;
     return url.toLocalFile();

@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <limits>
 
-UpDown::UpDown(QLineEdit *buddy, QWidget *parent) : QWidget(parent), m_buddy(buddy)
+UpDown::UpDown(QLineEdit *buddy, QWidget *parent, int maximum)
+    : QWidget(parent), m_buddy(buddy), m_maximum(maximum)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -26,6 +26,6 @@ void UpDown::step(int delta)
     bool ok = false;
     const qint64 current = m_buddy->text().trimmed().toLongLong(&ok);
     const qint64 next = (ok ? current : 0) + delta;
-    const qint64 clamped = std::clamp<qint64>(next, 0, std::numeric_limits<qint32>::max());
+    const qint64 clamped = std::clamp<qint64>(next, 0, m_maximum);
     m_buddy->setText(QString::number(clamped));
 }

@@ -39,7 +39,7 @@ QByteArray lines(const QList<QByteArray> &rows)
 {
     QByteArray out;
     for (const QByteArray &row : rows)
-        out += row + '\r';
+        out += row + "\r\n";
     return out;
 }
 
@@ -254,7 +254,7 @@ private Q_SLOTS:
         QCOMPARE(exportTo({target(QStringLiteral("r.txt")), QStringLiteral(",")}).outcome,
                  Outcome::Written);
         QVERIFY(TestSupport::readFile(target(QStringLiteral("r.txt")))
-                    .startsWith(QByteArray(kHeader + '\r')));
+                    .startsWith(QByteArray(kHeader + "\r\n")));
         QCOMPARE(TestSupport::readFile(linkTarget), QByteArray("keep me"));
         QCOMPARE(QFileInfo(scratchFile()).isDir(), how == u"folder");
     }

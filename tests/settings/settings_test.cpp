@@ -2,6 +2,7 @@
 #include "settings/settings.h"
 #include "support/filesizelimit.h"
 #include "support/tempfiles.h"
+#include "support/unprivileged.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -181,6 +182,25 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_dir.filePath(QStringLiteral("Settings"))).entryList(QDir::Files), QStringList("Settings.ini"));
     }
 
+    // A Settings folder that takes no new file: Settings.ini is rewritten in place.
+    void readOnlyFolderWritesTheFileInPlace()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("Settings"));
+        writeFile(iniPath(), "[Grid]\nStyle=3\n");
+        const auto all = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner |
+                         QFile::ExeGroup | QFile::ExeOther; // whoever the test runs as
+        QFile::setPermissions(m_dir.path(), all | QFile::WriteOwner);
+        QFile::setPermissions(folder, all);
+        QFile::setPermissions(iniPath(), all | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
+        SettingsStore store(iniPath());
+        QVERIFY(store.ReadSettings());
+        SettingsValues values;
+        values.style = 7;
+        TestSupport::Unprivileged(), store.WriteSettings(values); // root would write anywhere
+        QFile::setPermissions(folder, all | QFile::WriteOwner);
+        QVERIFY(readFile(iniPath()).startsWith("[Grid]\nStyle=7\n"));
+    }
+
     void lineBreakInValueNeverBreaksTheFile()
     {
         writeFile(iniPath(), "[General]\nStartupFolder=/old\n");
@@ -208,6 +228,12 @@ private Q_SLOTS:
 
         QVERIFY(writePrivateProfileString("b", "K", "x", iniPath()));
         QCOMPARE(readFile(iniPath()), QByteArray("[A]\rk=1\r[a]\rk=2\r[B]\rK=x\r"));
+        // A key only in a later section of the name is not there; a new one
+        // goes into the first.
+        writeFile(iniPath(), "[a]\r[B]\r[A]\rj=2\r");
+        QCOMPARE(getPrivateProfileString("a", "j", "d", 10, iniPath()), QStringLiteral("d"));
+        QVERIFY(writePrivateProfileString("A", "j", "3", iniPath()));
+        QCOMPARE(readFile(iniPath()), QByteArray("[a]\rj=3\r[B]\r[A]\rj=2\r"));
     }
 };
 

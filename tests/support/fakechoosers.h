@@ -9,24 +9,27 @@ namespace TestSupport {
 
 // Choosers that answer from queues the test fills; an empty optional is a
 // cancel, and so is a question asked with its queue empty. Every question is
-// recorded with its filter or title.
+// recorded with its filter or title, and its owner.
 class FakeChoosers : public Choosers
 {
 public:
-    std::optional<QColor> chooseColor() override
+    std::optional<QColor> chooseColor(QWidget *owner) override
     {
+        owners << owner;
         ++colorRequests;
         return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.takeFirst();
     }
 
-    std::optional<QString> chooseOpenFile(const QString &filter) override
+    std::optional<QString> chooseOpenFile(QWidget *owner, const QString &filter) override
     {
+        owners << owner;
         fileFilters << filter;
         return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
     }
 
-    std::optional<QString> chooseFolder(const QString &title) override
+    std::optional<QString> chooseFolder(QWidget *owner, const QString &title) override
     {
+        owners << owner;
         folderTitles << title;
         return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
     }
@@ -38,6 +41,7 @@ public:
     int colorRequests = 0;
     QStringList fileFilters;
     QStringList folderTitles;
+    QList<QWidget *> owners;
 };
 
 } // namespace TestSupport

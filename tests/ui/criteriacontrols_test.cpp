@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -290,6 +291,9 @@ private Q_SLOTS:
         box->selectAll(); // typing replaces a selection
         QTest::keyClicks(box, QStringLiteral("9"));
         QCOMPARE(box->text(), QStringLiteral("9"));
+        QGuiApplication::clipboard()->setText(QStringLiteral(" 4a-5\n"));
+        box->paste(); // a paste keeps only the digits
+        QCOMPARE(box->text(), QStringLiteral("945"));
     }
 
     void spinners_data()
@@ -308,6 +312,7 @@ private Q_SLOTS:
         QTest::newRow("stops at the largest number")
             << "txtSizeFrom" << "2147483647" << up << "2147483647";
         QTest::newRow("beyond the largest comes back") << "txtSizeTo" << "9999999999" << down << "2147483647";
+        QTest::newRow("period stops at 32767") << "txtInPeriod" << "32767" << up << "32767";
     }
 
     void spinners()

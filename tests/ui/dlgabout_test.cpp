@@ -225,6 +225,7 @@ private Q_SLOTS:
         // Its own top-level window: closing the main window leaves it open,
         // and it keeps the program running until it is closed too.
         QVERIFY(!box->parentWidget());
+        QCOMPARE(box->windowType(), Qt::Tool); // kept out of the task bar
         QVERIFY(box->testAttribute(Qt::WA_QuitOnClose));
         w.window->close();
         QVERIFY(box->isVisible());

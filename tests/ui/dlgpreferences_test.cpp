@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -119,6 +120,7 @@ private Q_SLOTS:
     void visibilityBoxesOpenFromTheList_data();
     void visibilityBoxesOpenFromTheList();
     void columnNamesComeFromTheResultsHeader();
+    void rowsStayInColumnOrder();
     void columnCommands_data();
     void columnCommands();
     void spaceBarTogglesOnce_data();
@@ -204,10 +206,11 @@ void DlgPreferencesTest::visibilityBoxesOpenFromTheList_data()
     QTest::addColumn<Flags>("boxes");
     QTest::newRow("1,0,1,1,1: only Location cleared")
         << iniWith("Visibility", "1,0,1,1,1") << flagsOf("1,0,1,1,1");
-    QTest::newRow("empty list: all cleared") << iniWith("Visibility", "") << flagsOf("0,0,0,0,0");
-    QTest::newRow("no settings file: all cleared") << QByteArray() << flagsOf("0,0,0,0,0");
-    QTest::newRow("one entry \"1\": all cleared")
-        << iniWith("Visibility", "1") << flagsOf("0,0,0,0,0");
+    // Columns the list does not name open as the results grid shows them.
+    QTest::newRow("empty list: all shown") << iniWith("Visibility", "") << flagsOf("1,1,1,1,1");
+    QTest::newRow("no settings file: all shown") << QByteArray() << flagsOf("1,1,1,1,1");
+    QTest::newRow("one entry \"0\": only the first cleared")
+        << iniWith("Visibility", "0") << flagsOf("0,1,1,1,1");
     QTest::newRow("entry with a space is not 1")
         << iniWith("Visibility", "1,1 ,1,1,1") << flagsOf("1,0,1,1,1");
     QTest::newRow("two entries: the rest as the grid shows them")
@@ -244,6 +247,25 @@ void DlgPreferencesTest::columnNamesComeFromTheResultsHeader()
     }
     QCOMPARE(grid->text(0, dlgPreferences::ColVisible), QStringLiteral("Visible"));
     QCOMPARE(grid->checkColumn(), int(dlgPreferences::ColVisible));
+}
+
+// Header clicks leave the rows in column order; rows put out of order all
+// the same are read by the column each names.
+void DlgPreferencesTest::rowsStayInColumnOrder()
+{
+    TestSupport::writeFile(iniPath(), iniWith("Visibility", "1,0,1,1,0"));
+    Harness h(iniPath());
+    auto dialog = h.open();
+    dialog->show();
+    QHeaderView *header = dialog->vsColumnSettings->horizontalHeader();
+    for (int col : {0, 0, 1})
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(col) + 5, 5));
+    GridModel *grid = dialog->columnSettingsModel();
+    QCOMPARE(visibleBoxes(*dialog), flagsOf("1,0,1,1,0"));
+    grid->sortByColumn(dlgPreferences::ColSerial, false);
+    grid->setChecked(grid->rows() - 1, false); // "File Name", now last
+    dialog->cmdOK_Click();
+    QCOMPARE(reread().visibility, QStringLiteral("0,0,1,1,0"));
 }
 
 void DlgPreferencesTest::columnCommands_data()
@@ -359,6 +381,7 @@ void DlgPreferencesTest::pathButtons()
     QCOMPARE(h.test.choosers->fileFilters,
              picture ? QStringList{"Bitmap Image|*.bmp|JPEG Image|*.jpg|GIF Image|*.gif"}
                      : QStringList());
+    QCOMPARE(h.test.choosers->owners, QList<QWidget *>{dialog.get()});
     auto *text = dialog->findChild<QLineEdit *>(box);
     QCOMPARE(text->text(), expected);
     QCOMPARE(text->isReadOnly(), !picture);
@@ -408,6 +431,7 @@ void DlgPreferencesTest::colorButtons()
     auto dialog = h.open();
     dialog->findChild<QPushButton *>(button)->click();
     QCOMPARE(h.test.choosers->colorRequests, 1);
+    QCOMPARE(h.test.choosers->owners, QList<QWidget *>{dialog.get()});
     auto *shape = dialog->findChild<ColorSwatch *>(swatch);
     QCOMPARE(shape->value(), expected);
     // The square shows the colour, a system colour through the palette.

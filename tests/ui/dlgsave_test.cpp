@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace ExportRules;
 using TestSupport::FakePrompts;
@@ -176,7 +177,7 @@ private Q_SLOTS:
         d.cmbFileType->setCurrentIndex(type);
         d.txtColSaperator->setText(typed);
         d.open();
-        QTest::keyClick(d.txtFileName, Qt::Key_Return); // Enter is Save
+        QTest::keyClick(d.ftvFolder->view(), Qt::Key_Return); // Enter is Save, even from the tree
         QVERIFY(m_prompts.shown.isEmpty());
         QVERIFY(!d.isVisible());
         QCOMPARE(d.result(), int(QDialog::Accepted));

@@ -45,7 +45,7 @@ QByteArray expectedFile(const QStringList &lines, const QString &dir)
 {
     QByteArray out;
     for (const QString &line : lines)
-        out += QString(line).replace(QStringLiteral("DIR"), dir).toUtf8() + '\r';
+        out += QString(line).replace(QStringLiteral("DIR"), dir).toUtf8() + "\r\n";
     return out;
 }
 
@@ -233,7 +233,7 @@ private Q_SLOTS:
         QCOMPARE(messages(), QStringList("Meta Data exported successfully to " +
                                          outFile(QStringLiteral("list.csv"))));
         QCOMPARE(TestSupport::readFile(outFile(QStringLiteral("list.csv"))),
-                 QByteArray("File Name\tLocation\tSize\tModified Date\tPages\r"));
+                 QByteArray("File Name\tLocation\tSize\tModified Date\tPages\r\n"));
     }
 
     void cancelWritesAndShowsNothing()

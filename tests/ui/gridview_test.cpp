@@ -5,7 +5,9 @@
 #include "ui/gridview.h"
 
 #include <QAbstractItemModelTester>
+#include <QAbstractItemDelegate>
 #include <QHeaderView>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -45,6 +47,7 @@ private Q_SLOTS:
     void widthsComeFromTwips();
     void checkBoxesToggleUnlessRefused();
     void picturesAndColoursAreDrawn();
+    void iconsCoverSixteenLogicalPixels();
 
 private:
     QRect cellRect(int row, int col) const
@@ -150,6 +153,12 @@ void GridViewTest::clicksSelectLikeAListBox()
     QCOMPARE(m_model->currentRow(), 3);
     QCOMPARE(render().pixelColor(cellRect(3, 1).center()), kSelected);
     QCOMPARE(render().pixelColor(cellRect(2, 1).center()), kWhite);
+    // The range starts at the row the anchor was on, wherever a sort moved it.
+    for (int row = 1; row <= kDataRows; ++row)
+        m_model->setText(row, 0, QString::number(row));
+    m_model->sortByColumn(0, false); // "3" moves from row 3 to row 2
+    click(4, 0, Qt::ShiftModifier);
+    QCOMPARE(m_model->selectedRows(), (QList<int>{2, 3, 4}));
 }
 
 void GridViewTest::keysMoveTheSelectionAndAreReported()
@@ -278,6 +287,29 @@ void GridViewTest::picturesAndColoursAreDrawn()
     QCOMPARE(image.pixelColor(iconCell.left() + 10, iconCell.center().y()), QColor(Qt::magenta));
     QCOMPARE(image.pixelColor(cellRect(1, 1).center()), QColor(Qt::green)); // picture behind the cells
     QCOMPARE(image.pixelColor(cellRect(2, 1).center()), kSelected);
+}
+
+// Painted as a screen of each scale would: 16 logical pixels square.
+void GridViewTest::iconsCoverSixteenLogicalPixels()
+{
+    for (const auto &[iconScale, screenScale] : {std::pair{1.0, 1.0}, {2.0, 2.0}, {1.0, 2.0}, {3.0, 1.5}}) {
+        QImage icon(QSize(16, 16) * iconScale, QImage::Format_RGB32);
+        icon.fill(Qt::magenta);
+        icon.setDevicePixelRatio(iconScale);
+        m_model->setPicture(1, 0, icon);
+        QImage canvas(QSize(150, 22) * screenScale, QImage::Format_RGB32);
+        canvas.setDevicePixelRatio(screenScale);
+        canvas.fill(Qt::white);
+        QStyleOptionViewItem option;
+        option.rect = QRect(0, 0, 150, 22);
+        QPainter painter(&canvas);
+        m_view->itemDelegate()->paint(&painter, option, m_model->index(0, 0));
+        QRect drawn;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                drawn |= canvas.pixelColor(x, y) == QColor(Qt::magenta) ? QRect(x, y, 1, 1) : QRect();
+        QCOMPARE(drawn.size(), QSize(16, 16) * screenScale);
+    }
 }
 
 QTEST_MAIN(GridViewTest)

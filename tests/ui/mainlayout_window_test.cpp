@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
 const QColor kDarkBlue(0, 0, 192);
@@ -198,6 +200,34 @@ private Q_SLOTS:
         QCOMPARE(panel.txtInPeriod->palette().color(QPalette::Text), usual.color(QPalette::Text));
         QCOMPARE(panel.cmbDateRangeType->palette().color(QPalette::ButtonText),
                  usual.color(QPalette::ButtonText));
+    }
+
+    // The dark-blue captions keep their colour on a light window and turn a
+    // lighter blue that reads (4.5 : 1 or more) on a dark one.
+    void captionsReadOnEveryWindowColour_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::newRow("light") << QColor(239, 239, 239);
+        QTest::newRow("dark grey") << QColor(53, 53, 53);
+        QTest::newRow("black") << QColor(0, 0, 0);
+        QTest::newRow("dark blue") << QColor(20, 30, 70);
+    }
+    void captionsReadOnEveryWindowColour()
+    {
+        QFETCH(QColor, window);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(QPalette(QColor(Qt::gray), window));
+        const ShownWindow s(m_dir);
+        const frmMain &w = *s.window;
+        for (const QWidget *caption : {static_cast<const QWidget *>(w.lblAddress), static_cast<const QWidget *>(w.lblPageCount),
+                                       static_cast<const QWidget *>(w.fmeAdvancedSearchOptions)}) {
+            const QColor text = caption->palette().color(QPalette::WindowText);
+            const auto lum = [](QColor c) { return 0.2126 * std::pow(c.redF(), 2.2) + 0.7152 * std::pow(c.greenF(), 2.2) + 0.0722 * std::pow(c.blueF(), 2.2); };
+            QVERIFY((lum(text) + 0.05) / (lum(window) + 0.05) >= 4.4 || (lum(window) + 0.05) / (lum(text) + 0.05) >= 4.4);
+            QCOMPARE(text.hslHue(), 240);
+            QCOMPARE(text == kDarkBlue, window.lightness() >= 128);
+        }
+        QApplication::setPalette(before);
     }
 
     void smallerSizeSnapsBack_data()
