@@ -29,7 +29,8 @@ QString childPath(const QString &location, const QString &name)
 
 // The cell texts of one result row, by position.
 QStringList resultCells(const CellTextFormat &format, const QString &name, const QString &location,
-                        const QString &fullPath, qint64 size, const QDateTime &modified, int pages)
+                        const QString &fullPath, qint64 size, const QDateTime &modified,
+                        const PageCountResult &pages)
 {
     const QString sizeInKBText = format.groupedNumber(sizeInKB(size));
     QStringList cells(ResultColumns::Count);
@@ -37,7 +38,8 @@ QStringList resultCells(const CellTextFormat &format, const QString &name, const
     cells[ResultColumns::Location] = location;
     cells[ResultColumns::Size] = sizeCellText(sizeInKBText);
     cells[ResultColumns::ModifiedDate] = format.modifiedDate(modified);
-    cells[ResultColumns::Pages] = pagesCellText(pages);
+    cells[ResultColumns::Pages] = pagesCellText(pages.pages);
+    cells[ResultColumns::PagesNote] = pageCountNote(pages);
     cells[ResultColumns::FullPath] = fullPath;
     cells[ResultColumns::SizeInKB] = sizeInKBText;
     return cells;
@@ -61,7 +63,7 @@ SearchRun::SearchRun(SearchRunPorts ports, QObject *parent)
     : QObject(parent), m_ports(std::move(ports))
 {
     if (!m_ports.countPages)
-        m_ports.countPages = &PageCounter::countPagesOfFile;
+        m_ports.countPages = &PageCounter::countFile;
     if (!m_ports.yield)
         m_ports.yield = [] { QCoreApplication::processEvents(); };
 }
@@ -211,7 +213,7 @@ void SearchRun::appendResultRow(const QString &name, const QString &location,
                                 const FileFacts &facts, IconMemory &icon)
 {
     const QString fullPath = childPath(location, name);
-    const int pages = m_ports.countPages(PathCodec::encode(fullPath), facts.size);
+    const PageCountResult pages = m_ports.countPages(PathCodec::encode(fullPath), facts.size);
     const QDateTime modified = m_zone.isValid()
                                    ? QDateTime::fromMSecsSinceEpoch(facts.modifiedMs, m_zone)
                                    : QDateTime::fromMSecsSinceEpoch(facts.modifiedMs);
@@ -224,8 +226,8 @@ void SearchRun::appendResultRow(const QString &name, const QString &location,
     m_ports.results->appendRow(resultCells(m_cellFormat, name, location, fullPath, facts.size, modified, pages),
                                icon.image);
     ++m_rowsListed;
-    if (pages > 0)
-        m_pageTotal += pages;
+    if (pages.pages > 0)
+        m_pageTotal += pages.pages;
 }
 
 void SearchRun::showFolderSummary()

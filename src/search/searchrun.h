@@ -23,7 +23,7 @@ struct SearchRunPorts
     SearchStatusSink *status = nullptr;
     FileIconSource *icons = nullptr;
     FolderLister *lister = nullptr;
-    PageCountFunction countPages; // default: PageCounter::countPagesOfFile
+    PageCountFunction countPages; // default: PageCounter::countFile
     std::function<void()> yield;  // default: process pending events
 };
 

@@ -35,13 +35,19 @@ qint64 regularFileSize(int fd)
 
 TiffFile::TiffFile(const QByteArray &nativePath, qint64 knownSize)
 {
-    if (nativePath.isEmpty() || nativePath.contains('\0'))
+    if (nativePath.isEmpty() || nativePath.contains('\0')) {
+        m_errorNumber = nativePath.isEmpty() ? ENOENT : EINVAL;
         return;
+    }
     m_fd = openReadOnly(nativePath);
-    if (m_fd < 0)
+    if (m_fd < 0) {
+        m_errorNumber = errno;
         return;
+    }
+    errno = 0;
     const qint64 size = knownSize >= 0 ? knownSize : regularFileSize(m_fd);
     if (size < 0) {
+        m_errorNumber = errno; // 0: not a regular file
         ::close(m_fd);
         m_fd = -1;
         return;
@@ -92,6 +98,7 @@ bool TiffFile::fill(quint64 offset, quint64 length)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
+            m_errorNumber = errno;
             m_failed = true; // a directory, an I/O error: nothing more to read
             m_size = 0;
             return false;

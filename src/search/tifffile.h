@@ -44,6 +44,9 @@ public:
     quint64 size() const { return m_size; }
     // Whether a read failed (as opposed to asking for bytes past the end).
     bool failed() const { return m_failed; }
+    // The system's error number of a failed open or read; 0 when the file
+    // opened but is not a regular file, or nothing failed.
+    int errorNumber() const { return m_errorNumber; }
 
     // Whether `length` bytes at `offset` lie inside the file (overflow-safe).
     bool contains(quint64 offset, quint64 length) const;
@@ -64,4 +67,5 @@ private:
     quint64 m_windowOffset = 0;
     quint64 m_windowLength = 0;
     bool m_failed = false;
+    int m_errorNumber = 0;
 };

@@ -101,6 +101,10 @@ void frmMain::buildControls()
     lblPageCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Controls::setTextColor(lblPageCount, Controls::DarkBlue);
     Controls::setBold(lblPageCount);
+    lblSelectionTotal = new QLabel(client);
+    lblSelectionTotal->setObjectName(QStringLiteral("lblSelectionTotal"));
+    lblSelectionTotal->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Controls::setTextColor(lblSelectionTotal, Controls::DarkBlue);
 
     fmeAdvancedSearchOptions = new AdvancedOptionsPanel(client);
     fmeSearch = new SearchBar(client);
@@ -133,6 +137,7 @@ void frmMain::buildControls()
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int row, int col, const QPoint &globalPos) {
                 vsFiles_MouseDown(button, row, col, globalPos);
             });
+    connectTotals();
 }
 
 void frmMain::buildMenus()
@@ -161,9 +166,13 @@ void frmMain::buildMenus()
                                     &frmMain::mnuEditSelectAll_Click);
     mnuEditInvertSelection = addMenuEntry(mnuEdit, "mnuEditInvertSelection", QStringLiteral("Invert Selection"),
                                           this, &frmMain::mnuEditInvertSelection_Click);
+    mnuEditCopy = addMenuEntry(mnuEdit, "mnuEditCopy", QStringLiteral("Copy"), this, &frmMain::mnuEditCopy_Click,
+                               QKeySequence::Copy);
 
     mnuTools = menu("mnuTools", QStringLiteral("Tools"));
     mnuExport = addMenuEntry(mnuTools, "mnuExport", QStringLiteral("Export"), this, &frmMain::mnuExport_Click);
+    mnuFolderTotals = addMenuEntry(mnuTools, "mnuFolderTotals", QStringLiteral("Folder Totals..."), this,
+                                   &frmMain::mnuFolderTotals_Click);
     mnuPreferences = addMenuEntry(mnuTools, "mnuPreferences", QStringLiteral("Preferences..."), this,
                                   &frmMain::mnuPreferences_Click);
 
@@ -193,6 +202,7 @@ void frmMain::buildMenus()
                                      &frmMain::mnuEditSelectAll_Click);
     mnuPopupInvertSelection = addMenuEntry(mnuPopup, "mnuPopupInvertSelection", QStringLiteral("Invert Selection"),
                                            this, &frmMain::mnuEditInvertSelection_Click);
+    mnuPopupCopy = addMenuEntry(mnuPopup, "mnuPopupCopy", QStringLiteral("Copy"), this, &frmMain::mnuEditCopy_Click);
 }
 
 void frmMain::Form_Load()
