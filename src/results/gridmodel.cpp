@@ -23,7 +23,7 @@ void GridModel::insertRowsAtEnd(int count)
     m_rows.resize(m_rows.size() + size_t(count));
     for (size_t row = m_rows.size() - size_t(count); row < m_rows.size(); ++row)
         if (isDataRow(int(row)))
-            tallyRow(m_rows[row], 1);
+            tallyNewRow(m_rows[row]);
     endInsertRows();
 }
 
@@ -103,8 +103,8 @@ int GridModel::appendRow(const QStringList &cells)
     m_rows.emplace_back();
     Row &added = m_rows.back();
     added.cells.setCells(cells.mid(0, cols()));
-    if (m_tallyColumn >= 0 && isDataRow(row))
-        tallyCellChange(added, added.cells.cell(m_tallyColumn));
+    if (isDataRow(row))
+        tallyNewRow(added);
     endInsertRows();
     return row;
 }

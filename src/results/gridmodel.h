@@ -192,6 +192,7 @@ private:
     void tallyRow(const Row &row, int sign);
     void tallyFlagChange(const Row &row, RowFlag flag, bool on);
     void tallyCellChange(Row &row, QStringView text);
+    void tallyNewRow(Row &row);
     void retally();
 
     std::vector<Row> m_rows;

@@ -60,6 +60,13 @@ void GridModel::tallyFlagChange(const Row &row, RowFlag flag, bool on)
         add(m_selectedTally, row.tallyValue, on ? 1 : -1);
 }
 
+// A data row just added, not yet in the sums.
+void GridModel::tallyNewRow(Row &row)
+{
+    row.tallyValue = m_tallyColumn >= 0 ? wholeNumber(row.cells.cell(m_tallyColumn)) : -1;
+    tallyRow(row, 1);
+}
+
 // Called when the tally column's cell of a data row becomes `text`.
 void GridModel::tallyCellChange(Row &row, QStringView text)
 {
