@@ -66,7 +66,7 @@ private Q_SLOTS:
     {
         Window w(iniPath());
         QCOMPARE(w.files().rows(), 1);
-        QCOMPARE(w.files().cols(), 7);
+        QCOMPARE(w.files().cols(), 8);
         QStringList captions;
         for (int col = 0; col < 5; ++col)
             captions.append(w.files().text(0, col));
