@@ -3,7 +3,7 @@
 // (in twips, relative to its frame or the dialog) for comparison with the
 // design positions. Run on the offscreen platform:
 //   dlgpreferences_shot_bench OUT.png [SETTINGS.ini] -platform offscreen
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "ui/appservices.h"
 #include "ui/dlgpreferences.h"
 #include "ui/frmmain.h"

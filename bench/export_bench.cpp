@@ -4,7 +4,7 @@
 // 200,000)
 
 #include "export/exportwriter.h"
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 // The peer's sort grows faster than n log n, so the ratios are taken at the
 // peer's row count, with the grid measured again at that count.
 
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 
 #include <QCoreApplication>

@@ -5,8 +5,8 @@
 //   pagecounter_bench --repeat FILE N   count one file N times (for strace -c)
 
 #include "libtiffpeer.h"
-#include "search/pagecounter.h"
-#include "search/pathcodec.h"
+#include "platform/filesystem.h"
+#include "base/pathcodec.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -39,7 +39,7 @@ QList<Listed> listTiffs(const QString &folder)
 
 int oursCount(const Listed &file)
 {
-    return PageCounter::countPagesOfFile(file.nativePath, file.size);
+    return FilePageCounter::countPagesOfFile(file.nativePath, file.size);
 }
 
 int libtiffDirectories(const Listed &file)

@@ -7,8 +7,8 @@
 
 #include "platform/posix/posixfolderlister.h"
 #include "search/criteria.h"
-#include "search/pagecounter.h"
-#include "search/pathcodec.h"
+#include "platform/filesystem.h"
+#include "base/pathcodec.h"
 #include "search/searchrun.h"
 
 #include <QCoreApplication>
@@ -121,7 +121,7 @@ qint64 qtIteratorWithPages(const QString &root)
     while (it.hasNext()) {
         const QFileInfo info(it.next());
         (void)info.lastModified();
-        pages += PageCounter::countPagesOfFile(PathCodec::encode(info.filePath()), info.size());
+        pages += FilePageCounter::countPagesOfFile(PathCodec::encode(info.filePath()), info.size());
     }
     return pages;
 }
@@ -135,7 +135,7 @@ qint64 stdWalkWithPages(const QString &root)
         if (!entry.is_regular_file() || entry.path().extension() != ".tif")
             continue;
         (void)entry.last_write_time();
-        pages += PageCounter::countPagesOfFile(QByteArray::fromStdString(entry.path().string()),
+        pages += FilePageCounter::countPagesOfFile(QByteArray::fromStdString(entry.path().string()),
                                                qint64(entry.file_size()));
     }
     return pages;

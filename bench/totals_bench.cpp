@@ -2,7 +2,7 @@
 // and a single click on a results table of N rows, each followed by the
 // selection label's text; then the Folder Totals window opened over it.
 // Usage: totals_bench [rows] [folders]   (defaults 1,000,000 and 10,000)
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "results/selectiontotal.h"
 #include "ui/dlgfoldertotals.h"

@@ -9,13 +9,13 @@
 //   windowsearch_bench --walk-only DIR     one search without windows (for strace -c)
 
 #include "libtiffpeer.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "platform/posix/posixfolderlister.h"
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "search/criteria.h"
-#include "search/pagecounter.h"
-#include "search/pathcodec.h"
+#include "platform/filesystem.h"
+#include "base/pathcodec.h"
 #include "search/searchrun.h"
 #include "ui/appservices.h"
 #include "ui/foldertree.h"
@@ -297,7 +297,7 @@ int compare(const QString &root, int rounds)
                       bestOf(rounds, [&] { countAll(files, libtiffDirectories); }), files.size()};
     const Row counter{"our page counter", bestOf(rounds, [&] {
                           countAll(files, [](const Listed &f) {
-                              return PageCounter::countPagesOfFile(f.nativePath, f.size);
+                              return FilePageCounter::countPagesOfFile(f.nativePath, f.size);
                           });
                       }),
                       files.size()};

@@ -4,10 +4,10 @@
 // shown and hidden, and of the about box. Run through scripts/windowshots.sh.
 //   windowshots_bench OUT_FOLDER START_FOLDER
 #include "app/modglobal.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "ui/appservices.h"
 #include "ui/dlgabout.h"
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "ui/gridview.h"
 #include "ui/frmmain.h"

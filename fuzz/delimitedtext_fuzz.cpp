@@ -2,7 +2,7 @@
 // trip of whatever it loaded.
 
 #include "fuzzcheck.h"
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 
 #include <QBuffer>
 
@@ -57,7 +57,7 @@ bool sameCells(const GridModel &a, const GridModel &b)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int FUZZ_ENTRY(const uint8_t *data, size_t size)
 {
     if (size < 2)
         return 0;

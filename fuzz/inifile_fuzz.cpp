@@ -1,6 +1,6 @@
 // Fuzz target: the settings file reader and writer on arbitrary file bytes.
 
-#include "app/inifile.h"
+#include "settings/inifile.h"
 #include "fuzzcheck.h"
 
 #include <algorithm>
@@ -94,7 +94,7 @@ void checkWrite(const IniDocument &doc, const QString &section, const QString &k
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int FUZZ_ENTRY(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const IniDocument doc = IniDocument::fromBytes(bytes);

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int FUZZ_ENTRY(const uint8_t *data, size_t size)
 {
     // Not copied: a read past the input's end is caught by AddressSanitizer.
     const QByteArray contents = QByteArray::fromRawData(reinterpret_cast<const char *>(data),

@@ -1,12 +1,12 @@
 // Fuzz target: file names as bytes through text and back.
 
 #include "fuzzcheck.h"
-#include "search/pathcodec.h"
+#include "base/pathcodec.h"
 
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int FUZZ_ENTRY(const uint8_t *data, size_t size)
 {
     const QByteArray name(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString text = PathCodec::decode(name);

@@ -1,6 +1,6 @@
 #include "app/frmsplash.h"
 
-#include "app/productinfo.h"
+#include "settings/productinfo.h"
 
 #include "ui/resources.h"
 

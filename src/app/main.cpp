@@ -1,5 +1,5 @@
 #include "app/modglobal.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "platform/programfolder.h"
 
 #include <QApplication>

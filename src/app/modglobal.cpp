@@ -1,8 +1,8 @@
 #include "app/modglobal.h"
 
 #include "app/frmsplash.h"
-#include "app/productinfo.h"
-#include "app/settings.h"
+#include "settings/productinfo.h"
+#include "settings/settings.h"
 #include "ui/appservices.h"
 #include "ui/frmmain.h"
 

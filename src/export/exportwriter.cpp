@@ -1,7 +1,7 @@
 #include "export/exportwriter.h"
 
-#include "results/gridmodel.h"
-#include "results/qtfilename.h"
+#include "grid/gridmodel.h"
+#include "base/qtfilename.h"
 
 #include <QDir>
 #include <QFileInfo>

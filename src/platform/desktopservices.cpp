@@ -1,6 +1,6 @@
 #include "platform/desktopservices.h"
 
-#include "search/pathcodec.h"
+#include "base/pathcodec.h"
 
 #include <QStandardPaths>
 

@@ -1,7 +1,7 @@
 #include "results/foldertotals.h"
 
-#include "results/delimitedtext.h"
-#include "results/gridmodel.h"
+#include "grid/delimitedtext.h"
+#include "grid/gridmodel.h"
 
 #include <QHash>
 #include <QSaveFile>

@@ -1,16 +1,10 @@
 #pragma once
 
-#include "results/gridtypes.h"
+#include "grid/gridtypes.h"
 
-#include <QColor>
 #include <QPalette>
 
 struct Settings;
-
-// A stored colour value: below 0x80000000 red, green and blue as 0x00BBGGRR;
-// 0x80000000 + k the system colour k, taken from `palette`. An invalid
-// QColor for a system colour number the palette has no counterpart for.
-QColor colorFromValue(quint32 value, const QPalette &palette);
 
 // The look the grid settings ask for, starting from `current`: a value that
 // cannot be used (an unknown colour, a style code outside 0..13, a picture

@@ -1,6 +1,6 @@
 #include "results/resultcolumns.h"
 
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 
 namespace ResultColumns {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "search/criteria.h"
 
-#include "search/cellformats.h"
+#include "results/cellformats.h"
 
 #include <QDateTime>
 

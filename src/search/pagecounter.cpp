@@ -1,6 +1,6 @@
 #include "search/pagecounter.h"
 
-#include "search/pathcodec.h"
+#include "search/bytesource.h"
 #include "search/tiffdirectory.h"
 
 #include <QStringList>
@@ -186,9 +186,6 @@ PageCountResult headerFailure(TiffFile &file)
 // Pages of the TIFF data `file` reads, or why they cannot be counted.
 PageCountResult countPagesIn(TiffFile &file)
 {
-    if (!file.isOpen())
-        return PageCountResult::failed(file.errorNumber() ? Failure::CannotOpen : Failure::NotRegularFile,
-                                       file.errorNumber());
     const auto header = readTiffHeader(file);
     if (!header)
         return headerFailure(file);
@@ -223,19 +220,16 @@ QString countedPart(qint64 count, const char *one, const char *many)
 
 } // namespace
 
-int PageCounter::CountPages(const QString &path) const
+int PageCounter::countPages(ByteSource *source, int openError)
 {
-    return countPagesOfFile(PathCodec::encode(path));
+    return count(source, openError).pages;
 }
 
-int PageCounter::countPagesOfFile(const QByteArray &nativePath, qint64 knownSize)
+PageCountResult PageCounter::count(ByteSource *source, int openError)
 {
-    return countFile(nativePath, knownSize).pages;
-}
-
-PageCountResult PageCounter::countFile(const QByteArray &nativePath, qint64 knownSize)
-{
-    TiffFile file(nativePath, knownSize);
+    if (!source)
+        return PageCountResult::failed(openError ? Failure::CannotOpen : Failure::NotRegularFile, openError);
+    TiffFile file(source);
     return countPagesIn(file);
 }
 
@@ -246,8 +240,8 @@ int PageCounter::countPagesOfContents(const QByteArray &contents)
 
 PageCountResult PageCounter::countContents(const QByteArray &contents)
 {
-    TiffFile file(contents);
-    return countPagesIn(file);
+    MemoryByteSource source(contents);
+    return count(&source);
 }
 
 PageCountResult PageCountResult::failed(PageCountFailure why, int errorNumber, qint64 directory)

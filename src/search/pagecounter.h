@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class ByteSource;
+
 // Why the pages of a file could not be counted.
 enum class PageCountFailure {
     None,
@@ -58,15 +60,12 @@ QString pageCountNote(const PageCountResult &result);
 // followed. A chain that loops back counts each directory once.
 class PageCounter {
 public:
-    // Pages of the TIFF file at `path`; negative when they cannot be counted.
-    int CountPages(const QString &path) const;
-
-    // The same for a path in its native bytes. `knownSize` is the size in
-    // bytes of a regular file, when the caller has it from its listing; -1
-    // has it looked up (and rejects anything but a regular file).
-    static int countPagesOfFile(const QByteArray &nativePath, qint64 knownSize = -1);
+    // Pages of the TIFF data `source` reads; negative when they cannot be
+    // counted (also when `source` is null: the file could not be opened,
+    // for the system's reason `openError`, or 0 when it is no regular file).
+    static int countPages(ByteSource *source, int openError = 0);
     // The same with the reason of a failure and what was left out.
-    static PageCountResult countFile(const QByteArray &nativePath, qint64 knownSize = -1);
+    static PageCountResult count(ByteSource *source, int openError = 0);
 
     // The same for the whole contents of a file already in memory.
     static int countPagesOfContents(const QByteArray &contents);

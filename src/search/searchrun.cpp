@@ -1,10 +1,9 @@
 #include "search/searchrun.h"
 
+#include "base/pathcodec.h"
+#include "results/cellformats.h"
 #include "results/resultcolumns.h"
-#include "search/cellformats.h"
 #include "search/criteria.h"
-#include "search/pagecounter.h"
-#include "search/pathcodec.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -62,8 +61,6 @@ struct SearchRun::IconMemory
 SearchRun::SearchRun(SearchRunPorts ports, QObject *parent)
     : QObject(parent), m_ports(std::move(ports))
 {
-    if (!m_ports.countPages)
-        m_ports.countPages = &PageCounter::countFile;
     if (!m_ports.yield)
         m_ports.yield = [] { QCoreApplication::processEvents(); };
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/cellformats.h"
+#include "results/cellformats.h"
 #include "search/folderlister.h"
 #include "search/searchinterfaces.h"
 
@@ -23,7 +23,7 @@ struct SearchRunPorts
     SearchStatusSink *status = nullptr;
     FileIconSource *icons = nullptr;
     FolderLister *lister = nullptr;
-    PageCountFunction countPages; // default: PageCounter::countFile
+    PageCountFunction countPages; // required: the platform's FilePageCounter::countFile
     std::function<void()> yield;  // default: process pending events
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "search/bytesource.h"
+
 #include <QtEndian>
 #include <QtGlobal>
 
@@ -24,29 +25,23 @@ struct TiffByteOrder {
     }
 };
 
-// A read-only file seen through one cached window. The first window starts
-// at offset 0, so the header and a directory stored near it cost a single
-// pread; another pread happens only when asked for bytes outside the window.
-// Only regular files are read: the file is opened non-blocking, so a pipe or
-// device never stalls the caller. Bytes already in memory are read through
-// the same window, so both kinds of source share every check.
+// A file's bytes seen through one cached window. The first window starts at
+// offset 0, so the header and a directory stored near it cost a single read;
+// another read happens only when asked for bytes outside the window.
 class TiffFile {
 public:
-    // `knownSize` is the size the caller already has from a directory listing
-    // of a regular file; -1 has it looked up (and the file type checked).
-    TiffFile(const QByteArray &nativePath, qint64 knownSize);
-    explicit TiffFile(const QByteArray &contents);
-    ~TiffFile();
+    // `source` may be null (a file that could not be opened); it must
+    // outlive this object.
+    explicit TiffFile(ByteSource *source);
     TiffFile(const TiffFile &) = delete;
     TiffFile &operator=(const TiffFile &) = delete;
 
-    bool isOpen() const { return m_fd >= 0 || m_inMemory; }
+    bool isOpen() const { return m_source != nullptr; }
     quint64 size() const { return m_size; }
     // Whether a read failed (as opposed to asking for bytes past the end).
     bool failed() const { return m_failed; }
-    // The system's error number of a failed open or read; 0 when the file
-    // opened but is not a regular file, or nothing failed.
-    int errorNumber() const { return m_errorNumber; }
+    // The system's error number of the failed read; 0 when none.
+    int errorNumber() const { return m_source ? m_source->errorNumber() : 0; }
 
     // Whether `length` bytes at `offset` lie inside the file (overflow-safe).
     bool contains(quint64 offset, quint64 length) const;
@@ -57,15 +52,11 @@ public:
 
 private:
     bool fill(quint64 offset, quint64 length);
-    qint64 readAt(uchar *buffer, quint64 length, quint64 offset) const;
 
-    int m_fd = -1;
-    bool m_inMemory = false;
-    QByteArray m_contents; // the source when m_inMemory
+    ByteSource *m_source = nullptr;
     quint64 m_size = 0;
     std::vector<uchar> m_window;
     quint64 m_windowOffset = 0;
     quint64 m_windowLength = 0;
     bool m_failed = false;
-    int m_errorNumber = 0;
 };

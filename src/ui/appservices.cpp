@@ -1,7 +1,7 @@
 #include "ui/appservices.h"
 
 #include "platform/desktopservices.h"
-#include "platform/posix/posixfolderlister.h"
+#include "platform/filesystem.h"
 #include "ui/fileicons.h"
 #include "ui/prompts.h"
 #include "ui/qtchoosers.h"
@@ -12,7 +12,8 @@ AppServices createAppServices()
     services.desktop = createDesktopServices();
     services.choosers = std::make_shared<QtChoosers>(nullptr);
     services.icons = std::make_shared<ThemeFileIcons>();
-    services.lister = std::make_shared<PosixFolderLister>();
+    services.lister = createFolderLister();
+    services.countPages = &FilePageCounter::countFile;
     services.prompts = std::make_shared<MessageBoxPrompts>();
     return services;
 }

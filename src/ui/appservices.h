@@ -24,7 +24,7 @@ struct AppServices
     std::shared_ptr<FileIconSource> icons;
     std::shared_ptr<FolderLister> lister;
     std::shared_ptr<Prompts> prompts;
-    PageCountFunction countPages; // empty: the built-in TIFF page counter
+    PageCountFunction countPages;
     ExportDialogFunction exportDialog; // empty: the modal export dialog
     QString scratchFolder;             // the export's scratch file; empty: the program's folder
 };

@@ -1,6 +1,6 @@
 #include "ui/dlgabout.h"
 
-#include "app/productinfo.h"
+#include "settings/productinfo.h"
 #include "platform/desktopservices.h"
 #include "ui/controlfactory.h"
 #include "ui/prompts.h"

@@ -2,7 +2,7 @@
 
 #include "results/foldertotals.h"
 #include "results/resultcolumns.h"
-#include "results/rowtransfer.h"
+#include "grid/rowtransfer.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -2,8 +2,9 @@
 #include "ui/dlgpreferences.h"
 
 #include "platform/choosers.h"
-#include "results/gridmodel.h"
-#include "results/gridtypes.h"
+#include "grid/gridmodel.h"
+#include "grid/gridtypes.h"
+#include "results/colorvalue.h"
 #include "results/resultcolumns.h"
 #include "ui/dlgpreferences_swatch.h"
 #include "ui/frmmain.h"

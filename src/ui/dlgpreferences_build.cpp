@@ -1,7 +1,7 @@
 // The preferences dialog's controls: captions and positions in twips.
 #include "ui/dlgpreferences.h"
 
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "ui/controlfactory.h"
 #include "ui/dlgpreferences_swatch.h"
 #include "ui/gridview.h"

@@ -1,14 +1,8 @@
 #include "ui/dlgpreferences_swatch.h"
 
-#include "results/gridlooksettings.h"
+#include "results/colorvalue.h"
 
 #include <QPainter>
-
-qint32 colorValueFromColor(const QColor &color)
-{
-    const QColor rgb = color.toRgb();
-    return qint32(quint32(rgb.red()) | quint32(rgb.green()) << 8 | quint32(rgb.blue()) << 16);
-}
 
 ColorSwatch::ColorSwatch(QWidget *parent) : QWidget(parent) {}
 

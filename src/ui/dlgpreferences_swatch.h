@@ -3,10 +3,6 @@
 #include <QColor>
 #include <QWidget>
 
-// A stored colour value for a colour a chooser returned: red, green and blue
-// as 0x00BBGGRR (alpha is not stored).
-qint32 colorValueFromColor(const QColor &color);
-
 // A small square filled with a colour. It keeps the colour value itself, not
 // the colour it paints, so a system colour stays a system colour until it is
 // replaced: it is the dialog's only copy of that setting.

@@ -1,6 +1,6 @@
 #include "ui/fileicons.h"
 
-#include "search/pathcodec.h"
+#include "base/pathcodec.h"
 
 #include <QFileIconProvider>
 #include <QIcon>

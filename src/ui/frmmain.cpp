@@ -1,9 +1,9 @@
 #include "ui/frmmain.h"
 #include "ui/frmmain_searchports.h"
 
-#include "app/productinfo.h"
-#include "app/settings.h"
-#include "results/gridmodel.h"
+#include "settings/productinfo.h"
+#include "settings/settings.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "search/searchrun.h"
 #include "ui/advancedoptions.h"
@@ -11,7 +11,6 @@
 #include "ui/foldertree.h"
 #include "ui/gridview.h"
 #include "ui/iconsurface.h"
-#include "ui/menus.h"
 #include "ui/resources.h"
 #include "ui/searchbar.h"
 #include "ui/statusbar.h"
@@ -21,7 +20,6 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
 
@@ -138,71 +136,6 @@ void frmMain::buildControls()
                 vsFiles_MouseDown(button, row, col, globalPos);
             });
     connectTotals();
-}
-
-void frmMain::buildMenus()
-{
-    auto menu = [this](const char *name, const QString &caption) {
-        QMenu *m = menuBar()->addMenu(caption);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
-    };
-    mnuFile = menu("mnuFile", QStringLiteral("File"));
-    mnuFileOpen = addMenuEntry(mnuFile, "mnuFileOpen", QStringLiteral("Open"), this, &frmMain::mnuFileOpen_Click);
-    mnuFile->addSeparator();
-    mnuFileDelete = addMenuEntry(mnuFile, "mnuFileDelete", QStringLiteral("Delete"), this,
-                                 &frmMain::mnuFileDelete_Click);
-    mnuFileProperties = addMenuEntry(mnuFile, "mnuFileProperties", QStringLiteral("Properties..."), this,
-                                     &frmMain::mnuFileProperties_Click);
-    mnuFileShowContainingFolder = addMenuEntry(mnuFile, "mnuFileShowContainingFolder",
-                                               QStringLiteral("Show Containing Folder"), this,
-                                               &frmMain::mnuFileShowContainingFolder_Click);
-    mnuFile->addSeparator();
-    mnuExit = addMenuEntry(mnuFile, "mnuExit", QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click,
-                           QKeySequence(Qt::CTRL | Qt::Key_X));
-
-    mnuEdit = menu("mnuEdit", QStringLiteral("Edit"));
-    mnuEditSelectAll = addMenuEntry(mnuEdit, "mnuEditSelectAll", QStringLiteral("Select All"), this,
-                                    &frmMain::mnuEditSelectAll_Click);
-    mnuEditInvertSelection = addMenuEntry(mnuEdit, "mnuEditInvertSelection", QStringLiteral("Invert Selection"),
-                                          this, &frmMain::mnuEditInvertSelection_Click);
-    mnuEditCopy = addMenuEntry(mnuEdit, "mnuEditCopy", QStringLiteral("Copy"), this, &frmMain::mnuEditCopy_Click,
-                               QKeySequence::Copy);
-
-    mnuTools = menu("mnuTools", QStringLiteral("Tools"));
-    mnuExport = addMenuEntry(mnuTools, "mnuExport", QStringLiteral("Export"), this, &frmMain::mnuExport_Click);
-    mnuFolderTotals = addMenuEntry(mnuTools, "mnuFolderTotals", QStringLiteral("Folder Totals..."), this,
-                                   &frmMain::mnuFolderTotals_Click);
-    mnuPreferences = addMenuEntry(mnuTools, "mnuPreferences", QStringLiteral("Preferences..."), this,
-                                  &frmMain::mnuPreferences_Click);
-
-    mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
-    mnuSupport = addMenuEntry(mnuHelp, "mnuSupport", QStringLiteral("Brimfold Website"), this,
-                              &frmMain::mnuSupport_Click);
-    mnuHelp1 = addMenuEntry(mnuHelp, "mnuHelp1", QStringLiteral("Brimfold Help"), this, &frmMain::mnuHelp1_Click,
-                            QKeySequence(Qt::CTRL | Qt::Key_H));
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSeparator"));
-    mnuAbout = addMenuEntry(mnuHelp, "mnuAbout", QStringLiteral("&About..."), this, &frmMain::mnuAbout_Click);
-
-    // Never shown in the menu bar: the results table's context menu. Each
-    // entry runs its menu-bar twin's handler.
-    mnuPopup = new QMenu(this);
-    mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
-    mnuPopupOpen = addMenuEntry(mnuPopup, "mnuPopupOpen", QStringLiteral("Open"), this, &frmMain::mnuFileOpen_Click);
-    mnuPopup->addSeparator();
-    mnuPopupDelete = addMenuEntry(mnuPopup, "mnuPopupDelete", QStringLiteral("Delete"), this,
-                                  &frmMain::mnuFileDelete_Click);
-    mnuPopupProperties = addMenuEntry(mnuPopup, "mnuPopupProperties", QStringLiteral("Properties"), this,
-                                      &frmMain::mnuFileProperties_Click);
-    mnuPopupShowContainingFolder = addMenuEntry(mnuPopup, "mnuPopupShowContainingFolder",
-                                                QStringLiteral("Show Containing Folder"), this,
-                                                &frmMain::mnuFileShowContainingFolder_Click);
-    mnuPopup->addSeparator();
-    mnuPopupSelectAll = addMenuEntry(mnuPopup, "mnuPopupSelectAll", QStringLiteral("Select All"), this,
-                                     &frmMain::mnuEditSelectAll_Click);
-    mnuPopupInvertSelection = addMenuEntry(mnuPopup, "mnuPopupInvertSelection", QStringLiteral("Invert Selection"),
-                                           this, &frmMain::mnuEditInvertSelection_Click);
-    mnuPopupCopy = addMenuEntry(mnuPopup, "mnuPopupCopy", QStringLiteral("Copy"), this, &frmMain::mnuEditCopy_Click);
 }
 
 void frmMain::Form_Load()

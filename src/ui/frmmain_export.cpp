@@ -2,10 +2,10 @@
 // file the export dialog names.
 #include "ui/frmmain.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "export/exportwriter.h"
 #include "platform/programfolder.h"
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "ui/dlgsave.h"
 #include "ui/prompts.h"
 

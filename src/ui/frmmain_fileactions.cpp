@@ -4,9 +4,9 @@
 #include "ui/frmmain.h"
 
 #include "platform/desktopservices.h"
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
-#include "results/rowtransfer.h"
+#include "grid/rowtransfer.h"
 #include "ui/prompts.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 // The Help menu: the website, the help file and the about box.
 #include "ui/frmmain.h"
 
-#include "app/productinfo.h"
+#include "settings/productinfo.h"
 #include "platform/desktopservices.h"
 #include "platform/programfolder.h"
 #include "ui/dlgabout.h"

@@ -1,9 +1,9 @@
 // The results table: set-up, look, icons, header sort, selection, context menu.
 #include "ui/frmmain.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "results/gridlooksettings.h"
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "ui/foldertree.h"
 #include "ui/gridview.h"

@@ -3,7 +3,7 @@
 #include "ui/frmmain.h"
 #include "ui/frmmain_searchports.h"
 
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "search/searchrun.h"
 #include "ui/advancedoptions.h"

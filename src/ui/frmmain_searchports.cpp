@@ -1,9 +1,9 @@
 // The search run's view of the main window (see frmmain_searchports.h).
 #include "ui/frmmain_searchports.h"
 
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
-#include "search/cellformats.h"
+#include "results/cellformats.h"
 #include "ui/iconsurface.h"
 #include "ui/statusbar.h"
 

@@ -4,11 +4,11 @@
 #include "ui/frmmain.h"
 
 #include "platform/desktopservices.h"
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
-#include "results/rowtransfer.h"
+#include "grid/rowtransfer.h"
 #include "results/selectiontotal.h"
-#include "search/cellformats.h"
+#include "results/cellformats.h"
 #include "ui/dlgfoldertotals.h"
 #include "ui/gridview.h"
 

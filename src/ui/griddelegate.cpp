@@ -1,6 +1,6 @@
 #include "ui/griddelegate.h"
 
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/gridtypes.h"
+#include "grid/gridtypes.h"
 
 #include <QStyledItemDelegate>
 

@@ -1,6 +1,6 @@
 #include "ui/gridview.h"
 
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "ui/griddelegate.h"
 #include "ui/gridviewheader.h"
 

@@ -1,7 +1,7 @@
 #include "ui/gridviewheader.h"
 
-#include "results/gridmodel.h"
-#include "results/gridtypes.h"
+#include "grid/gridmodel.h"
+#include "grid/gridtypes.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>

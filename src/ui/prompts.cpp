@@ -1,6 +1,6 @@
 #include "ui/prompts.h"
 
-#include "app/productinfo.h"
+#include "settings/productinfo.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/mainlayout.h"
+#include "ui/mainlayout.h"
 
 #include <QRect>
 #include <QWidget>

@@ -5,7 +5,8 @@
 
 #include "results/resultcolumns.h"
 #include "platform/posix/posixfolderlister.h"
-#include "search/pathcodec.h"
+#include "platform/filesystem.h"
+#include "base/pathcodec.h"
 #include "search/searchrun.h"
 #include "support/rawtree.h"
 #include "support/searchfakes.h"
@@ -159,8 +160,8 @@ void ChurnTest::searchOverChangingTreeEndsCleanly()
     PosixFolderLister lister;
     // Every examined file hands over to the churn, so the tree changes all
     // through the run, whatever the scheduler does.
-    SearchRun run(SearchRunPorts{&criteria, &results, &status, &icons, &lister, {},
-                                 [&] { churn.waitForProgress(); }});
+    SearchRun run(SearchRunPorts{&criteria, &results, &status, &icons, &lister,
+                                 &FilePageCounter::countPagesOfFile, [&] { churn.waitForProgress(); }});
     QSignalSpy finished(&run, &SearchRun::runFinished);
     churn.start();
     QVERIFY(run.RunSearch(dir.path()));

@@ -1,6 +1,6 @@
 #include "platform/desktopservices.h"
 #include "platform/posix/posixdesktopservices.h"
-#include "search/pathcodec.h"
+#include "base/pathcodec.h"
 #include "support/tempfiles.h"
 
 #include <QDBusConnection>

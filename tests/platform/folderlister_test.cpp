@@ -1,5 +1,5 @@
 #include "platform/posix/posixfolderlister.h"
-#include "search/pathcodec.h"
+#include "base/pathcodec.h"
 #include "support/rawtree.h"
 #include "support/tempfiles.h"
 

@@ -1,6 +1,7 @@
 #include "results/resultcolumns.h"
 #include "platform/posix/posixfolderlister.h"
-#include "search/pathcodec.h"
+#include "platform/filesystem.h"
+#include "base/pathcodec.h"
 #include "search/searchrun.h"
 #include "support/rawtree.h"
 #include "support/searchfakes.h"
@@ -35,7 +36,7 @@ struct TreeHarness
     CountingIcons icons;
     PosixFolderLister lister;
     std::function<void()> onYield;
-    SearchRun run{SearchRunPorts{&criteria, &results, &status, &icons, &lister, {}, [this] {
+    SearchRun run{SearchRunPorts{&criteria, &results, &status, &icons, &lister, &FilePageCounter::countPagesOfFile, [this] {
                                      if (onYield)
                                          onYield();
                                  }}};

@@ -9,21 +9,20 @@ namespace TestSupport {
 
 namespace {
 
-void addRows(const QString &kind, const QList<FuzzSeed> &inputs)
+void addRows(const QString &kind, const QList<FuzzSeed> &inputs, int targetIndex)
 {
     for (const FuzzSeed &input : inputs)
-        QTest::newRow(qPrintable(kind + u'/' + input.name)) << input.bytes;
+        QTest::newRow(qPrintable(kind + u'/' + input.name)) << targetIndex << input.bytes;
 }
 
 } // namespace
 
 void addFuzzInputRows(const QString &fuzzFolder, const QString &target,
-                      const QList<FuzzSeed> &seeds)
+                      const QList<FuzzSeed> &seeds, int targetIndex)
 {
-    QTest::addColumn<QByteArray>("input");
-    addRows(QStringLiteral("seed"), seeds);
-    addRows(QStringLiteral("corpus"), filesIn(fuzzFolder + u"/corpus/" + target));
-    addRows(QStringLiteral("regression"), filesIn(fuzzFolder + u"/regressions/" + target));
+    addRows(target + u"/seed", seeds, targetIndex);
+    addRows(target + u"/corpus", filesIn(fuzzFolder + u"/corpus/" + target), targetIndex);
+    addRows(target + u"/regression", filesIn(fuzzFolder + u"/regressions/" + target), targetIndex);
 }
 
 int replayFuzzInput(FuzzTarget target, const QByteArray &input)

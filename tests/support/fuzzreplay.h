@@ -14,10 +14,11 @@ namespace TestSupport {
 
 using FuzzTarget = int (*)(const uint8_t *data, size_t size);
 
-// QTest data rows "seed/<name>", "corpus/<name>" and "regression/<name>"
-// with one QByteArray column "input". `fuzzFolder` is the source's fuzz/.
+// QTest data rows "<target>/seed/<name>", "<target>/corpus/<name>" and
+// "<target>/regression/<name>" holding `targetIndex` (an int column) and the
+// input (a QByteArray column). `fuzzFolder` is the source's fuzz/.
 void addFuzzInputRows(const QString &fuzzFolder, const QString &target,
-                      const QList<FuzzSeed> &seeds);
+                      const QList<FuzzSeed> &seeds, int targetIndex);
 
 // Feeds `input` to `target` from a buffer of exactly its size, so a read
 // past the end is caught.

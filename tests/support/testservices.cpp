@@ -1,6 +1,6 @@
 #include "support/testservices.h"
 
-#include "platform/posix/posixfolderlister.h"
+#include "platform/filesystem.h"
 #include "support/fakechoosers.h"
 #include "support/fakedesktopservices.h"
 #include "support/fakeprompts.h"
@@ -43,7 +43,8 @@ TestServices makeTestServices()
     test.prompts = prompts.get();
     test.services.prompts = prompts;
     test.services.icons = std::make_shared<CountingIcons>();
-    test.services.lister = std::make_shared<PosixFolderLister>();
+    test.services.lister = createFolderLister();
+    test.services.countPages = &FilePageCounter::countFile;
     return test;
 }
 

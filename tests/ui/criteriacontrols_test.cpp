@@ -1,6 +1,6 @@
 // The criteria controls: captions, lists and start values as the main window
 // loads them, the number boxes' typing and focus rules, and the spinners.
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "support/testservices.h"
 #include "ui/advancedoptions.h"
 #include "ui/frmmain.h"

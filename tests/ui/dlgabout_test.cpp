@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "support/fakedesktopservices.h"
 #include "support/fakeprompts.h"
 #include "support/testservices.h"

@@ -1,6 +1,6 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "export/exportrules.h"
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "support/fakeprompts.h"
 #include "support/tempfiles.h"

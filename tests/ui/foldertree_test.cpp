@@ -1,5 +1,5 @@
 #include "platform/folderpaths.h"
-#include "search/pathcodec.h"
+#include "base/pathcodec.h"
 #include "ui/foldertree.h"
 
 #include <QAbstractItemModelTester>

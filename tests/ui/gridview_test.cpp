@@ -1,6 +1,6 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "results/gridlooksettings.h"
-#include "results/gridmodel.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "ui/gridview.h"
 

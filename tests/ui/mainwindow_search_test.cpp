@@ -1,10 +1,10 @@
 // The search as the main window runs it: first activation, the folder tree
 // and address bar, the start/cancel toggle, the status bar and page total,
 // criteria read live, and a run outlived by its window.
-#include "app/settings.h"
-#include "results/gridmodel.h"
+#include "settings/settings.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
-#include "search/pagecounter.h"
+#include "platform/filesystem.h"
 #include "support/tempfiles.h"
 #include "support/testservices.h"
 #include "support/tiffbytes.h"
@@ -81,7 +81,7 @@ struct TestWindow
         services.services.countPages = [](const QByteArray &nativePath, qint64 size) {
             QElapsedTimer slow;
             slow.start();
-            const int pages = PageCounter::countPagesOfFile(nativePath, size);
+            const int pages = FilePageCounter::countPagesOfFile(nativePath, size);
             while (slow.elapsed() < kSlowFileMs) {
             }
             return pages;

@@ -1,8 +1,8 @@
 // The results table inside the main window: set-up from the settings, the
 // header-click sort with its arrow, selection commands, context menu and
 // the look re-applied by RefreshGrid.
-#include "app/settings.h"
-#include "results/gridmodel.h"
+#include "settings/settings.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "support/tempfiles.h"
 #include "support/testservices.h"
@@ -173,7 +173,7 @@ private Q_SLOTS:
         for (QAction *action : popup->actions())
             captions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
         QCOMPARE(captions, QStringList({"Open", "-", "Delete", "Properties", "Show Containing Folder", "-",
-                                        "Select All", "Invert Selection"}));
+                                        "Select All", "Invert Selection", "Copy"}));
 
         // Empty table: a right click finds no data row.
         QWidget *cells = w.window->vsFiles->viewport();

@@ -1,10 +1,10 @@
 // The totals that follow the user: the selection label, the Pages tooltips,
 // the Folder Totals window, and the rows copied or dragged out.
-#include "app/settings.h"
-#include "results/delimitedtext.h"
-#include "results/gridmodel.h"
+#include "settings/settings.h"
+#include "grid/delimitedtext.h"
+#include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
-#include "search/pathcodec.h"
+#include "base/pathcodec.h"
 #include "support/tempfiles.h"
 #include "support/testservices.h"
 #include "support/tiffbytes.h"

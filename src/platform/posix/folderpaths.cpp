@@ -1,6 +1,6 @@
 #include "platform/folderpaths.h"
 
-#include "search/pathcodec.h"
+#include "base/pathcodec.h"
 
 #include <sys/stat.h>
 

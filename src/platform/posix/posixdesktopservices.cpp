@@ -1,7 +1,7 @@
 #include "platform/posix/posixdesktopservices.h"
 
 #include "platform/posix/filemanagerbus.h"
-#include "search/pathcodec.h"
+#include "base/pathcodec.h"
 
 #include <QDesktopServices>
 #include <QProcess>

@@ -1,6 +1,7 @@
 #include "platform/posix/posixfolderlister.h"
 
-#include "search/pathcodec.h"
+#include "base/pathcodec.h"
+#include "platform/filesystem.h"
 
 #include <cstring>
 #include <dirent.h>
@@ -159,4 +160,9 @@ std::unique_ptr<FolderListing> PosixFolderLister::open(const QString &path, Link
     if (!listing->readAll())
         return nullptr;
     return listing;
+}
+
+std::unique_ptr<FolderLister> createFolderLister()
+{
+    return std::make_unique<PosixFolderLister>();
 }

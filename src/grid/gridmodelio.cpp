@@ -1,0 +1,136 @@
+#include "grid/gridmodel.h"
+
+#include "grid/delimitedtext.h"
+#include "base/qtfilename.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QSaveFile>
+
+// Delimited-text save and load of the whole grid, fixed cells included.
+
+namespace {
+
+constexpr qsizetype kWriteChunk = 1 << 20;
+
+bool writeAll(QIODevice *device, const QString &text, QString *error)
+{
+    const QByteArray bytes = DelimitedText::encode(text);
+    if (device->write(bytes) == bytes.size())
+        return true;
+    *error = device->errorString();
+    return false;
+}
+
+} // namespace
+
+bool GridModel::saveToDevice(QIODevice *device)
+{
+    const DelimitedText::Separators separators = DelimitedText::Separators::fromString(m_separators);
+    if (!separators.isUsable()) {
+        m_errorString = tr("The column and row separators must be two different characters.");
+        return false;
+    }
+    if (!device || !device->isWritable()) {
+        m_errorString = device ? device->errorString() : tr("No device to write to.");
+        return false;
+    }
+    QString chunk;
+    for (int row = 0; row < rows(); ++row) {
+        for (int col = 0; col < cols(); ++col) {
+            if (col > 0)
+                chunk += separators.column;
+            DelimitedText::appendCell(chunk, textView(row, col), separators);
+        }
+        chunk += separators.row;
+        if (chunk.size() >= kWriteChunk && !writeAll(device, std::exchange(chunk, QString()), &m_errorString))
+            return false;
+    }
+    return writeAll(device, chunk, &m_errorString);
+}
+
+bool GridModel::saveToFile(const QString &path)
+{
+    if (!qtCanOpenByName(path)) {
+        m_errorString = tr("The file name cannot be used: %1").arg(path);
+        return false;
+    }
+    QSaveFile file(path);
+    // Unbuffered: QSaveFile::commit() does not notice a failure to write out
+    // its last buffer, and would replace the old file with a cut-off copy.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        m_errorString = file.errorString();
+        return false;
+    }
+    if (!saveToDevice(&file)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        m_errorString = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool GridModel::loadFromDevice(QIODevice *device)
+{
+    const DelimitedText::Separators separators = DelimitedText::Separators::fromString(m_separators);
+    if (!separators.isUsable()) {
+        m_errorString = tr("The column and row separators must be two different characters.");
+        return false;
+    }
+    if (!device || !device->isReadable()) {
+        m_errorString = device ? device->errorString() : tr("No device to read from.");
+        return false;
+    }
+    const QByteArray bytes = device->readAll();
+    if (bytes.isEmpty() && !device->errorString().isEmpty() && !device->atEnd()) {
+        m_errorString = device->errorString();
+        return false;
+    }
+    std::vector<Row> loaded;
+    int widest = 0;
+    DelimitedText::parse(DelimitedText::decode(bytes), separators, [&](const QStringList &cells) {
+        loaded.emplace_back();
+        loaded.back().cells.setCells(cells);
+        widest = std::max(widest, int(cells.size()));
+    });
+    replaceAll(std::move(loaded), loaded.empty() ? cols() : widest);
+    return true;
+}
+
+bool GridModel::loadFromFile(const QString &path)
+{
+    if (!qtCanOpenByName(path)) {
+        m_errorString = tr("The file name cannot be used: %1").arg(path);
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_errorString = file.errorString();
+        return false;
+    }
+    return loadFromDevice(&file);
+}
+
+// New content: rows and columns as given; the settings of columns that
+// remain are kept, flags and pictures start afresh.
+void GridModel::replaceAll(std::vector<Row> &&rows, int cols)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    if (m_rows.size() < size_t(m_fixedRows))
+        m_rows.resize(size_t(m_fixedRows));
+    cols = std::clamp(cols, m_fixedCols, PackedRow::kMaxCells);
+    m_columns.resize(size_t(cols));
+    if (m_checkColumn >= cols)
+        m_checkColumn = -1;
+    if (m_tallyColumn >= cols)
+        m_tallyColumn = -1;
+    retally();
+    m_currentRow = std::min(m_currentRow, this->rows() - 1);
+    m_currentCol = std::min(m_currentCol, std::max(0, cols - 1));
+    endResetModel();
+    Q_EMIT currentCellChanged(m_currentRow, m_currentCol);
+}

@@ -1,0 +1,112 @@
+#include "ui/frmmain.h"
+
+#include "ui/menus.h"
+
+#include <QMenuBar>
+
+namespace {
+
+struct MenuDefinition
+{
+    QMenu *frmMain::*menu;
+    const char *name;
+    const char *caption;
+};
+
+// One row per menu-bar entry, in menu order. A row without a handler is a
+// separator. An entry with a popup name also appears, under that name and
+// caption, in the results table's context menu, where it runs the same
+// handler.
+struct MenuEntry
+{
+    QMenu *frmMain::*menu;
+    const char *name;
+    const char *caption;
+    void (frmMain::*handler)();
+    QAction *frmMain::*action;
+    const char *shortcut; // portable text; empty for none
+    const char *popupName;
+    const char *popupCaption;
+    QAction *frmMain::*popupAction;
+};
+
+} // namespace
+
+void frmMain::buildMenus()
+{
+    static const MenuDefinition menus[] = {
+        {&frmMain::mnuFile, "mnuFile", "File"},
+        {&frmMain::mnuEdit, "mnuEdit", "Edit"},
+        {&frmMain::mnuTools, "mnuTools", "Tools"},
+        {&frmMain::mnuHelp, "mnuHelp", "&Help"},
+    };
+    static const MenuEntry entries[] = {
+        {&frmMain::mnuFile, "mnuFileOpen", "Open", &frmMain::mnuFileOpen_Click, &frmMain::mnuFileOpen, "",
+         "mnuPopupOpen", "Open", &frmMain::mnuPopupOpen},
+        {&frmMain::mnuFile, nullptr, nullptr, nullptr, nullptr, "", nullptr, nullptr, nullptr},
+        {&frmMain::mnuFile, "mnuFileDelete", "Delete", &frmMain::mnuFileDelete_Click, &frmMain::mnuFileDelete, "",
+         "mnuPopupDelete", "Delete", &frmMain::mnuPopupDelete},
+        {&frmMain::mnuFile, "mnuFileProperties", "Properties...", &frmMain::mnuFileProperties_Click,
+         &frmMain::mnuFileProperties, "", "mnuPopupProperties", "Properties", &frmMain::mnuPopupProperties},
+        {&frmMain::mnuFile, "mnuFileShowContainingFolder", "Show Containing Folder",
+         &frmMain::mnuFileShowContainingFolder_Click, &frmMain::mnuFileShowContainingFolder, "",
+         "mnuPopupShowContainingFolder", "Show Containing Folder", &frmMain::mnuPopupShowContainingFolder},
+        {&frmMain::mnuFile, nullptr, nullptr, nullptr, nullptr, "", nullptr, nullptr, nullptr},
+        {&frmMain::mnuFile, "mnuExit", "E&xit", &frmMain::mnuExit_Click, &frmMain::mnuExit, "Ctrl+X", nullptr,
+         nullptr, nullptr},
+        {&frmMain::mnuEdit, "mnuEditSelectAll", "Select All", &frmMain::mnuEditSelectAll_Click,
+         &frmMain::mnuEditSelectAll, "", "mnuPopupSelectAll", "Select All", &frmMain::mnuPopupSelectAll},
+        {&frmMain::mnuEdit, "mnuEditInvertSelection", "Invert Selection", &frmMain::mnuEditInvertSelection_Click,
+         &frmMain::mnuEditInvertSelection, "", "mnuPopupInvertSelection", "Invert Selection",
+         &frmMain::mnuPopupInvertSelection},
+        {&frmMain::mnuEdit, "mnuEditCopy", "Copy", &frmMain::mnuEditCopy_Click, &frmMain::mnuEditCopy, "Ctrl+C",
+         "mnuPopupCopy", "Copy", &frmMain::mnuPopupCopy},
+        {&frmMain::mnuTools, "mnuExport", "Export", &frmMain::mnuExport_Click, &frmMain::mnuExport, "", nullptr,
+         nullptr, nullptr},
+        {&frmMain::mnuTools, "mnuFolderTotals", "Folder Totals...", &frmMain::mnuFolderTotals_Click,
+         &frmMain::mnuFolderTotals, "", nullptr, nullptr, nullptr},
+        {&frmMain::mnuTools, "mnuPreferences", "Preferences...", &frmMain::mnuPreferences_Click,
+         &frmMain::mnuPreferences, "", nullptr, nullptr, nullptr},
+        {&frmMain::mnuHelp, "mnuSupport", "Brimfold Website", &frmMain::mnuSupport_Click, &frmMain::mnuSupport, "",
+         nullptr, nullptr, nullptr},
+        {&frmMain::mnuHelp, "mnuHelp1", "Brimfold Help", &frmMain::mnuHelp1_Click, &frmMain::mnuHelp1, "Ctrl+H",
+         nullptr, nullptr, nullptr},
+        {&frmMain::mnuHelp, "mnuSeparator", nullptr, nullptr, nullptr, "", nullptr, nullptr, nullptr},
+        {&frmMain::mnuHelp, "mnuAbout", "&About...", &frmMain::mnuAbout_Click, &frmMain::mnuAbout, "", nullptr,
+         nullptr, nullptr},
+    };
+
+    for (const MenuDefinition &definition : menus) {
+        QMenu *menu = menuBar()->addMenu(QString::fromLatin1(definition.caption));
+        menu->setObjectName(QString::fromLatin1(definition.name));
+        this->*definition.menu = menu;
+    }
+    // Never shown in the menu bar: the results table's context menu.
+    mnuPopup = new QMenu(this);
+    mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+
+    // The context menu separates its entries where their menus do, and
+    // entries of different menus.
+    const MenuEntry *previousTwin = nullptr;
+    bool separatedSincePreviousTwin = false;
+    for (const MenuEntry &entry : entries) {
+        QMenu *menu = this->*entry.menu;
+        if (!entry.handler) {
+            QAction *separator = menu->addSeparator();
+            if (entry.name)
+                separator->setObjectName(QString::fromLatin1(entry.name));
+            separatedSincePreviousTwin = true;
+            continue;
+        }
+        this->*entry.action = addMenuEntry(menu, entry.name, QString::fromLatin1(entry.caption), this,
+                                           entry.handler, QKeySequence(QString::fromLatin1(entry.shortcut)));
+        if (!entry.popupName)
+            continue;
+        if (previousTwin && (separatedSincePreviousTwin || previousTwin->menu != entry.menu))
+            mnuPopup->addSeparator();
+        this->*entry.popupAction = addMenuEntry(mnuPopup, entry.popupName, QString::fromLatin1(entry.popupCaption),
+                                                this, entry.handler);
+        previousTwin = &entry;
+        separatedSincePreviousTwin = false;
+    }
+}
