@@ -21,6 +21,9 @@ void GridModel::insertRowsAtEnd(int count)
     const int first = modelRow(rows());
     beginInsertRows({}, first, first + count - 1);
     m_rows.resize(m_rows.size() + size_t(count));
+    for (size_t row = m_rows.size() - size_t(count); row < m_rows.size(); ++row)
+        if (isDataRow(int(row)))
+            tallyNewRow(m_rows[row]);
     endInsertRows();
 }
 
@@ -30,6 +33,8 @@ void GridModel::removeRowsAtEnd(int count)
         return;
     const int first = modelRow(rows() - count);
     beginRemoveRows({}, first, first + count - 1);
+    for (size_t row = m_rows.size() - size_t(count); row < m_rows.size(); ++row)
+        tallyRow(m_rows[row], -1);
     m_rows.resize(m_rows.size() - size_t(count));
     endRemoveRows();
     if (m_currentRow >= rows())
@@ -62,6 +67,8 @@ void GridModel::setCols(int count)
         endRemoveColumns();
         if (m_checkColumn >= count)
             m_checkColumn = -1;
+        if (m_tallyColumn >= count)
+            setTallyColumn(-1);
         if (m_currentCol >= count)
             setCurrentCell(m_currentRow, 0);
     }
@@ -76,6 +83,7 @@ void GridModel::setFixedRows(int count)
     m_fixedRows = count;
     if (rows() < count)
         m_rows.resize(size_t(count));
+    retally();
     endResetModel();
 }
 
@@ -93,7 +101,10 @@ int GridModel::appendRow(const QStringList &cells)
     const int row = rows();
     beginInsertRows({}, modelRow(row), modelRow(row));
     m_rows.emplace_back();
-    m_rows.back().cells.setCells(cells.mid(0, cols()));
+    Row &added = m_rows.back();
+    added.cells.setCells(cells.mid(0, cols()));
+    if (isDataRow(row))
+        tallyNewRow(added);
     endInsertRows();
     return row;
 }
@@ -138,6 +149,8 @@ void GridModel::setText(int row, int col, const QString &text)
     if (!validCell(row, col) || textView(row, col) == text)
         return;
     m_rows[size_t(row)].cells.setCell(col, text);
+    if (col == m_tallyColumn && isDataRow(row))
+        tallyCellChange(m_rows[size_t(row)], text);
     cellChanged(row, col, Qt::DisplayRole);
 }
 
@@ -292,6 +305,8 @@ void GridModel::moveColumn(int from, int to)
     }
     if (m_checkColumn >= 0)
         m_checkColumn = newIndex(m_checkColumn);
+    if (m_tallyColumn >= 0)
+        m_tallyColumn = newIndex(m_tallyColumn);
     endMoveColumns();
 }
 

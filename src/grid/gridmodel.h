@@ -94,6 +94,21 @@ public:
     // Sum of the cells of `col` over rows row1..row2 that hold a number.
     double sumColumn(int col, int row1, int row2) const;
 
+    // Running sums of one column (-1: none) over the shown data rows and over
+    // those of them selected: rows, the sum of the cells that hold a whole
+    // number in plain digits, and how many rows hold none. Every change keeps
+    // them up to date, so reading them costs nothing.
+    struct Tally
+    {
+        qint64 rows = 0;
+        qint64 sum = 0;
+        qint64 unnumbered = 0;
+    };
+    int tallyColumn() const { return m_tallyColumn; }
+    void setTallyColumn(int col);
+    const Tally &shownTally() const { return m_shownTally; }
+    const Tally &selectedTally() const { return m_selectedTally; }
+
     // Sorting. headerSort: ascending on a new column, reversed on the same
     // one; emits afterSort. sortByColumn follows the column's data type;
     // sortRange compares as numbers ("1,234" is 1234). Cells that hold no
@@ -148,6 +163,7 @@ private:
         PackedRow cells;
         std::vector<CellPicture> pictures;
         quint8 flags = 0;
+        qint32 tallyValue = -1; // the tally column's whole number; -1: none
     };
     struct Column
     {
@@ -173,6 +189,12 @@ private:
     QVariant sortKey(int row, int col) const;
     void applyOrder(int first, const std::vector<int> &order);
     void replaceAll(std::vector<Row> &&rows, int cols);
+    // gridmodeltally.cpp
+    void tallyRow(const Row &row, int sign);
+    void tallyFlagChange(const Row &row, RowFlag flag, bool on);
+    void tallyCellChange(Row &row, QStringView text);
+    void tallyNewRow(Row &row);
+    void retally();
 
     std::vector<Row> m_rows;
     std::vector<Column> m_columns;
@@ -181,6 +203,9 @@ private:
     int m_currentRow = 0;
     int m_currentCol = 0;
     int m_checkColumn = -1;
+    int m_tallyColumn = -1;
+    Tally m_shownTally;
+    Tally m_selectedTally;
     int m_lastHeaderSortCol = -1;
     bool m_lastHeaderSortAscending = false;
     QString m_separators;

@@ -131,6 +131,9 @@ void GridModel::replaceAll(std::vector<Row> &&rows, int cols)
     m_columns.resize(size_t(cols));
     if (m_checkColumn >= cols)
         m_checkColumn = -1;
+    if (m_tallyColumn >= cols)
+        m_tallyColumn = -1;
+    retally();
     m_currentRow = std::min(m_currentRow, this->rows() - 1);
     m_currentCol = std::min(m_currentCol, std::max(0, cols - 1));
     endResetModel();

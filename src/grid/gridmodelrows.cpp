@@ -13,6 +13,7 @@ bool GridModel::changeRowFlag(int row, RowFlag flag, bool on)
 {
     if (!isDataRow(row) || rowFlag(row, flag) == on)
         return false;
+    tallyFlagChange(m_rows[size_t(row)], flag, on);
     quint8 &flags = m_rows[size_t(row)].flags;
     flags = on ? quint8(flags | flag) : quint8(flags & ~flag);
     return true;
@@ -79,6 +80,9 @@ void GridModel::invertSelection()
 {
     for (int row = m_fixedRows; row < rows(); ++row)
         m_rows[size_t(row)].flags ^= Selected;
+    // Every shown row changes sides: the selected sums become the rest.
+    m_selectedTally = {m_shownTally.rows - m_selectedTally.rows, m_shownTally.sum - m_selectedTally.sum,
+                       m_shownTally.unnumbered - m_selectedTally.unnumbered};
     rowsChanged(m_fixedRows, rows() - 1, SelectedRole);
 }
 

@@ -10,5 +10,12 @@ int FilePageCounter::CountPages(const QString &path) const
 
 int FilePageCounter::countPagesOfFile(const QByteArray &nativePath, qint64 knownSize)
 {
-    return PageCounter::countPages(openFileForReading(nativePath, knownSize).get());
+    return countFile(nativePath, knownSize).pages;
+}
+
+PageCountResult FilePageCounter::countFile(const QByteArray &nativePath, qint64 knownSize)
+{
+    int openError = 0;
+    const auto source = openFileForReading(nativePath, knownSize, &openError);
+    return PageCounter::count(source.get(), openError);
 }

@@ -2,6 +2,7 @@
 
 #include "search/bytesource.h"
 #include "search/folderlister.h"
+#include "search/pagecounter.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,8 +16,10 @@ std::unique_ptr<FolderLister> createFolderLister();
 // Opens the file at `nativePath` for reading; null when it cannot be opened
 // or is no regular file. Opening never blocks on a pipe or device.
 // `knownSize` is the size the caller has from a listing of a regular file;
-// -1 has it looked up (and the file type checked).
-std::unique_ptr<ByteSource> openFileForReading(const QByteArray &nativePath, qint64 knownSize);
+// -1 has it looked up (and the file type checked). `errorNumber`, when
+// given, gets the system's reason for a null answer (0: no regular file).
+std::unique_ptr<ByteSource> openFileForReading(const QByteArray &nativePath, qint64 knownSize,
+                                               int *errorNumber = nullptr);
 
 // The page counter over files read through this platform.
 class FilePageCounter {
@@ -26,4 +29,6 @@ public:
 
     // The same for a path in its native bytes (see openFileForReading).
     static int countPagesOfFile(const QByteArray &nativePath, qint64 knownSize = -1);
+    // The same with the reason of a failure and what was left out.
+    static PageCountResult countFile(const QByteArray &nativePath, qint64 knownSize = -1);
 };

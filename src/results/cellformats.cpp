@@ -162,3 +162,15 @@ QString pagesCellText(int pageCount)
 {
     return pageCount < 0 ? PagesErrorText : QString::number(pageCount);
 }
+
+QString pagesToolTip(QStringView pagesCell, QStringView note)
+{
+    if (pagesCell == PagesErrorText)
+        return note.toString();
+    bool isNumber = false;
+    const qint64 pages = pagesCell.toLongLong(&isNumber);
+    if (!isNumber)
+        return {};
+    const QString count = QString::number(pages) + (pages == 1 ? QStringLiteral(" page") : QStringLiteral(" pages"));
+    return note.isEmpty() ? count : count + QStringLiteral(" (") + note + u')';
+}

@@ -52,4 +52,8 @@ QString sizeCellText(const QString &sizeInKBText);
 // The Pages cell: the count in plain digits, or "Error" when negative.
 QString pagesCellText(int pageCount);
 
+// The tooltip of a Pages cell: "12 pages", with the count's note in
+// brackets when it has one; for "Error" the note alone (why).
+QString pagesToolTip(QStringView pagesCell, QStringView note);
+
 inline const QString PagesErrorText = QStringLiteral("Error");

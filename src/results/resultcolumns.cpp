@@ -49,6 +49,7 @@ const std::array<Definition, Count> &definitions()
         {"Pages", 1000, kRight, GridDataType::None},
         {"", -1, kLeft, GridDataType::None},
         {"", -1, kLeft, GridDataType::None},
+        {"", -1, kLeft, GridDataType::None},
     }};
     return table;
 }
@@ -68,11 +69,13 @@ void setupColumns(GridModel &grid)
     }
     grid.setColumnHidden(SizeInKB, true);
     grid.setColumnHidden(FullPath, true);
+    grid.setColumnHidden(PagesNote, true);
+    grid.setTallyColumn(Pages); // the selection and unreadable totals
 }
 
 void ApplyColumnVisibility(GridModel &grid, const QStringList &visibility, EntryComparison comparison)
 {
-    const int last = int(std::min<qsizetype>(visibility.size(), Count));
+    const int last = int(std::min<qsizetype>(visibility.size(), PagesNote));
     for (int col = 0; col < last; ++col)
         grid.setColumnHidden(col, !entryShows(visibility.at(col), comparison));
 }

@@ -8,9 +8,9 @@
 
 class GridModel;
 
-// The results table: its seven columns (five shown, the full path and the
-// size in kilobytes kept hidden for the program), their visibility and the
-// sort arrow of the header-click sort.
+// The results table: its eight columns (five shown; the full path, the size
+// in kilobytes and the pages note kept hidden for the program), their
+// visibility and the sort arrow of the header-click sort.
 namespace ResultColumns {
 
 enum Column : int {
@@ -21,7 +21,8 @@ enum Column : int {
     Pages = 4,
     FullPath = 5, // hidden: the file's full path
     SizeInKB = 6, // hidden: the size in kilobytes, "###,###,##0"
-    Count = 7
+    PagesNote = 7, // hidden: why the pages are "Error", or what the count left out
+    Count = 8
 };
 constexpr int kDataColumns = 5; // the columns the user sees and the visibility list names
 
@@ -44,7 +45,8 @@ void setupColumns(GridModel &grid);
 enum class EntryComparison { IgnoreTrailingSpaces, Exact };
 
 // Entry i shows column i when it reads "1" and hides it otherwise; entries
-// past the seventh are ignored, columns without an entry keep their state.
+// past the seventh are ignored (the pages note is never shown), columns
+// without an entry keep their state.
 void ApplyColumnVisibility(GridModel &grid, const QStringList &visibility, EntryComparison comparison);
 
 // The 11 x 4 arrows of the sorted header: blue triangle on light blue.

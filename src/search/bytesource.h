@@ -15,6 +15,8 @@ public:
     // Up to `length` bytes at `offset` into `buffer`: the count read, 0 at
     // the end, -1 when the source cannot be read.
     virtual qint64 readAt(uchar *buffer, quint64 length, quint64 offset) = 0;
+    // The system's error number of the last read that returned -1; 0: none.
+    virtual int errorNumber() const { return 0; }
 };
 
 // A source over bytes held in memory.

@@ -1,6 +1,9 @@
 #include "search/pagecounter.h"
 
+#include "search/bytesource.h"
 #include "search/tiffdirectory.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <climits>
@@ -8,12 +11,14 @@
 
 namespace {
 
-constexpr int kNotCountable = -1;
+using Failure = PageCountFailure;
+
 constexpr quint64 kMaxFirstDirectoryEntries = 4096;
 
 struct ChainCount {
     qint64 directories = 0;
     qint64 pages = 0;
+    qint64 masks = 0;
     bool readFailed = false;
 
     void add(const TiffDirectory &directory)
@@ -21,6 +26,8 @@ struct ChainCount {
         ++directories;
         if (directory.isPage)
             ++pages;
+        else if (directory.isMask)
+            ++masks;
     }
 };
 
@@ -41,11 +48,13 @@ public:
 
     bool exhausted() const { return m_exhausted; }
 
-    std::optional<TiffDirectory> at(quint64 offset)
+    std::optional<TiffDirectory> at(quint64 offset, TiffDirectoryFault *fault = nullptr)
     {
+        if (fault)
+            *fault = TiffDirectoryFault::Outside;
         if (offset == 0 || m_exhausted)
             return std::nullopt;
-        auto directory = readTiffDirectory(m_file, m_format, offset);
+        auto directory = readTiffDirectory(m_file, m_format, offset, fault);
         if (directory && !charge(*directory)) {
             m_exhausted = true;
             return std::nullopt;
@@ -138,39 +147,139 @@ ChainCount countChain(ChainWalker &walker, quint64 first, const TiffDirectory &f
     }
 }
 
-int pageCount(const ChainCount &count)
+PageCountResult pageCount(const ChainCount &count)
 {
-    const qint64 result = count.pages > 0 ? count.pages : count.directories;
-    return result > INT_MAX ? kNotCountable : int(result);
+    if (count.pages == 0) // no directory qualifies: every one counts
+        return count.directories > INT_MAX ? PageCountResult::failed(Failure::TooManyDirectories)
+                                           : PageCountResult(int(count.directories));
+    if (count.pages > INT_MAX)
+        return PageCountResult::failed(Failure::TooManyDirectories);
+    PageCountResult result(int(count.pages));
+    result.masks = count.masks;
+    result.reducedImages = count.directories - count.pages - count.masks;
+    return result;
 }
 
-// Pages of the TIFF data `file` reads, or kNotCountable.
-int countPagesIn(TiffFile &file)
+// Why the header could not be read: a file that starts like a TIFF header
+// but ends before it is whole is cut off; anything else is no TIFF file.
+PageCountResult headerFailure(TiffFile &file)
+{
+    if (file.failed())
+        return PageCountResult::failed(Failure::CannotRead, file.errorNumber());
+    if (file.size() == 0)
+        return PageCountResult::failed(Failure::EmptyFile);
+    static const QByteArray starts[] = {QByteArray("II*\0", 4), QByteArray("MM\0*", 4),
+                                        QByteArray("II+\0", 4), QByteArray("MM\0+", 4)};
+    const quint64 known = std::min<quint64>(file.size(), 4);
+    const uchar *bytes = file.bytesAt(0, known);
+    if (!bytes)
+        return PageCountResult::failed(Failure::CannotRead, file.errorNumber());
+    const QByteArray start(reinterpret_cast<const char *>(bytes), qsizetype(known));
+    for (int i = 0; i < 4; ++i) {
+        const quint64 headerSize = i < 2 ? 8 : 16;
+        if (starts[i].startsWith(start) && file.size() < headerSize)
+            return PageCountResult::failed(Failure::HeaderCutOff);
+    }
+    return PageCountResult::failed(Failure::NotTiff);
+}
+
+// Pages of the TIFF data `file` reads, or why they cannot be counted.
+PageCountResult countPagesIn(TiffFile &file)
 {
     const auto header = readTiffHeader(file);
     if (!header)
-        return kNotCountable;
+        return headerFailure(file);
     ChainWalker walker(file, header->format);
-    const auto first = walker.at(header->firstDirectory);
-    if (!first || first->entryCount == 0 || first->entryCount > kMaxFirstDirectoryEntries
-        || !first->isImage)
-        return kNotCountable;
+    TiffDirectoryFault fault;
+    const auto first = walker.at(header->firstDirectory, &fault);
+    if (file.failed())
+        return PageCountResult::failed(Failure::CannotRead, file.errorNumber());
+    if (!first)
+        return fault == TiffDirectoryFault::CutOff ? PageCountResult::failed(Failure::DirectoryCutOff, 0, 1)
+                                                   : PageCountResult::failed(Failure::FirstDirectoryOutside);
+    if (first->entryCount == 0)
+        return PageCountResult::failed(Failure::FirstDirectoryEmpty);
+    if (first->entryCount > kMaxFirstDirectoryEntries)
+        return PageCountResult::failed(Failure::FirstDirectoryTooLarge);
+    if (!first->isImage)
+        return PageCountResult::failed(Failure::FirstDirectoryNoImage);
     const ChainCount count = countChain(walker, header->firstDirectory, *first);
-    if (count.readFailed || walker.exhausted() || file.failed())
-        return kNotCountable;
+    if (file.failed())
+        return PageCountResult::failed(Failure::CannotRead, file.errorNumber());
+    if (walker.exhausted())
+        return PageCountResult::failed(Failure::DirectoriesOverlap);
+    if (count.readFailed)
+        return PageCountResult::failed(Failure::ChangedWhileRead);
     return pageCount(count);
+}
+
+QString countedPart(qint64 count, const char *one, const char *many)
+{
+    return QString::number(count) + u' ' + QString::fromLatin1(count == 1 ? one : many);
 }
 
 } // namespace
 
-int PageCounter::countPages(ByteSource *source)
+int PageCounter::countPages(ByteSource *source, int openError)
 {
+    return count(source, openError).pages;
+}
+
+PageCountResult PageCounter::count(ByteSource *source, int openError)
+{
+    if (!source)
+        return PageCountResult::failed(openError ? Failure::CannotOpen : Failure::NotRegularFile, openError);
     TiffFile file(source);
     return countPagesIn(file);
 }
 
 int PageCounter::countPagesOfContents(const QByteArray &contents)
 {
+    return countContents(contents).pages;
+}
+
+PageCountResult PageCounter::countContents(const QByteArray &contents)
+{
     MemoryByteSource source(contents);
-    return countPages(&source);
+    return count(&source);
+}
+
+PageCountResult PageCountResult::failed(PageCountFailure why, int errorNumber, qint64 directory)
+{
+    PageCountResult result;
+    result.failure = why;
+    result.errorNumber = errorNumber;
+    result.directory = directory;
+    return result;
+}
+
+QString pageCountNote(const PageCountResult &result)
+{
+    switch (result.failure) {
+    case Failure::None: {
+        QStringList parts;
+        if (result.reducedImages > 0)
+            parts << countedPart(result.reducedImages, "reduced-resolution image", "reduced-resolution images");
+        if (result.masks > 0)
+            parts << countedPart(result.masks, "transparency mask", "transparency masks");
+        return parts.isEmpty() ? QString() : parts.join(QStringLiteral(" and ")) + QStringLiteral(" not counted");
+    }
+    case Failure::Unknown: return QStringLiteral("The pages could not be counted");
+    case Failure::CannotOpen:
+    case Failure::CannotRead: return qt_error_string(result.errorNumber);
+    case Failure::NotRegularFile: return QStringLiteral("Not a regular file");
+    case Failure::EmptyFile: return QStringLiteral("Empty file");
+    case Failure::NotTiff: return QStringLiteral("Not a TIFF file");
+    case Failure::HeaderCutOff: return QStringLiteral("The file ends inside its header");
+    case Failure::FirstDirectoryOutside: return QStringLiteral("The first image directory lies outside the file");
+    case Failure::DirectoryCutOff:
+        return QStringLiteral("Image directory %1 is cut off by the end of the file").arg(result.directory);
+    case Failure::FirstDirectoryEmpty: return QStringLiteral("The first image directory is empty");
+    case Failure::FirstDirectoryTooLarge: return QStringLiteral("The first image directory has too many entries");
+    case Failure::FirstDirectoryNoImage: return QStringLiteral("The first image directory describes no image");
+    case Failure::DirectoriesOverlap: return QStringLiteral("The image directories overlap one another");
+    case Failure::TooManyDirectories: return QStringLiteral("Too many image directories");
+    case Failure::ChangedWhileRead: return QStringLiteral("The file changed while it was read");
+    }
+    return {};
 }

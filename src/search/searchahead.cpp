@@ -141,7 +141,7 @@ void SearchAhead::issueFile(AheadFolder &folder, std::size_t position,
     post([shared = m_shared, result, listing = folder.entries, index = folder.candidates[position],
           path = nativePath(folder, position), rule, today, countPages = m_countPages] {
         std::optional<FileFacts> facts;
-        int pages = -1;
+        PageCountResult pages;
         bool counted = false;
         if (!shared->abandoned) {
             facts = listing->facts(index);
@@ -169,7 +169,7 @@ std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::
 {
     auto result = std::make_shared<FileResult>();
     post([shared = m_shared, result, path = nativePath(folder, position), size, countPages = m_countPages] {
-        const int pages = shared->abandoned ? -1 : countPages(path, size);
+        const PageCountResult pages = shared->abandoned ? PageCountResult() : countPages(path, size);
         shared->complete(result->done, [&] {
             result->pages = pages;
             result->counted = true;

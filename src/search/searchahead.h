@@ -28,7 +28,7 @@ struct FileResult
     bool done = false;
     std::optional<FileFacts> facts; // none: vanished, no regular file, unreadable
     bool counted = false;           // pages is the page count
-    int pages = -1;
+    PageCountResult pages;
 };
 
 // One folder of the walk, known before the run reaches it.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/pagecounter.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -47,6 +49,6 @@ public:
 };
 
 // Counts the pages of the file at `nativePath` (bytes for the system call);
-// `knownSize` saves a size query when the caller has it. Negative: the pages
-// cannot be counted.
-using PageCountFunction = std::function<int(const QByteArray &nativePath, qint64 knownSize)>;
+// `knownSize` saves a size query when the caller has it. A bare int converts:
+// negative means the pages cannot be counted.
+using PageCountFunction = std::function<PageCountResult(const QByteArray &nativePath, qint64 knownSize)>;

@@ -16,7 +16,8 @@ constexpr int kFilesPerCriteriaCopy = 64;
 
 // The cell texts of one result row, by position.
 QStringList resultCells(const CellTextFormat &format, const QString &name, const QString &location,
-                        const QString &fullPath, qint64 size, const QDateTime &modified, int pages)
+                        const QString &fullPath, qint64 size, const QDateTime &modified,
+                        const PageCountResult &pages)
 {
     const QString sizeInKBText = format.groupedNumber(sizeInKB(size));
     QStringList cells(ResultColumns::Count);
@@ -24,7 +25,8 @@ QStringList resultCells(const CellTextFormat &format, const QString &name, const
     cells[ResultColumns::Location] = location;
     cells[ResultColumns::Size] = sizeCellText(sizeInKBText);
     cells[ResultColumns::ModifiedDate] = format.modifiedDate(modified);
-    cells[ResultColumns::Pages] = pagesCellText(pages);
+    cells[ResultColumns::Pages] = pagesCellText(pages.pages);
+    cells[ResultColumns::PagesNote] = pageCountNote(pages);
     cells[ResultColumns::FullPath] = fullPath;
     cells[ResultColumns::SizeInKB] = sizeInKBText;
     return cells;
@@ -220,7 +222,7 @@ SearchRun::Flow SearchRun::examineFile(AheadFolder &folder, std::size_t position
     const QDate today = m_ports.criteria->dateOn() ? QDate::currentDate() : QDate();
     if (!PassesDateAndSize(*facts->facts, *m_ports.criteria, today))
         return Flow::Continue;
-    int pages = facts->pages;
+    PageCountResult pages = facts->pages;
     if (!facts->counted) {
         const std::shared_ptr<FileResult> count = m_ahead->requestCount(folder, position, facts->facts->size);
         if (const Await got = await(count); got != Await::Ready)
@@ -232,7 +234,7 @@ SearchRun::Flow SearchRun::examineFile(AheadFolder &folder, std::size_t position
 }
 
 void SearchRun::appendResultRow(const QString &name, const QString &location, const FileFacts &facts,
-                                int pages, IconMemory &icon)
+                                const PageCountResult &pages, IconMemory &icon)
 {
     const QString fullPath = FolderPath::child(location, name);
     const QDateTime modified = m_zone.isValid()
@@ -247,8 +249,8 @@ void SearchRun::appendResultRow(const QString &name, const QString &location, co
     m_ports.results->appendRow(resultCells(m_cellFormat, name, location, fullPath, facts.size, modified, pages),
                                icon.image);
     ++m_rowsListed;
-    if (pages > 0)
-        m_pageTotal += pages;
+    if (pages.pages > 0)
+        m_pageTotal += pages.pages;
 }
 
 void SearchRun::showFolderSummary()

@@ -25,7 +25,7 @@ struct SearchRunPorts
     SearchStatusSink *status = nullptr;
     FileIconSource *icons = nullptr;
     FolderLister *lister = nullptr;
-    PageCountFunction countPages; // required: the platform's FilePageCounter::countPagesOfFile
+    PageCountFunction countPages; // required: the platform's FilePageCounter::countFile
     std::function<void()> yield;  // after each examined file; default: process pending events
     // Threads for listing, facts and counting, with requests made ahead of
     // the run. 0: every request on the run's thread as it is needed.
@@ -95,7 +95,7 @@ private:
     Await await(const std::shared_ptr<Result> &result);
     void lookAhead();
     void appendResultRow(const QString &name, const QString &location, const FileFacts &facts,
-                         int pages, IconMemory &icon);
+                         const PageCountResult &pages, IconMemory &icon);
     void showFolderSummary();
     bool yieldAndCheck();
     void endRun();

@@ -72,18 +72,21 @@ struct EntryScan {
     bool hasWidth = false;
     bool hasLength = false;
     bool hasPixelData = false;
-    bool notAPage = false;
+    bool reduced = false;
+    bool mask = false;
 
     void take(const uchar *entry, const TiffFormat &format)
     {
         switch (format.order.u16(entry)) {
-        case NewSubfileTypeTag:
-            if (inlineValue(entry, format) & (kReducedResolutionBit | kTransparencyMaskBit))
-                notAPage = true;
+        case NewSubfileTypeTag: {
+            const quint64 value = inlineValue(entry, format);
+            reduced = reduced || (value & kReducedResolutionBit);
+            mask = mask || (value & kTransparencyMaskBit);
             break;
+        }
         case SubfileTypeTag:
             if (inlineValue(entry, format) == kOldReducedResolution)
-                notAPage = true;
+                reduced = true;
             break;
         case ImageWidthTag: hasWidth = true; break;
         case ImageLengthTag: hasLength = true; break;
@@ -137,13 +140,17 @@ std::optional<TiffHeader> readTiffHeader(TiffFile &file)
 }
 
 std::optional<TiffDirectory> readTiffDirectory(TiffFile &file, const TiffFormat &format,
-                                               quint64 offset)
+                                               quint64 offset, TiffDirectoryFault *fault)
 {
+    TiffDirectoryFault ignored;
+    TiffDirectoryFault &why = fault ? *fault : ignored;
+    why = TiffDirectoryFault::Outside;
     if (offset < format.headerSize())
         return std::nullopt;
     const uchar *countBytes = file.bytesAt(offset, format.countSize());
     if (!countBytes)
         return std::nullopt;
+    why = TiffDirectoryFault::CutOff;
     TiffDirectory directory;
     directory.entryCount = format.bigTiff ? format.order.u64(countBytes)
                                           : format.order.u16(countBytes);
@@ -155,8 +162,10 @@ std::optional<TiffDirectory> readTiffDirectory(TiffFile &file, const TiffFormat 
     EntryScan scan;
     if (!scanEntries(file, format, entriesStart, directory.entryCount, scan))
         return std::nullopt;
+    why = TiffDirectoryFault::None;
     directory.isImage = scan.hasWidth && scan.hasLength && scan.hasPixelData;
-    directory.isPage = !scan.notAPage;
+    directory.isPage = !scan.reduced && !scan.mask;
+    directory.isMask = scan.mask && !scan.reduced;
     const quint64 nextAt = entriesStart + directory.entryCount * format.entrySize();
     if (const uchar *next = file.bytesAt(nextAt, format.offsetSize()))
         directory.next = format.bigTiff ? format.order.u64(next) : format.order.u32(next);

@@ -27,7 +27,11 @@ struct TiffDirectory {
     quint64 next = 0;     // offset of the next directory; 0 ends the chain
     bool isImage = false; // has a width, a length and strip or tile offsets
     bool isPage = true;   // neither a reduced-resolution image nor a transparency mask
+    bool isMask = false;  // a transparency mask (and not a reduced-resolution image)
 };
+
+// Why a directory could not be read.
+enum class TiffDirectoryFault { None, Outside, CutOff };
 
 // The header of `file`, or nothing when it is not a TIFF header.
 std::optional<TiffHeader> readTiffHeader(TiffFile &file);
@@ -35,5 +39,7 @@ std::optional<TiffHeader> readTiffHeader(TiffFile &file);
 // The directory at `offset`, or nothing when its entry count and entries do
 // not all lie inside the file (or the offset points into the header). A next
 // pointer that does not fit in the file reads as 0.
+// `fault`, when given, tells whether the directory lies outside the file or
+// is cut off by its end.
 std::optional<TiffDirectory> readTiffDirectory(TiffFile &file, const TiffFormat &format,
-                                               quint64 offset);
+                                               quint64 offset, TiffDirectoryFault *fault = nullptr);

@@ -40,6 +40,8 @@ public:
     quint64 size() const { return m_size; }
     // Whether a read failed (as opposed to asking for bytes past the end).
     bool failed() const { return m_failed; }
+    // The system's error number of the failed read; 0 when none.
+    int errorNumber() const { return m_source ? m_source->errorNumber() : 0; }
 
     // Whether `length` bytes at `offset` lie inside the file (overflow-safe).
     bool contains(quint64 offset, quint64 length) const;

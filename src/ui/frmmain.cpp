@@ -99,6 +99,10 @@ void frmMain::buildControls()
     lblPageCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Controls::setTextColor(lblPageCount, Controls::DarkBlue);
     Controls::setBold(lblPageCount);
+    lblSelectionTotal = new QLabel(client);
+    lblSelectionTotal->setObjectName(QStringLiteral("lblSelectionTotal"));
+    lblSelectionTotal->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Controls::setTextColor(lblSelectionTotal, Controls::DarkBlue);
 
     fmeAdvancedSearchOptions = new AdvancedOptionsPanel(client);
     fmeSearch = new SearchBar(client);
@@ -131,6 +135,7 @@ void frmMain::buildControls()
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int row, int col, const QPoint &globalPos) {
                 vsFiles_MouseDown(button, row, col, globalPos);
             });
+    connectTotals();
 }
 
 void frmMain::Form_Load()

@@ -25,6 +25,8 @@ class QMenu;
 class QPushButton;
 class QSplitter;
 class dlgPreferences;
+class dlgFolderTotals;
+class QMimeData;
 
 // The main window. Its handlers carry the names of the controls and events
 // they serve (Form_Load, Form_Activate, cmdSearch_Click, ...); each concern
@@ -76,6 +78,7 @@ public:
     FolderTree *ftv = nullptr;
     GridView *vsFiles = nullptr;
     QLabel *lblPageCount = nullptr;
+    QLabel *lblSelectionTotal = nullptr;
     AdvancedOptionsPanel *fmeAdvancedSearchOptions = nullptr;
     SearchBar *fmeSearch = nullptr;
     StatusBar *sbGeneral = nullptr;
@@ -100,8 +103,10 @@ public:
     QMenu *mnuEdit = nullptr;
     QAction *mnuEditSelectAll = nullptr;
     QAction *mnuEditInvertSelection = nullptr;
+    QAction *mnuEditCopy = nullptr;
     QMenu *mnuTools = nullptr;
     QAction *mnuExport = nullptr;
+    QAction *mnuFolderTotals = nullptr;
     QAction *mnuPreferences = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuSupport = nullptr;
@@ -114,6 +119,12 @@ public:
     QAction *mnuPopupShowContainingFolder = nullptr;
     QAction *mnuPopupSelectAll = nullptr;
     QAction *mnuPopupInvertSelection = nullptr;
+    QAction *mnuPopupCopy = nullptr;
+
+    // frmmain_totals.cpp: the selected shown rows as clipboard or drag data
+    // (tab-separated text and a text/uri-list of the files); null when none.
+    QMimeData *selectedRowsMimeData() const;
+    dlgFolderTotals *folderTotalsWindow() const { return m_folderTotals; }
 
     // The layout last applied, in twips (for checks and the toggle).
     const MainLayoutResult &currentLayout() const { return m_layout; }
@@ -143,6 +154,9 @@ public Q_SLOTS:
     void cmdShowHideAdvanceSearch_Click();
     void mnuEditSelectAll_Click();
     void mnuEditInvertSelection_Click();
+    // frmmain_totals.cpp
+    void mnuEditCopy_Click();
+    void mnuFolderTotals_Click();
 
 protected:
     bool event(QEvent *event) override;
@@ -172,6 +186,12 @@ private:
     void vsFiles_KeyDown(int key);
     void vsFiles_MouseDown(Qt::MouseButton button, int row, int col, const QPoint &globalPos);
     void showPopupAtTableCorner();
+
+    // frmmain_totals.cpp
+    void connectTotals();
+    void updateSelectionTotal();
+    QString pagesToolTipAt(int row, int col) const;
+    void dragSelectedRows();
 
     // frmmain_search.cpp
     void createSearchRun();
@@ -203,6 +223,7 @@ private:
     GridModel *m_scratch = nullptr;
     std::unique_ptr<SearchPorts> m_searchPorts;
     SearchRun *m_searchRun = nullptr;
+    dlgFolderTotals *m_folderTotals = nullptr;
     MainLayoutResult m_layout;
     bool m_firstActivation = false;
     bool m_loaded = false;

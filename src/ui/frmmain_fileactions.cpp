@@ -6,6 +6,7 @@
 #include "platform/desktopservices.h"
 #include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
+#include "grid/rowtransfer.h"
 #include "ui/prompts.h"
 
 #include <optional>
@@ -22,16 +23,6 @@ std::optional<QString> currentFullPath(const GridModel &files)
     if (row <= 0 || !files.isDataRow(row))
         return std::nullopt;
     return files.text(row, ResultColumns::FullPath);
-}
-
-// The selected rows whose files are still listed. A hidden row's file has
-// already been deleted, so it is no longer a file to delete (Select All and
-// Invert Selection do select hidden rows).
-QList<int> rowsToDelete(const GridModel &files)
-{
-    QList<int> rows = files.selectedRows();
-    rows.removeIf([&files](int row) { return files.isRowHidden(row); });
-    return rows;
 }
 
 } // namespace
@@ -78,12 +69,12 @@ bool frmMain::OpenContainingFolder(const QString &path)
 
 bool frmMain::DeleteSelectedFiles()
 {
-    if (!m_services.desktop || !m_services.prompts || rowsToDelete(*m_files).isEmpty())
+    if (!m_services.desktop || !m_services.prompts || selectedShownRows(*m_files).isEmpty())
         return true;
     if (!m_services.prompts->askYesNo(this, kDeleteQuestion, Prompts::Icon::Question))
         return true;
     // The rows as they stand once the question is answered, in list order.
-    const QList<int> rows = rowsToDelete(*m_files);
+    const QList<int> rows = selectedShownRows(*m_files);
     for (const int row : rows) {
         const QString path = m_files->text(row, ResultColumns::FullPath);
         if (!m_services.desktop->deleteFile(path, nullptr)) {

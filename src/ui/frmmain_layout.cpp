@@ -110,6 +110,7 @@ void frmMain::applyLayout(const MainLayoutResult &layout)
     txtAddress->setGeometry(twipsToRect(layout.addressText, dpi));
     spSplitter->setGeometry(twipsToRect(layout.splitter, dpi));
     lblPageCount->setGeometry(twipsToRect(layout.pageCount, dpi));
+    lblSelectionTotal->setGeometry(twipsToRect(layout.selectionTotal, dpi));
     fmeAdvancedSearchOptions->setGeometry(twipsToRect(layout.panel, dpi));
     fmeSearch->setGeometry(twipsToRect(layout.searchBar, dpi));
     setLeft(chkSearchIncSubFlder, layout.includeSubfoldersLeft, dpi);

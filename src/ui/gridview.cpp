@@ -6,7 +6,10 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 constexpr int kIconSize = 16;
@@ -160,13 +163,23 @@ void GridView::mousePressEvent(QMouseEvent *event)
     const QModelIndex index = indexAt(m_mousePos);
     if (m_model)
         Q_EMIT mouseDown(event->button(), event->modifiers(), mouseRow(), mouseCol(), event->globalPosition().toPoint());
+    m_dragRow = -1;
+    m_clickOwed = false;
     if (event->button() != Qt::LeftButton || !m_model)
         return; // a right click leaves the cursor and the selection alone
     if (index.isValid() && (index.flags() & Qt::ItemIsSelectable)) {
         const int row = m_model->gridRow(index.row());
         if (!(event->modifiers() & Qt::ShiftModifier) && !m_model->isDataRow(anchorRow()))
             setAnchorRow(m_model->currentRow());
-        selectByClick(row, event->modifiers());
+        if (dragOut) {
+            m_dragRow = row;
+            m_dragStart = m_mousePos;
+        }
+        // Pressing on a selected row may start dragging the whole selection.
+        m_clickOwed = dragOut && event->modifiers() == Qt::NoModifier && m_model->isRowSelected(row);
+        m_owedClick = event->modifiers();
+        if (!m_clickOwed)
+            selectByClick(row, event->modifiers());
     }
     QTableView::mousePressEvent(event);
 }
@@ -174,7 +187,37 @@ void GridView::mousePressEvent(QMouseEvent *event)
 void GridView::mouseMoveEvent(QMouseEvent *event)
 {
     m_mousePos = event->position().toPoint();
+    if (m_dragRow >= 0 && (event->buttons() & Qt::LeftButton) && dragOut
+        && (m_mousePos - m_dragStart).manhattanLength() >= QApplication::startDragDistance()) {
+        m_dragRow = -1;
+        m_clickOwed = false;
+        dragOut();
+        return;
+    }
     QTableView::mouseMoveEvent(event);
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_clickOwed && m_model && m_model->isDataRow(m_dragRow))
+        selectByClick(m_dragRow, m_owedClick);
+    m_dragRow = -1;
+    m_clickOwed = false;
+    QTableView::mouseReleaseEvent(event);
+}
+
+bool GridView::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip || !toolTipFor || !m_model)
+        return QTableView::viewportEvent(event);
+    auto *help = static_cast<QHelpEvent *>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString tip = index.isValid() ? toolTipFor(m_model->gridRow(index.row()), index.column()) : QString();
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+    return true;
 }
 
 void GridView::keyPressEvent(QKeyEvent *event)

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QTableView>
 
+#include <functional>
+
 class GridModel;
 class GridDelegate;
 
@@ -34,6 +36,12 @@ public:
 
     // On by default; a grid whose row order means something turns it off.
     void setSortOnHeaderClick(bool on) { m_sortOnHeaderClick = on; }
+    // The tooltip of a cell by grid row and column; empty: none. Unset: none.
+    std::function<QString(int row, int col)> toolTipFor;
+    // Set: a left-button drag that starts on a data row calls this (the row
+    // is selected by then); a press on a row already selected keeps the
+    // selection until the button is released without a drag.
+    std::function<void()> dragOut;
 
 Q_SIGNALS:
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -46,6 +54,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
@@ -67,4 +77,10 @@ private:
     // The Shift+click range's first row; a persistent index follows it through sorts.
     QPersistentModelIndex m_anchor;
     bool m_sortOnHeaderClick = true;
+    // A left press on a data row that may become a drag: where, and the
+    // click still owed to the selection when the press kept it.
+    int m_dragRow = -1;
+    QPoint m_dragStart;
+    Qt::KeyboardModifiers m_owedClick;
+    bool m_clickOwed = false;
 };

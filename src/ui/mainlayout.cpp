@@ -17,6 +17,7 @@ void placeSplitterAbove(MainLayoutResult &r, int bottom)
     r.splitter.top = kLine2Y + 100;
     r.splitter.height = bottom - r.splitter.top - kPageCountHeight - 100;
     r.pageCount.top = r.splitter.top + r.splitter.height + 50;
+    r.selectionTotal.top = r.pageCount.top;
 }
 
 } // namespace
@@ -39,6 +40,8 @@ MainLayoutResult resize(const MainLayoutInput &input)
     r.pageCount.width = kPageCountWidth;
     r.pageCount.height = kPageCountHeight;
     r.pageCount.left = r.splitter.left + r.splitter.width - kPageCountWidth;
+    // From the table's left edge to 100 twips short of the page total.
+    r.selectionTotal = {r.splitter.left, 0, r.pageCount.left - 100 - r.splitter.left, kPageCountHeight};
     r.panel.width = r.searchBar.width = r.splitter.width;
     r.panel.height = kPanelHeight;
     r.searchBar.height = kSearchBarHeight;

@@ -66,6 +66,7 @@ struct MainLayoutResult
     TwipsRect addressText;
     TwipsRect splitter;
     TwipsRect pageCount;
+    TwipsRect selectionTotal; // left of the page total, on its line
     TwipsRect panel;
     TwipsRect searchBar;
     int includeSubfoldersLeft = 0;

@@ -1,4 +1,5 @@
 #include "platform/filesystem.h"
+#include "results/cellformats.h"
 #include "search/pagecounter.h"
 #include "base/pathcodec.h"
 #include "support/tempfiles.h"
@@ -243,6 +244,7 @@ void PageCounterTest::builtFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("leftOut"); // what the tooltip says was not counted
     const auto classic = TiffVariant::Classic;
     const auto big = TiffVariant::BigTiff;
     const auto le = TiffEndian::Little;
@@ -256,28 +258,28 @@ void PageCounterTest::builtFiles_data()
                 tiff.addPages(3);
                 QTest::addRow("%s %s, directories %s", variant == big ? "BigTIFF" : "classic",
                               endian == be ? "MM" : "II", first ? "first" : "last")
-                        << tiff.bytes() << 3;
+                        << tiff.bytes() << 3 << QString();
             }
         }
     }
-    QTest::newRow("100000 pages, no cap") << pages(100000) << 100000;
+    QTest::newRow("100000 pages, no cap") << pages(100000) << 100000 << QString();
 
     TiffBuilder thumbnail;
     thumbnail.addPages(2);
     thumbnail.addThumbnail();
-    QTest::newRow("thumbnail in the chain") << thumbnail.bytes() << 2;
+    QTest::newRow("thumbnail in the chain") << thumbnail.bytes() << 2 << "1 reduced-resolution image";
 
-    const QList<QPair<const char *, TiffField>> kinds{
-            {"NewSubfileType bit 0", subfileField(TiffTag::NewSubfileType, 1)},
-            {"NewSubfileType bit 2", subfileField(TiffTag::NewSubfileType, 4)},
-            {"NewSubfileType 5", subfileField(TiffTag::NewSubfileType, 5)},
-            {"SubfileType 2", subfileField(TiffTag::SubfileType, 2)}};
-    for (const auto &[name, field] : kinds) {
+    const QList<std::tuple<const char *, TiffField, QString>> kinds{
+            {"NewSubfileType bit 0", subfileField(TiffTag::NewSubfileType, 1), "1 reduced-resolution image"},
+            {"NewSubfileType bit 2", subfileField(TiffTag::NewSubfileType, 4), "1 transparency mask"},
+            {"NewSubfileType 5", subfileField(TiffTag::NewSubfileType, 5), "1 reduced-resolution image"},
+            {"SubfileType 2", subfileField(TiffTag::SubfileType, 2), "1 reduced-resolution image"}};
+    for (const auto &[name, field, leftOut] : kinds) {
         TiffBuilder tiff(big, be);
         tiff.addPage();
         tiff.addPage({field});
         tiff.addPage();
-        QTest::addRow("%s is no page", name) << tiff.bytes() << 2;
+        QTest::addRow("%s is no page", name) << tiff.bytes() << 2 << leftOut;
     }
     const QList<QPair<const char *, TiffField>> stillPages{
             {"NewSubfileType bit 1", subfileField(TiffTag::NewSubfileType, 2)},
@@ -288,91 +290,99 @@ void PageCounterTest::builtFiles_data()
         TiffBuilder tiff;
         tiff.addPage({field});
         tiff.addPage();
-        QTest::addRow("%s is a page", name) << tiff.bytes() << 2;
+        QTest::addRow("%s is a page", name) << tiff.bytes() << 2 << QString();
     }
 
     TiffBuilder tiled;
     tiled.addDirectory({{TiffTag::ImageWidth, TiffType::Long, 1, 1},
                         {TiffTag::ImageLength, TiffType::Long, 1, 1},
                         {TiffTag::TileOffsets, TiffType::Long, 1, 8}});
-    QTest::newRow("tiles instead of strips") << tiled.bytes() << 1;
+    QTest::newRow("tiles instead of strips") << tiled.bytes() << 1 << QString();
     TiffBuilder emptyLater;
     emptyLater.addPage();
     emptyLater.addDirectory({});
-    QTest::newRow("later directory without entries") << emptyLater.bytes() << 2;
+    QTest::newRow("later directory without entries") << emptyLater.bytes() << 2 << QString();
     TiffBuilder widest;
     widest.addDirectory(imageFields(4096));
-    QTest::newRow("first directory of 4096 entries") << widest.bytes() << 1;
+    QTest::newRow("first directory of 4096 entries") << widest.bytes() << 1 << QString();
 }
 
 void PageCounterTest::builtFiles()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, expected);
+    QFETCH(QString, leftOut);
     QCOMPARE(count(QStringLiteral("built.tif"), bytes), expected);
+    const QString note = pageCountNote(PageCounter::countContents(bytes));
+    QCOMPARE(note, leftOut.isEmpty() ? QString() : leftOut + " not counted");
 }
 
 void PageCounterTest::brokenFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("tip"); // the Pages cell's tooltip
     const auto le = TiffEndian::Little;
     auto patched = [](QByteArray bytes, int at, const QByteArray &with) {
         return bytes.replace(at, with.size(), with);
     };
+    const QString kCutHeader = QStringLiteral("The file ends inside its header");
+    const QString kNotTiff = QStringLiteral("Not a TIFF file");
+    const QString kOutside = QStringLiteral("The first image directory lies outside the file");
     const QByteArray three = pages(3);
     const QByteArray bigThree = pages(3, TiffVariant::BigTiff);
-    QTest::newRow("empty file") << QByteArray() << -1;
-    QTest::newRow("3 bytes") << QByteArray("II*") << -1;
-    QTest::newRow("header cut short") << three.left(6) << -1;
-    QTest::newRow("BigTIFF header cut short") << bigThree.left(12) << -1;
-    QTest::newRow("bad magic") << patched(three, 0, "IM") << -1;
-    QTest::newRow("text file") << QByteArray("II see a text file, not an image\n") << -1;
-    QTest::newRow("version 41") << patched(three, 2, QByteArray("\x29\0", 2)) << -1;
-    QTest::newRow("version 43 in a classic file") << patched(three, 2, QByteArray("\x2b\0", 2)) << -1;
-    QTest::newRow("BigTIFF offset size 4") << patched(bigThree, 4, QByteArray("\x04\0", 2)) << -1;
-    QTest::newRow("BigTIFF reserved word set") << patched(bigThree, 6, QByteArray("\x01\0", 2)) << -1;
+    QTest::newRow("empty file") << QByteArray() << -1 << "Empty file";
+    QTest::newRow("3 bytes") << QByteArray("II*") << -1 << kCutHeader;
+    QTest::newRow("header cut short") << three.left(6) << -1 << kCutHeader;
+    QTest::newRow("BigTIFF header cut short") << bigThree.left(12) << -1 << kCutHeader;
+    QTest::newRow("bad magic") << patched(three, 0, "IM") << -1 << kNotTiff;
+    QTest::newRow("text file") << QByteArray("II see a text file, not an image\n") << -1 << kNotTiff;
+    QTest::newRow("version 41") << patched(three, 2, QByteArray("\x29\0", 2)) << -1 << kNotTiff;
+    QTest::newRow("version 43 in a classic file") << patched(three, 2, QByteArray("\x2b\0", 2)) << -1 << kNotTiff;
+    QTest::newRow("BigTIFF offset size 4") << patched(bigThree, 4, QByteArray("\x04\0", 2)) << -1 << kNotTiff;
+    QTest::newRow("BigTIFF reserved word set") << patched(bigThree, 6, QByteArray("\x01\0", 2)) << -1 << kNotTiff;
 
     QByteArray pastEnd = three;
     putU32(pastEnd, 4, quint32(three.size()) + 100, le);
-    QTest::newRow("first directory past the end") << pastEnd << -1;
+    QTest::newRow("first directory past the end") << pastEnd << -1 << kOutside;
     QByteArray inHeader = three;
     putU32(inHeader, 4, 4, le);
-    QTest::newRow("first directory inside the header") << inHeader << -1;
+    QTest::newRow("first directory inside the header") << inHeader << -1 << kOutside;
     TiffBuilder firstOnly;
     firstOnly.addPage();
-    QTest::newRow("first directory cut short") << firstOnly.bytes().chopped(20) << -1;
+    QTest::newRow("first directory cut short") << firstOnly.bytes().chopped(20) << -1 << "Image directory 1 is cut off by the end of the file";
 
     TiffBuilder empty;
     empty.addDirectory({});
-    QTest::newRow("first directory without entries") << empty.bytes() << -1;
+    QTest::newRow("first directory without entries") << empty.bytes() << -1 << "The first image directory is empty";
     TiffBuilder tooWide;
     tooWide.addDirectory(imageFields(5000));
-    QTest::newRow("first directory of 5000 entries") << tooWide.bytes() << -1;
+    QTest::newRow("first directory of 5000 entries") << tooWide.bytes() << -1 << "The first image directory has too many entries";
     for (quint16 missing : {TiffTag::ImageWidth, TiffTag::ImageLength, TiffTag::StripOffsets}) {
         QList<TiffField> fields = imageFields(3);
         fields.removeIf([missing](const TiffField &field) { return field.tag == missing; });
         TiffBuilder notImage;
         notImage.addDirectory(fields);
         notImage.addPage();
-        QTest::addRow("first directory without tag %d", missing) << notImage.bytes() << -1;
+        QTest::addRow("first directory without tag %d", missing) << notImage.bytes() << -1
+                                                                  << "The first image directory describes no image";
     }
 
     TiffBuilder chain;
     chain.addPages(3);
     const QByteArray whole = chain.bytes();
-    QTest::newRow("chain cut mid-directory") << whole.left(qsizetype(chain.directoryOffset(2)) + 30) << 2;
-    QTest::newRow("chain cut in an entry count") << whole.left(qsizetype(chain.directoryOffset(2)) + 1) << 2;
+    QTest::newRow("chain cut mid-directory") << whole.left(qsizetype(chain.directoryOffset(2)) + 30) << 2 << QStringLiteral("2 pages");
+    QTest::newRow("chain cut in an entry count") << whole.left(qsizetype(chain.directoryOffset(2)) + 1) << 2 << QStringLiteral("2 pages");
     QByteArray hugeCount = whole;
     putU16(hugeCount, chain.directoryOffset(1), 0xffff, le);
-    QTest::newRow("huge entry count on a later directory") << hugeCount << 1;
+    QTest::newRow("huge entry count on a later directory") << hugeCount << 1 << QStringLiteral("1 page");
     TiffBuilder bigChain(TiffVariant::BigTiff);
     bigChain.addPages(3);
     QByteArray overflowCount = bigChain.bytes();
     putU64(overflowCount, bigChain.directoryOffset(1), quint64(1) << 62, le);
-    QTest::newRow("BigTIFF entry count that overflows") << overflowCount << 1;
-    QTest::newRow("overlapping directories, quadratic to read") << overlappingChain(100) << -1;
-    QTest::newRow("few overlapping directories still count") << overlappingChain(2) << 3;
+    QTest::newRow("BigTIFF entry count that overflows") << overflowCount << 1 << QStringLiteral("1 page");
+    QTest::newRow("overlapping directories, quadratic to read") << overlappingChain(100) << -1 << "The image directories overlap one another";
+    QTest::newRow("few overlapping directories still count") << overlappingChain(2) << 3 << QStringLiteral("3 pages");
 
     // 42 directories: enough for one read at a bad pointer to seem to fit.
     TiffBuilder pointer;
@@ -383,7 +393,7 @@ void PageCounterTest::brokenFiles_data()
             {"into the header", 2}};
     for (const auto &[name, next] : pointers) {
         pointer.linkToOffset(1, next);
-        QTest::addRow("next pointer %s", name) << pointer.bytes() << 2;
+        QTest::addRow("next pointer %s", name) << pointer.bytes() << 2 << "2 pages";
     }
 }
 
@@ -391,7 +401,11 @@ void PageCounterTest::brokenFiles()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, expected);
+    QFETCH(QString, tip);
     QCOMPARE(count(QStringLiteral("broken.tif"), bytes), expected);
+    const PageCountResult result = FilePageCounter::countFile(QFile::encodeName(path("broken.tif")));
+    QCOMPARE(result.pages, expected);
+    QCOMPARE(pagesToolTip(pagesCellText(result.pages), pageCountNote(result)), tip);
 }
 
 void PageCounterTest::loops_data()
@@ -444,6 +458,13 @@ void PageCounterTest::notRegularFiles()
     QCOMPARE(counter.CountPages(path(QStringLiteral("folder.tif"))), -1);
     QCOMPARE(FilePageCounter::countPagesOfFile(QFile::encodeName(path("folder.tif")), 4096), -1);
     QCOMPARE(counter.CountPages(QString()), -1);
+    // Why, in the system's words where the system refused.
+    const auto why = [this](const char *name, qint64 size) {
+        return pageCountNote(FilePageCounter::countFile(QFile::encodeName(path(QString::fromLatin1(name))), size));
+    };
+    QCOMPARE(why("missing.tif", -1), QStringLiteral("No such file or directory"));
+    QCOMPARE(why("folder.tif", -1), QStringLiteral("Not a regular file"));
+    QCOMPARE(why("folder.tif", 4096), QStringLiteral("Is a directory"));
 }
 
 // A pipe with no writer must neither block the open nor the read. The count

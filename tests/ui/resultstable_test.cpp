@@ -66,7 +66,7 @@ private Q_SLOTS:
     {
         Window w(iniPath());
         QCOMPARE(w.files().rows(), 1);
-        QCOMPARE(w.files().cols(), 7);
+        QCOMPARE(w.files().cols(), 8);
         QStringList captions;
         for (int col = 0; col < 5; ++col)
             captions.append(w.files().text(0, col));
@@ -173,7 +173,7 @@ private Q_SLOTS:
         for (QAction *action : popup->actions())
             captions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
         QCOMPARE(captions, QStringList({"Open", "-", "Delete", "Properties", "Show Containing Folder", "-",
-                                        "Select All", "Invert Selection"}));
+                                        "Select All", "Invert Selection", "Copy"}));
 
         // Empty table: a right click finds no data row.
         QWidget *cells = w.window->vsFiles->viewport();

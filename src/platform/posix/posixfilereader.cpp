@@ -42,25 +42,39 @@ public:
         do {
             got = ::pread(m_fd, buffer, length, off_t(offset));
         } while (got < 0 && errno == EINTR);
+        if (got < 0)
+            m_errorNumber = errno;
         return got;
     }
+    int errorNumber() const override { return m_errorNumber; }
 
 private:
     int m_fd;
     quint64 m_size;
+    int m_errorNumber = 0;
 };
 
 } // namespace
 
-std::unique_ptr<ByteSource> openFileForReading(const QByteArray &nativePath, qint64 knownSize)
+std::unique_ptr<ByteSource> openFileForReading(const QByteArray &nativePath, qint64 knownSize,
+                                               int *errorNumber)
 {
-    if (nativePath.isEmpty() || nativePath.contains('\0'))
+    int ignored = 0;
+    int &error = errorNumber ? *errorNumber : ignored;
+    error = 0;
+    if (nativePath.isEmpty() || nativePath.contains('\0')) {
+        error = nativePath.isEmpty() ? ENOENT : EINVAL;
         return nullptr;
+    }
     const int fd = openReadOnly(nativePath);
-    if (fd < 0)
+    if (fd < 0) {
+        error = errno;
         return nullptr;
+    }
+    errno = 0;
     const qint64 size = knownSize >= 0 ? knownSize : regularFileSize(fd);
     if (size < 0) {
+        error = errno; // 0: not a regular file
         ::close(fd);
         return nullptr;
     }

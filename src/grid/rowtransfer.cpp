@@ -1,0 +1,49 @@
+#include "grid/rowtransfer.h"
+
+#include "grid/delimitedtext.h"
+#include "grid/gridmodel.h"
+
+namespace {
+
+QStringList shownCells(const GridModel &grid, int row)
+{
+    QStringList cells;
+    for (int col = 0; col < grid.cols(); ++col)
+        if (!grid.isColumnHidden(col))
+            cells.append(grid.text(row, col));
+    return cells;
+}
+
+} // namespace
+
+QString tabSeparatedText(const QList<QStringList> &lines)
+{
+    const DelimitedText::Separators separators{u'\t', u'\n'};
+    QString out;
+    for (const QStringList &cells : lines) {
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            if (i > 0)
+                out += separators.column;
+            DelimitedText::appendCell(out, cells[i], separators);
+        }
+        out += separators.row;
+    }
+    return out;
+}
+
+QString rowsAsText(const GridModel &grid, const QList<int> &rows)
+{
+    QList<QStringList> lines;
+    if (grid.fixedRows() > 0)
+        lines.append(shownCells(grid, 0));
+    for (int row : rows)
+        lines.append(shownCells(grid, row));
+    return tabSeparatedText(lines);
+}
+
+QList<int> selectedShownRows(const GridModel &grid)
+{
+    QList<int> rows = grid.selectedRows();
+    rows.removeIf([&grid](int row) { return grid.isRowHidden(row); });
+    return rows;
+}

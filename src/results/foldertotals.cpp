@@ -1,0 +1,83 @@
+#include "results/foldertotals.h"
+
+#include "grid/delimitedtext.h"
+#include "grid/gridmodel.h"
+
+#include <QHash>
+#include <QSaveFile>
+
+std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol)
+{
+    std::vector<FolderTotal> folders;
+    QHash<QString, size_t> indexOf;
+    size_t current = 0;
+    for (int row = grid.fixedRows(); row < grid.rows(); ++row) {
+        if (grid.isRowHidden(row))
+            continue;
+        const QStringView location = grid.textView(row, locationCol);
+        // A search lists a folder's files together: most rows need no lookup.
+        if (folders.empty() || folders[current].location != location) {
+            const QString key = location.toString();
+            const auto found = indexOf.constFind(key);
+            if (found != indexOf.constEnd()) {
+                current = *found;
+            } else {
+                current = folders.size();
+                indexOf.insert(key, current);
+                folders.push_back({key, 0, 0, 0});
+            }
+        }
+        FolderTotal &folder = folders[current];
+        ++folder.files;
+        bool isNumber = false;
+        const qint64 pages = grid.textView(row, pagesCol).toLongLong(&isNumber);
+        if (isNumber && pages >= 0)
+            folder.pages += pages;
+        else
+            ++folder.unreadable;
+    }
+    return folders;
+}
+
+FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString &location)
+{
+    FolderTotal all{location, 0, 0, 0};
+    for (const FolderTotal &folder : folders) {
+        all.files += folder.files;
+        all.pages += folder.pages;
+        all.unreadable += folder.unreadable;
+    }
+    return all;
+}
+
+QByteArray csvBytes(const QList<QStringList> &rows)
+{
+    const DelimitedText::Separators separators{u',', u'\n'};
+    QString text;
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                text += u',';
+            DelimitedText::appendCell(text, row[i], separators);
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return DelimitedText::encode(text);
+}
+
+// Unbuffered: QSaveFile does not notice when the flush of its last buffer
+// fails at commit, and would then replace the old file with a cut-off one.
+bool writeFileReplacing(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()) {
+        *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}

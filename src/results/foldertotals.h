@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class GridModel;
+
+// Files, pages and unreadable files per folder, over the shown data rows of
+// a grid: `locationCol` names the folder, `pagesCol` holds a whole number or
+// anything else for a file that could not be counted.
+struct FolderTotal
+{
+    QString location;
+    qint64 files = 0;
+    qint64 pages = 0;
+    qint64 unreadable = 0;
+};
+
+// One entry per folder, in the order the folders first appear.
+std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol);
+
+// The sum of all entries, named `location`.
+FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString &location);
+
+// RFC 4180 text: every row's cells separated by commas, rows ended by CRLF,
+// a cell holding a comma, quote, CR or LF quoted (inner quotes doubled).
+// UTF-8; a file name's raw bytes are written back as they were.
+QByteArray csvBytes(const QList<QStringList> &rows);
+
+// Writes `bytes` to `path` through a file beside it that replaces it only
+// once every byte is out, so a failure keeps the old file. False with
+// `error` set on failure.
+bool writeFileReplacing(const QString &path, const QByteArray &bytes, QString *error);

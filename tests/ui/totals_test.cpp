@@ -1,0 +1,281 @@
+// The totals that follow the user: the selection label, the Pages tooltips,
+// the Folder Totals window, and the rows copied or dragged out.
+#include "settings/settings.h"
+#include "grid/delimitedtext.h"
+#include "grid/gridmodel.h"
+#include "results/resultcolumns.h"
+#include "base/pathcodec.h"
+#include "support/tempfiles.h"
+#include "support/testservices.h"
+#include "support/tiffbytes.h"
+#include "ui/dlgfoldertotals.h"
+#include "ui/foldertree.h"
+#include "ui/frmmain.h"
+#include "ui/gridview.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QRandomGenerator>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolTip>
+
+using namespace TestSupport;
+using Col = ResultColumns::Column;
+
+namespace {
+
+struct Window
+{
+    explicit Window(const QString &iniPath) : settings(iniPath), test(makeTestServices())
+    {
+        settings.ReadSettings();
+        window = std::make_unique<frmMain>(settings, test.services);
+        window->Form_Load();
+    }
+    GridModel &files() const { return *window->filesModel(); }
+    void addRow(const QString &location, const QString &name, const QString &pages, const QString &note = {})
+    {
+        QStringList cells(ResultColumns::Count);
+        cells[Col::FileName] = name;
+        cells[Col::Location] = location;
+        cells[Col::Pages] = pages;
+        cells[Col::FullPath] = location + u'/' + name;
+        cells[Col::PagesNote] = note;
+        files().appendRow(cells);
+    }
+    // The label's text worked out from the rows themselves.
+    QString expectedLabel() const
+    {
+        qint64 selected = 0, pages = 0, unreadable = 0;
+        for (int row = 1; row < files().rows(); ++row) {
+            if (files().isRowHidden(row))
+                continue;
+            bool number = false;
+            const int count = files().text(row, Col::Pages).toInt(&number);
+            unreadable += number ? 0 : 1;
+            if (files().isRowSelected(row)) {
+                ++selected;
+                pages += number ? count : 0;
+            }
+        }
+        if (selected)
+            return QStringLiteral("Selected : %1 file(s), %2 pages").arg(selected).arg(pages);
+        return unreadable ? QStringLiteral("Unreadable : %1 file(s)").arg(unreadable) : QString();
+    }
+    QString toolTipAt(int row, int col)
+    {
+        QWidget *viewport = window->vsFiles->viewport();
+        const QRect cell = window->vsFiles->visualRect(files().index(files().modelRow(row), col));
+        QHelpEvent help(QEvent::ToolTip, cell.center(), viewport->mapToGlobal(cell.center()));
+        QCoreApplication::sendEvent(viewport, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+
+    SettingsStore settings;
+    TestServices test;
+    std::unique_ptr<frmMain> window;
+};
+
+} // namespace
+
+class TotalsTest : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString iniPath() const { return m_dir.filePath(QStringLiteral("Settings.ini")); }
+
+private Q_SLOTS:
+    // Random selection changes, deletions (hidden rows) and recounts: after
+    // each the label must agree with a count over the rows.
+    void selectionLabelFollowsEveryChange_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 2u, 3u, 4u})
+            QTest::addRow("seed %u", seed) << seed;
+    }
+    void selectionLabelFollowsEveryChange()
+    {
+        QFETCH(quint32, seed);
+        Window w(iniPath());
+        QRandomGenerator random(seed);
+        for (int i = 0; i < 40; ++i)
+            w.addRow(QStringLiteral("/f"), QString::number(i), i % 7 == 0 ? QStringLiteral("Error") : QString::number(i));
+        QLabel *label = w.window->lblSelectionTotal;
+        QCOMPARE(label->text(), QStringLiteral("Unreadable : 6 file(s)"));
+        GridModel &f = w.files();
+        for (int step = 0; step < 200; ++step) {
+            const int row = 1 + int(random.bounded(40)), other = 1 + int(random.bounded(40));
+            switch (random.bounded(8)) {
+            case 0: f.selectOnly(row, other); break;
+            case 1: f.setRowSelected(row, !f.isRowSelected(row)); break;
+            case 2: w.window->mnuEditSelectAll_Click(); break;
+            case 3: w.window->mnuEditInvertSelection_Click(); break;
+            case 4: f.setRowHidden(row, true); break;
+            case 5: f.clearSelection(); break;
+            case 6: f.setText(row, Col::Pages, random.bounded(3) ? QString::number(other) : QStringLiteral("Error")); break;
+            case 7: f.sortByColumn(Col::Pages, random.bounded(2)); break;
+            }
+            QCOMPARE(label->text(), w.expectedLabel());
+        }
+        f.setRows(1);
+        QCOMPARE(label->text(), QString());
+    }
+
+    void selectionLabelBesideThePageTotal()
+    {
+        Window w(iniPath());
+        w.window->show();
+        w.window->resize(100, 100); // snaps to the minimum size
+        for (bool toggle : {false, true}) {
+            if (toggle)
+                w.window->cmdShowHideAdvanceSearch_Click();
+            const QRect label = w.window->lblSelectionTotal->geometry();
+            const QRect total = w.window->lblPageCount->geometry();
+            QCOMPARE(label.top(), total.top());
+            QVERIFY(!label.intersects(total));
+            QVERIFY(label.width() > total.width() / 2);
+        }
+    }
+
+    void pagesToolTips_data()
+    {
+        QTest::addColumn<QString>("pages");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("error") << "Error" << "Not a TIFF file" << "Not a TIFF file";
+        QTest::newRow("count") << "12" << "" << "12 pages";
+        QTest::newRow("one page") << "1" << "" << "1 page";
+        QTest::newRow("left out") << "12" << "2 reduced-resolution images not counted"
+                                  << "12 pages (2 reduced-resolution images not counted)";
+    }
+    void pagesToolTips()
+    {
+        QFETCH(QString, pages);
+        QFETCH(QString, note);
+        QFETCH(QString, tip);
+        Window w(iniPath());
+        w.window->show();
+        w.addRow(QStringLiteral("/f"), QStringLiteral("a.tif"), pages, note);
+        QCOMPARE(w.toolTipAt(1, Col::Pages), tip);
+    }
+
+    // Names with a tab, a line break, a quote and bytes that are not UTF-8
+    // come back exactly from the text and from the URI list.
+    void copyAndDragCarryExactNames()
+    {
+        Window w(iniPath());
+        const QStringList names{QStringLiteral("tab\there.tif"), QStringLiteral("line\nbreak.tif"),
+                                QStringLiteral("say \"cheese\".tif"), PathCodec::decode("raw\xff\xfe.tif"),
+                                QStringLiteral("unselected.tif")};
+        for (const QString &name : names)
+            w.addRow(QStringLiteral("/scans/a b"), name, QStringLiteral("3"));
+        w.files().selectOnly(1, 4);
+        w.window->mnuEditCopy_Click();
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data);
+        QList<QStringList> lines;
+        DelimitedText::parse(data->text(), {u'\t', u'\n'}, [&lines](const QStringList &cells) { lines << cells; });
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], QStringList({"File Name", "Location", "Size", "Modified Date", "Pages"}));
+        const QList<QByteArray> uris = data->data(QStringLiteral("text/uri-list")).split('\n');
+        QCOMPARE(uris.size(), 5); // four lines ended by CRLF
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(lines[i + 1].value(0), names[i]);
+            QVERIFY(uris[i].startsWith("file:///scans/a%20b/") && uris[i].endsWith('\r'));
+            QCOMPARE(QByteArray::fromPercentEncoding(uris[i].chopped(1).mid(7)),
+                     PathCodec::encode(QStringLiteral("/scans/a b/") + names[i]));
+        }
+
+        // A drag from a selected row keeps the whole selection and offers it.
+        int drags = 0;
+        w.window->vsFiles->dragOut = [&drags] { ++drags; };
+        w.window->show();
+        QWidget *viewport = w.window->vsFiles->viewport();
+        const QPoint at = w.window->vsFiles->visualRect(w.files().index(1, 0)).center();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, at);
+        QMouseEvent move(QEvent::MouseMove, at + QPoint(0, 40), viewport->mapToGlobal(at + QPoint(0, 40)),
+                         Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(viewport, &move);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, at + QPoint(0, 40));
+        QCOMPARE(drags, 1);
+        QCOMPARE(w.files().selectedCount(), 4);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at); // a click without a drag selects one
+        QCOMPARE(w.files().selectedCount(), 1);
+    }
+
+    // A search over a built tree, then the window's totals against sums of
+    // what was written.
+    void folderTotalsOfASearch()
+    {
+        QTemporaryDir tree;
+        struct Folder { QString name; QList<int> pages; }; // -1: a broken file
+        const QList<Folder> folders{{"a", {1, 2, 3}}, {"a/deep", {5, -1}}, {"b c", {-1, -1, 7, 1}}, {"", {4}}};
+        qint64 allFiles = 0, allPages = 0, allBroken = 0;
+        QHash<QString, QList<qint64>> expected;
+        for (const Folder &folder : folders) {
+            const QString location = folder.name.isEmpty() ? tree.path() : tree.filePath(folder.name);
+            QList<qint64> sums{0, 0, 0};
+            for (int i = 0; i < folder.pages.size(); ++i) {
+                TiffBuilder tiff;
+                tiff.addPages(std::max(1, folder.pages[i]));
+                writeFile(location + QStringLiteral("/f%1.tif").arg(i),
+                          folder.pages[i] < 0 ? QByteArray("not a tiff") : tiff.bytes());
+                sums[0] += 1;
+                if (folder.pages[i] < 0)
+                    sums[2] += 1;
+                else
+                    sums[1] += folder.pages[i];
+            }
+            expected.insert(location, sums);
+            allFiles += sums[0];
+            allPages += sums[1];
+            allBroken += sums[2];
+        }
+        expected.insert(dlgFolderTotals::AllFoldersText, {allFiles, allPages, allBroken});
+        Window w(iniPath());
+        w.window->chkSearchIncSubFlder->setChecked(true);
+        w.window->ftv->setSelectedFolder(tree.path());
+        w.window->cmdSearch_Click();
+        QTRY_VERIFY(!w.window->isSearching());
+        QCOMPARE(w.window->lblSelectionTotal->text(), QStringLiteral("Unreadable : 3 file(s)"));
+
+        w.window->mnuFolderTotals_Click();
+        dlgFolderTotals *totals = w.window->folderTotalsWindow();
+        QVERIFY(totals && totals->isVisible());
+        QAbstractItemModel *model = totals->tblTotals->model();
+        for (int sortColumn : {-1, 2}) {
+            if (sortColumn >= 0)
+                totals->tblTotals->sortByColumn(sortColumn, Qt::DescendingOrder);
+            QCOMPARE(model->rowCount(), expected.size());
+            QCOMPARE(model->index(model->rowCount() - 1, 0).data().toString(), dlgFolderTotals::AllFoldersText);
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const QString location = model->index(row, 0).data().toString();
+                const QList<qint64> got{model->index(row, 1).data().toLongLong(),
+                                        model->index(row, 2).data().toLongLong(),
+                                        model->index(row, 3).data().toLongLong()};
+                QCOMPARE(got, expected.value(location));
+                if (sortColumn >= 0 && row > 0 && row < model->rowCount() - 1)
+                    QVERIFY(model->index(row - 1, 2).data().toLongLong() >= got[1]);
+            }
+        }
+
+        // Export: CSV with a header row; a failed write keeps the old file.
+        const QString csv = m_dir.filePath(QStringLiteral("totals.csv"));
+        QVERIFY(totals->ExportTo(csv));
+        const QByteArray written = readFile(csv);
+        QVERIFY(written.startsWith("Location,Files,Pages,Unreadable\r\n"));
+        QVERIFY(written.contains("\r\nAll folders,10,23,3\r\n"));
+        QVERIFY(!totals->ExportTo(m_dir.filePath(QStringLiteral("missing/totals.csv"))));
+        QVERIFY(!totals->lblStatus->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(TotalsTest)
+#include "totals_test.moc"
