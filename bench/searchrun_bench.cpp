@@ -101,14 +101,17 @@ void makeTree(const QString &root, int folders, int filesPerFolder)
     }
 }
 
-qint64 ourSearch(const QString &root, std::function<void()> yield = {})
+qint64 ourSearch(const QString &root, std::function<void()> yield = {}, int ioThreads = 0)
 {
     Defaults criteria;
     CountingResults results;
     QuietStatus status;
     NoIcons icons;
     PosixFolderLister lister;
-    SearchRun run({&criteria, &results, &status, &icons, &lister, {}, std::move(yield)});
+    SearchRunPorts ports{&criteria, &results, &status, &icons, &lister, &FilePageCounter::countFile,
+                         std::move(yield)};
+    ports.ioThreads = ioThreads;
+    SearchRun run(ports);
     run.RunSearch(root);
     return results.rows;
 }
@@ -184,6 +187,7 @@ int main(int argc, char **argv)
     const Peer peers[] = {
         {"search run (lister + counter + cells + yield)", [&] { return ourSearch(root); }},
         {"search run, yield that does nothing", [&] { return ourSearch(root, [] {}); }},
+        {"search run, 16 I/O threads", [&] { return ourSearch(root, {}, IoPool::kDefaultThreads); }},
         {"QDirIterator + QFileInfo + counter", [&] { return qtIteratorWithPages(root); }},
         {"std::filesystem walk + counter", [&] { return stdWalkWithPages(root); }},
     };

@@ -1,12 +1,20 @@
 // Times the whole search in the real main window (offscreen) over a folder
 // tree and compares it, in the same invocation, with find(1), libtiff and
-// our own walk and page counter without windows. Also measures the longest
-// wait of the event loop during the window search, and checks every listed
-// page count against libtiff's reading of the same page rule.
+// our own walk and page counter without windows, with and without I/O
+// threads. Also measures the longest wait of the event loop during the
+// window searches, and (warm) checks every listed page count against
+// libtiff's reading of the same page rule.
 //
-//   windowsearch_bench DIR [ROUNDS]     the comparison table (best of ROUNDS, default 3)
-//   windowsearch_bench --window-only DIR   one window search (for strace -c)
-//   windowsearch_bench --walk-only DIR     one search without windows (for strace -c)
+//   windowsearch_bench DIR [ROUNDS] [--cold] [--check] [--title TEXT]
+//                      [--walk-target X] [--window-target X]
+//       the comparison table, best of ROUNDS (default 3). --cold drops the
+//       page cache before every timed run (needs root); --check compares
+//       every listed page count with libtiff; the targets are printed beside
+//       the ratios to find.
+//   windowsearch_bench --window-only DIR [--io-threads N]   one window search
+//   windowsearch_bench --walk-only DIR [--io-threads N]     one search without windows
+//   windowsearch_bench --cancel DIR AFTER_MS   a window search cancelled after
+//       AFTER_MS: the time from the click to "Search Terminated by User"
 
 #include "libtiffpeer.h"
 #include "settings/settings.h"
@@ -25,6 +33,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -32,10 +41,12 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -43,6 +54,7 @@ constexpr int kDefaultRounds = 3;
 constexpr int kProbeIntervalMs = 2;
 constexpr int kShownDifferences = 10;
 constexpr int kWindowYieldSliceMs = 2; // frmMain's search yield
+constexpr int kIoThreads = IoPool::kDefaultThreads;
 
 // ---- peers without windows ------------------------------------------------
 
@@ -81,21 +93,21 @@ QList<Listed> listTiffs(const QString &root)
     return files;
 }
 
+// find listing the TIFF names with the facts we show: path, size, modified.
+// Returns the lines it printed.
 qint64 runFind(const QString &root)
 {
     QProcess find;
-    find.setStandardOutputFile(QProcess::nullDevice());
     find.start(QStringLiteral("find"),
                {root, QStringLiteral("("), QStringLiteral("-iname"), QStringLiteral("*.tif"),
                 QStringLiteral("-o"), QStringLiteral("-iname"), QStringLiteral("*.tiff"),
-                QStringLiteral(")"), QStringLiteral("-printf"), QStringLiteral("%s %T@ %p\\n")});
-    find.waitForFinished(-1);
-    return find.exitCode();
-}
-
-int libtiffDirectories(const Listed &file)
-{
-    return LibTiffPeer::directories(file.nativePath);
+                QStringLiteral(")"), QStringLiteral("-printf"), QStringLiteral("%p %s %T@\\n")});
+    qint64 lines = 0;
+    while (find.state() != QProcess::NotRunning || find.bytesAvailable() > 0) {
+        find.waitForReadyRead(100);
+        lines += find.readAllStandardOutput().count('\n');
+    }
+    return lines;
 }
 
 qint64 countAll(const QList<Listed> &files, const std::function<int(const Listed &)> &count)
@@ -137,34 +149,38 @@ struct CountingTarget : SearchResultsTarget, SearchStatusSink, FileIconSource
     QImage iconFor(const QString &) override { return {}; }
 };
 
-// How often the run lets the event loop run: after every file (the run's
-// own default), or at most every kWindowYieldSliceMs as the main window has it.
-enum class Yield { EveryFile, AsTheWindow };
-
-qint64 walkWithoutWindows(const QString &root, Yield policy)
+// A run as the window makes it (events at most every kWindowYieldSliceMs),
+// but with the run's own wait: nothing to show, so nothing to wake for.
+qint64 walkWithoutWindows(const QString &root, int ioThreads)
 {
     DefaultCriteria criteria;
     CountingTarget target;
     PosixFolderLister lister;
     QElapsedTimer sinceYield;
-    std::function<void()> yield;
-    if (policy == Yield::AsTheWindow) {
-        yield = [&sinceYield] {
-            if (sinceYield.isValid() && sinceYield.elapsed() < kWindowYieldSliceMs)
-                return;
-            sinceYield.start();
-            QCoreApplication::processEvents();
-        };
-    }
-    SearchRun run({&criteria, &target, &target, &target, &lister, {}, yield});
+    SearchRunPorts ports;
+    ports.criteria = &criteria;
+    ports.results = &target;
+    ports.status = &target;
+    ports.icons = &target;
+    ports.lister = &lister;
+    ports.countPages = &FilePageCounter::countFile;
+    ports.yield = [&sinceYield] {
+        if (sinceYield.isValid() && sinceYield.elapsed() < kWindowYieldSliceMs)
+            return;
+        sinceYield.start();
+        QCoreApplication::processEvents();
+    };
+    ports.ioThreads = ioThreads;
+    SearchRun run(ports);
     run.RunSearch(root);
     return target.rows;
 }
 
 // ---- the real main window -------------------------------------------------
 
-// Records the longest wait between firings of a short timer: how long the
-// event loop was kept from running.
+// Records the longest wait between firings of a short timer on the window's
+// thread: how long the event loop was kept from running. (A zero timer would
+// keep the loop from ever sleeping and so change what is measured.)
 class GapProbe
 {
 public:
@@ -174,10 +190,13 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             m_longest = std::max(m_longest, m_sinceLast.nsecsElapsed());
             m_sinceLast.restart();
+            if (m_onTick)
+                m_onTick();
         });
     }
-    void start()
+    void start(std::function<void()> onTick = {})
     {
+        m_onTick = std::move(onTick);
         m_longest = 0;
         m_sinceLast.start();
         m_timer.start(kProbeIntervalMs);
@@ -192,15 +211,20 @@ private:
     QTimer m_timer;
     QElapsedTimer m_sinceLast;
     qint64 m_longest = 0;
+    std::function<void()> m_onTick;
 };
 
 class WindowSearch
 {
 public:
-    WindowSearch() : m_settings(m_scratch.filePath(QStringLiteral("Settings.ini")))
+    explicit WindowSearch(int ioThreads = -1)
+        : m_settings(m_scratch.filePath(QStringLiteral("Settings.ini")))
     {
         m_settings.ReadSettings();
-        m_window = std::make_unique<frmMain>(m_settings, createAppServices());
+        AppServices services = createAppServices();
+        if (ioThreads >= 0)
+            services.ioThreads = ioThreads;
+        m_window = std::make_unique<frmMain>(m_settings, std::move(services));
         m_window->Form_Load();
         m_window->resize(1600, 1000);
         // The first activation searches the tree's folder: an empty one here.
@@ -219,6 +243,9 @@ public:
         m_window->cmdSearch_Click();
         return m_window->filesModel()->rowCount();
     }
+    // The Search button while a search runs: Cancel.
+    void clickCancel() { m_window->cmdSearch_Click(); }
+    qint64 rowCount() const { return m_window->filesModel()->rowCount(); }
 
     QString pageTotalText() const { return m_window->lblPageCount->text(); }
     QString filesText() const { return m_window->sbGeneral->panel(StatusBar::FilesKey)->text(); }
@@ -259,77 +286,156 @@ void compareListedPages(const WindowSearch &window, qint64 rows)
 
 // ---- the table ----------------------------------------------------------
 
-struct Row
+struct Options
 {
-    const char *name;
-    double ms;
-    qint64 files;
+    QString root;
+    int rounds = kDefaultRounds;
+    bool cold = false;
+    bool check = false;
+    QString title = QStringLiteral("warm");
+    std::optional<double> walkTarget;
+    std::optional<double> windowTarget;
 };
 
-double bestOf(int rounds, const std::function<void()> &work)
+bool dropPageCache()
 {
-    double best = 1e300;
-    for (int round = 0; round < rounds; ++round) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
+    QFile drop(QStringLiteral("/proc/sys/vm/drop_caches"));
+    return drop.open(QIODevice::WriteOnly) && drop.write("3\n") == 2;
+}
+
+class Table
+{
+public:
+    explicit Table(const Options &options) : m_options(options) {}
+
+    // Times `work` (best of the rounds; cold, the page cache is dropped
+    // before each) and prints its row at once, so a run cut short by a
+    // time-out keeps the rows before. `work` returns the files it listed.
+    void measure(const char *name, const std::function<qint64()> &work,
+                 std::optional<double> target = {})
+    {
+        double ms = 1e300;
+        qint64 items = 0;
+        for (int round = 0; round < m_options.rounds; ++round) {
+            if (m_options.cold && !dropPageCache()) {
+                std::printf("could not drop the page cache\n");
+                std::exit(3);
+            }
+            QElapsedTimer timer;
+            timer.start();
+            items = work();
+            ms = std::min(ms, timer.nsecsElapsed() / 1e6);
+        }
+        if (m_findMs == 0)
+            m_findMs = ms;
+        std::printf("  %-46s %9.1f ms %8.1f us/file  x%6.2f of find", name, ms,
+                    ms * 1000.0 / double(qMax<qint64>(1, items)), ms / m_findMs);
+        if (target)
+            std::printf(" (target <= %.1f: %s)", *target, ms / m_findMs <= *target ? "met" : "MISSED");
+        std::printf("  [%lld]\n", qlonglong(items));
+        std::fflush(stdout);
     }
-    return best;
-}
 
-void printRow(const Row &row, double findMs)
+private:
+    const Options &m_options;
+    double m_findMs = 0;
+};
+
+int compare(const Options &o)
 {
-    std::printf("%-44s %9.1f ms %8.2f us/file  x%5.2f of find  (%lld files)\n", row.name, row.ms,
-                row.ms * 1000.0 / double(qMax<qint64>(1, row.files)), row.ms / findMs,
-                qlonglong(row.files));
-}
-
-int compare(const QString &root, int rounds)
-{
-    const QList<Listed> files = listTiffs(root);
-    std::printf("%s: %lld TIFF names; best of %d rounds, warm cache\n", qPrintable(root),
-                qlonglong(files.size()), rounds);
-
-    const Row find{"find -iname *.tif -o -iname *.tiff -printf", bestOf(rounds, [&] { runFind(root); }),
-                   files.size()};
-    const Row libtiff{"libtiff: TIFFOpen + TIFFNumberOfDirectories",
-                      bestOf(rounds, [&] { countAll(files, libtiffDirectories); }), files.size()};
-    const Row counter{"our page counter", bestOf(rounds, [&] {
-                          countAll(files, [](const Listed &f) {
-                              return FilePageCounter::countPagesOfFile(f.nativePath, f.size);
-                          });
-                      }),
-                      files.size()};
-    qint64 walked = 0;
-    const Row walkEveryFile{"walk + counter + cells, events every file",
-                            bestOf(rounds, [&] { walked = walkWithoutWindows(root, Yield::EveryFile); }), 0};
-    const Row walk{"walk + counter + cells, events as the window",
-                   bestOf(rounds, [&] { walked = walkWithoutWindows(root, Yield::AsTheWindow); }), 0};
+    std::printf("-- %s: %s, best of %d%s; [files listed or counted] --\n", qPrintable(o.title),
+                qPrintable(o.root), o.rounds, o.cold ? ", page cache dropped before each timed run" : "");
+    std::fflush(stdout);
+    Table table(o);
+    table.measure("find -iname *.tif* -printf '%p %s %T@\\n'", [&] { return runFind(o.root); });
+    table.measure("libtiff: walk + TIFFOpen + directories", [&] {
+        const QList<Listed> files = listTiffs(o.root);
+        countAll(files, [](const Listed &f) { return LibTiffPeer::directories(f.nativePath); });
+        return qint64(files.size());
+    });
+    if (!o.cold && o.check) { // the counters alone, over a list made beforehand
+        const QList<Listed> files = listTiffs(o.root);
+        table.measure("libtiff counter alone (list made before)", [&] {
+            countAll(files, [](const Listed &f) { return LibTiffPeer::directories(f.nativePath); });
+            return qint64(files.size());
+        });
+        table.measure("our page counter alone (list made before)", [&] {
+            countAll(files, [](const Listed &f) {
+                return FilePageCounter::countPagesOfFile(f.nativePath, f.size);
+            });
+            return qint64(files.size());
+        });
+    }
+    table.measure("our walk + count, 16 I/O threads, no window",
+                  [&] { return walkWithoutWindows(o.root, kIoThreads); }, o.walkTarget);
+    table.measure("our walk + count, no I/O threads, no window",
+                  [&] { return walkWithoutWindows(o.root, 0); });
 
     WindowSearch window;
-    qint64 listed = 0;
-    const Row full{"full search in the main window (offscreen)",
-                   bestOf(rounds, [&] { listed = window.search(root); }), 0};
     GapProbe probe;
-    probe.start();
-    window.search(root);
-    const double longestWait = probe.stopMs();
-
-    for (Row row : {find, libtiff, counter, Row{walkEveryFile.name, walkEveryFile.ms, walked},
-                    Row{walk.name, walk.ms, walked}, Row{full.name, full.ms, listed}})
-        printRow(row, find.ms);
-    std::printf("\nratios: walk+count / find %.2f (target <= 2.5); window / find %.2f (target <= 4); "
-                "libtiff / our counter %.2f (target >= 3)\n",
-                walk.ms / find.ms, full.ms / find.ms, libtiff.ms / counter.ms);
-    std::printf("longest event-loop wait during a window search: %.1f ms (target <= 50; probe every %d ms)\n",
+    double longestWait = 0;
+    qint64 listed = 0;
+    table.measure("full search in the main window (offscreen)", [&] {
+        probe.start();
+        listed = window.search(o.root);
+        longestWait = std::max(longestWait, probe.stopMs());
+        return listed;
+    }, o.windowTarget);
+    std::printf("  longest event-loop wait during those window searches: %.1f ms (target <= 50; "
+                "probe timer every %d ms)\n",
                 longestWait, kProbeIntervalMs);
-    std::printf("window status: \"%s\", \"%s\"\n", qPrintable(window.messageText()),
-                qPrintable(window.filesText()));
-    std::printf("listed by the window %lld of %lld TIFF names (hidden files are not listed)\n",
-                qlonglong(listed), qlonglong(files.size()));
-    compareListedPages(window, listed);
+    std::printf("  window status: \"%s\", \"%s\", \"%s\"\n", qPrintable(window.messageText()),
+                qPrintable(window.filesText()), qPrintable(window.pageTotalText()));
+    if (o.check)
+        compareListedPages(window, listed);
     return 0;
+}
+
+// A window search cancelled AFTER_MS after it starts: the time from the
+// click until the message panel shows the run was terminated.
+int cancelAfter(const QString &root, int afterMs)
+{
+    WindowSearch window;
+    GapProbe probe;
+    QElapsedTimer sinceClick;
+    double shownMs = -1;
+    qint64 rowsAtClick = 0;
+    QTimer::singleShot(afterMs, [&] {
+        rowsAtClick = window.rowCount();
+        sinceClick.start();
+        window.clickCancel();
+    });
+    probe.start([&] {
+        if (shownMs < 0 && sinceClick.isValid() && window.messageText() == SearchRun::TerminatedText)
+            shownMs = sinceClick.nsecsElapsed() / 1e6;
+    });
+    const qint64 listed = window.search(root);
+    const double returnedMs = sinceClick.isValid() ? sinceClick.nsecsElapsed() / 1e6 : -1;
+    const double longestWait = probe.stopMs();
+    if (shownMs < 0 && window.messageText() == SearchRun::TerminatedText)
+        shownMs = returnedMs;
+    if (!sinceClick.isValid()) {
+        std::printf("cancel: the search ended before the click at %d ms (%lld rows)\n", afterMs,
+                    qlonglong(listed));
+        return 0;
+    }
+    std::printf("cancel after %d ms (%lld rows in the table then, %lld at the end): \"%s\" shown %.1f ms "
+                "after the click (target <= 100), search returned after %.1f ms; longest "
+                "event-loop wait %.1f ms (target <= 50)\n",
+                afterMs, qlonglong(rowsAtClick), qlonglong(listed), qPrintable(window.messageText()),
+                shownMs, returnedMs, longestWait);
+    return 0;
+}
+
+int usage(const char *program)
+{
+    std::fprintf(stderr,
+                 "usage: %s DIR [ROUNDS] [--cold] [--check] [--title TEXT] [--walk-target X] "
+                 "[--window-target X]\n"
+                 "       %s --window-only DIR [--io-threads N] | --walk-only DIR [--io-threads N]\n"
+                 "       %s --cancel DIR AFTER_MS\n",
+                 program, program, program);
+    return 2;
 }
 
 } // namespace
@@ -341,21 +447,50 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     TIFFSetErrorHandler(nullptr);
     TIFFSetWarningHandler(nullptr);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
     const QString mode = args.value(0);
+    int ioThreads = -1;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--io-threads")); at > 0 && at + 1 < args.size()) {
+        ioThreads = args.value(at + 1).toInt();
+        args.remove(at, 2);
+    }
     if (mode == QStringLiteral("--window-only") && args.size() == 2) {
-        WindowSearch window;
+        WindowSearch window(ioThreads);
         std::printf("listed %lld files\n", qlonglong(window.search(args.value(1))));
         return 0;
     }
     if (mode == QStringLiteral("--walk-only") && args.size() == 2) {
-        std::printf("listed %lld files\n", qlonglong(walkWithoutWindows(args.value(1), Yield::AsTheWindow)));
+        std::printf("listed %lld files\n",
+                    qlonglong(walkWithoutWindows(args.value(1), ioThreads < 0 ? kIoThreads : ioThreads)));
         return 0;
     }
-    if (args.isEmpty() || args.size() > 2 || mode.startsWith(QStringLiteral("--"))) {
-        std::fprintf(stderr, "usage: %s DIR [ROUNDS] | --window-only DIR | --walk-only DIR\n", argv[0]);
-        return 2;
+    if (mode == QStringLiteral("--cancel") && args.size() == 3)
+        return cancelAfter(args.value(1), args.value(2).toInt());
+
+    Options options;
+    QStringList positional;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QStringLiteral("--cold"))
+            options.cold = true;
+        else if (arg == QStringLiteral("--check"))
+            options.check = true;
+        else if (arg == QStringLiteral("--title") && hasValue)
+            options.title = args[++i];
+        else if (arg == QStringLiteral("--walk-target") && hasValue)
+            options.walkTarget = args[++i].toDouble();
+        else if (arg == QStringLiteral("--window-target") && hasValue)
+            options.windowTarget = args[++i].toDouble();
+        else if (arg.startsWith(QStringLiteral("--")))
+            return usage(argv[0]);
+        else
+            positional.append(arg);
     }
-    const int rounds = args.size() == 2 ? qMax(1, args.value(1).toInt()) : kDefaultRounds;
-    return compare(args.value(0), rounds);
+    if (positional.isEmpty() || positional.size() > 2)
+        return usage(argv[0]);
+    options.root = positional.value(0);
+    if (positional.size() == 2)
+        options.rounds = qMax(1, positional.value(1).toInt());
+    return compare(options);
 }

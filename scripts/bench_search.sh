@@ -1,63 +1,121 @@
 #!/usr/bin/env bash
-# Times the search against find(1) and libtiff, in one invocation, over a
-# generated corpus; then counts the file-system calls per listed file.
+# Times the search against find(1) and libtiff, in one invocation, over
+# generated trees: warm, with the page cache dropped, and on a simulated
+# network share at 500 us and 5 ms per request. Then counts reads and
+# file-system calls per listed file, times Cancel (also with one file hung on
+# the share), and takes the peak memory of a 50,000-file window search.
 #   scripts/bench_search.sh [ROUNDS]
-# The corpus is made once and kept in $BRIMFOLD_CORPUS (default
-# /tmp/brimfold-corpus); delete that folder to make a fresh one.
+# The trees are made once and kept in $BRIMFOLD_CORPUS (default
+# /tmp/brimfold-corpus); delete that folder to make fresh ones. The share is
+# stood up with ../shared/tools/netshare.sh (override with $NETSHARE) and
+# always taken down on exit.
 set -euo pipefail
 rounds=${1:-3}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/release"
 corpus=${BRIMFOLD_CORPUS:-/tmp/brimfold-corpus}
+netshare=${NETSHARE:-$root/../shared/tools/netshare.sh}
+share_timeout=${BRIMFOLD_SHARE_TIMEOUT:-900} # seconds for one program run on the share
 
 "$root/scripts/setup.sh"
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMFOLD_SANITIZE=OFF >/dev/null
 fi
-cmake --build "$build" --target windowsearch_bench searchrun_bench
+cmake --build "$build" -j2 --target windowsearch_bench searchrun_bench
 bench="$build/bench/windowsearch_bench"
 [ -x "$bench" ] || bench=$(find "$build" -name windowsearch_bench -type f -perm -u+x | head -n1)
 maketree=$(dirname "$bench")/searchrun_bench
 
-# The corpus: about 1,000 folders up to 6 deep, 50,000 files (mostly TIFFs);
-# and, for counting system calls, a tree of single-page TIFFs only.
+# The trees: the corpus (about 1,000 folders up to 6 deep, 50,000 files,
+# mostly TIFFs); for the share, the same kinds of files, about 2,000 TIFFs in
+# 90 folders; for counting system calls, a tree of single-page TIFFs only.
 if [ ! -f "$corpus/ready" ]; then
   rm -rf "$corpus"
   mkdir -p "$corpus"
   python3 "$root/scripts/make_corpus.py" "$corpus/tree" | tee "$corpus/summary.txt"
+  python3 - "$root/scripts" "$corpus/share" <<'PY' | tee "$corpus/share-summary.txt"
+import sys
+sys.path.insert(0, sys.argv[1])
+import make_corpus
+make_corpus.FOLDERS = 90
+sys.argv = ["make_corpus.py", sys.argv[2], "2350", "--seed", "2"]
+make_corpus.main()
+PY
   "$maketree" --make-tree "$corpus/single" 100 100
   mkdir -p "$corpus/empty"
+  sync
   touch "$corpus/ready"
 fi
 echo "corpus: $corpus/tree"; cat "$corpus/summary.txt"
+echo "share tree: $corpus/share"; cat "$corpus/share-summary.txt"
 
-# Warm the cache: every folder and every byte read once.
-find "$corpus" -type f -print0 | xargs -0 cat > /dev/null
+# ---- the share: mounted one at a time, never left behind ------------------
+mnt=$(mktemp -d /tmp/brimfold-share.XXXXXX)
+unmount_share() {
+  if mountpoint -q "$mnt"; then
+    "$netshare" umount "$mnt" 2>/dev/null || fusermount3 -uz "$mnt" 2>/dev/null || umount -l "$mnt" || true
+  fi
+}
+cleanup() {
+  unmount_share
+  rmdir "$mnt" 2>/dev/null || true
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+mount_share() { # DELAY_US; LATFS_SLOW_NAME / LATFS_SLOW_US pass through
+  unmount_share
+  "$netshare" mount "$corpus/share" "$mnt" "$1" >/dev/null
+  for _ in $(seq 50); do mountpoint -q "$mnt" && return 0; sleep 0.1; done
+  echo "the share did not come up at $mnt" >&2
+  return 1
+}
+on_share() { # a program run on the share, cut off after $share_timeout s
+  local status=0
+  timeout -k 10 "$share_timeout" "$@" || status=$?
+  [ "$status" -eq 124 ] || [ "$status" -eq 137 ] && echo "  (cut off after ${share_timeout} s)"
+  return 0
+}
 
 echo
-echo "== timings (one invocation) =="
-"$bench" "$corpus/tree" "$rounds"
+echo "== timings, one invocation: ratios to find in the same table =="
+# Warm the cache: every folder and every byte read once.
+find "$corpus/tree" -type f -print0 | xargs -0 cat > /dev/null
+"$bench" "$corpus/tree" "$rounds" --check --title "(a) warm, 50,000-file corpus" \
+  --walk-target 2.0 --window-target 3.0
 
-# File-system calls: a search of the single-page tree minus one of an empty
-# folder (start-up and window set-up cancel out).
+echo
+if [ "$(id -u)" -eq 0 ] && [ -w /proc/sys/vm/drop_caches ]; then
+  "$bench" "$corpus/tree" "$rounds" --cold --title "(b) cold, 50,000-file corpus" --window-target 2.5
+else
+  echo "-- (b) cold: skipped, dropping the page cache needs root (echo 3 > /proc/sys/vm/drop_caches) --"
+fi
+
+echo
+mount_share 500
+on_share "$bench" "$mnt" 1 --title "(c) share at 500 us per request, $corpus/share" --window-target 1.0
+echo
+mount_share 5000
+on_share "$bench" "$mnt" 1 --title "(c) share at 5 ms per request, $corpus/share" --window-target 0.5
+unmount_share
+
+# ---- file-system calls --------------------------------------------------------
+# A search of the tree minus one of an empty folder (start-up and window
+# set-up cancel out).
 fs_calls='openat|open|close|read|pread64|readv|preadv|lseek|fstat|newfstatat|statx|stat|lstat|getdents64|readlink|readlinkat|access|faccessat|faccessat2|fcntl'
-count_calls() { # mode folder -> "total listed" and the per-call lines in $2.calls
-  local out
+count_calls() { # FOLDER MODE... -> per-call lines, then "listed N"
+  local out folder=$1
+  shift
   out=$(mktemp)
-  listed=$(strace -c -f -o "$out" -- "$bench" "$1" "$2" | sed -n 's/^listed \([0-9]*\) files$/\1/p')
+  listed=$(timeout -k 10 "$share_timeout" strace -c -f -o "$out" -- "$bench" "$@" "$folder" |
+    sed -n 's/^listed \([0-9]*\) files$/\1/p')
   awk -v pat="^($fs_calls)\$" '$NF ~ pat && $4 ~ /^[0-9]+$/ { print $NF, $4 }' "$out" | sort
-  echo "listed $listed"
+  echo "listed ${listed:-0}"
   rm -f "$out"
 }
-if command -v strace >/dev/null; then
-  echo
-  echo "== file-system calls per listed single-page TIFF (strace -c -f, start-up subtracted) =="
-  for mode in --walk-only --window-only; do
-    base=$(count_calls "$mode" "$corpus/empty")
-    full=$(count_calls "$mode" "$corpus/single")
-    python3 - "$mode" "$base" "$full" <<'PY'
+per_file() { # LABEL BASE FULL
+  python3 - "$@" <<'PY'
 import sys
-mode, base, full = sys.argv[1:]
+label, base, full = sys.argv[1:]
 def parse(text):
     calls, listed = {}, 0
     for line in text.splitlines():
@@ -71,10 +129,55 @@ b, _ = parse(base)
 f, listed = parse(full)
 names = sorted(set(b) | set(f))
 diff = {n: f.get(n, 0) - b.get(n, 0) for n in names}
-total = sum(diff.values())
-per = total / max(1, listed)
-detail = ", ".join("%s %.2f" % (n, diff[n] / max(1, listed)) for n in names if diff[n])
-print("%-14s %d files: %.2f calls/file (target <= 4.5)  [%s]" % (mode, listed, per, detail))
+n = max(1, listed)
+reads = sum(diff.get(k, 0) for k in ("read", "pread64", "readv", "preadv"))
+detail = ", ".join("%s %.2f" % (k, diff[k] / n) for k in names if diff[k])
+print("  %-40s %5d files: %5.2f calls/file, %4.2f reads/file  [%s]"
+      % (label, listed, sum(diff.values()) / n, reads / n, detail))
 PY
+}
+if command -v strace >/dev/null; then
+  echo
+  echo "== reads and file-system calls per listed file (strace -c -f, start-up subtracted) =="
+  echo "   targets: reads per listed file on the share tree <= 1.3; calls per single-page TIFF <= 4.5"
+  mount_share 500
+  for mode in "--walk-only --io-threads 16" "--walk-only --io-threads 0" "--window-only"; do
+    # shellcheck disable=SC2086
+    per_file "share tree (500 us) $mode" "$(count_calls "$corpus/empty" $mode)" "$(count_calls "$mnt" $mode)"
   done
+  unmount_share
+  for mode in "--walk-only --io-threads 16" "--window-only"; do
+    # shellcheck disable=SC2086
+    per_file "single-page TIFFs (local) $mode" "$(count_calls "$corpus/empty" $mode)" \
+      "$(count_calls "$corpus/single" $mode)"
+  done
+else
+  echo "strace is not installed: no system-call counts"
 fi
+
+# ---- Cancel -------------------------------------------------------------------
+echo
+echo "== Cancel during a window search on the share (500 us) =="
+mount_share 500
+on_share "$bench" --cancel "$mnt" 500
+# One file early in the walk hangs for 10 s: the rows before it show, the
+# window stays live, and Cancel ends the search at once.
+hung=$(find "$corpus/share" -maxdepth 1 -type f -iname '*.tif*' -printf '%f\n' | sed -n 3p)
+if [ -n "$hung" ]; then
+  LATFS_SLOW_NAME="/$hung\$" LATFS_SLOW_US=10000000 mount_share 500
+  echo "  with \"$hung\" (third TIFF of the top folder) hung for 10 s on every request:"
+  start=$(date +%s.%N)
+  on_share "$bench" --cancel "$mnt" 1500
+  echo "  the program ended $(python3 -c "import sys; print('%.1f' % (float(sys.argv[2]) - float(sys.argv[1])))" "$start" "$(date +%s.%N)") s after it started"
+fi
+unmount_share
+
+# ---- memory -------------------------------------------------------------------
+echo
+echo "== peak memory (max RSS, /usr/bin/time -v) of one window search =="
+max_rss() { /usr/bin/time -v "$@" 2>&1 >/dev/null | sed -n 's/.*Maximum resident set size (kbytes): //p'; }
+empty_kb=$(max_rss "$bench" --window-only "$corpus/empty")
+seq_kb=$(max_rss "$bench" --window-only "$corpus/tree" --io-threads 0)
+io_kb=$(max_rss "$bench" --window-only "$corpus/tree")
+printf '  empty folder: %d MB; 50,000-file corpus: %d MB with 16 I/O threads, %d MB without (%+d MB; target <= +20 MB over the sequential search)\n' \
+  $((empty_kb / 1024)) $((io_kb / 1024)) $((seq_kb / 1024)) $(((io_kb - seq_kb) / 1024))
