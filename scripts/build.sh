@@ -12,6 +12,8 @@ dir="$root/build/$flavour"
 case "$flavour" in
   release) args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMFOLD_SANITIZE=OFF) ;;
   asan)    args=(-DCMAKE_BUILD_TYPE=Debug -DBRIMFOLD_SANITIZE=ON -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g") ;;
+  tsan)    args=(-DCMAKE_BUILD_TYPE=Debug -DBRIMFOLD_SANITIZE_THREAD=ON -DBRIMFOLD_BENCH=OFF
+                 -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g") ;;
   *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
 esac
 

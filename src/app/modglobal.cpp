@@ -7,6 +7,9 @@
 #include "ui/frmmain.h"
 
 #include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QScreen>
@@ -74,5 +77,11 @@ int modGlobal::Main(SettingsStore &settings)
         Startup(settings, createAppServices(), frmSplash::kDisplayMilliseconds);
     if (!main)
         return 1;
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // Threads may still wait for a file server that stopped answering (a
+    // search's request, the folder tree's reader): end now instead of
+    // waiting for them while the window is taken down. Nothing is left to
+    // save: settings and exports are written when they are made.
+    std::fflush(nullptr);
+    std::_Exit(code);
 }

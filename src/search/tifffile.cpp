@@ -4,9 +4,12 @@
 
 namespace {
 
-// Large enough for the header and a typical first directory in one read,
-// small enough to cost little when the file is tiny.
-constexpr quint64 kWindowSize = 4096;
+// Every read is a round trip on a network share, so reads are large: the
+// first covers the header and the first directory of the usual layouts
+// (small files whole); a later one, for directories stored after the image
+// data, covers the directories that usually follow one another there.
+constexpr quint64 kFirstWindowSize = 32 * 1024;
+constexpr quint64 kLaterWindowSize = 64 * 1024;
 
 } // namespace
 
@@ -36,7 +39,8 @@ const uchar *TiffFile::bytesAt(quint64 offset, quint64 length)
 // means the file shrank since its size was taken: those bytes are not there.
 bool TiffFile::fill(quint64 offset, quint64 length)
 {
-    const quint64 wanted = std::min(std::max(length, kWindowSize), m_size - offset);
+    const quint64 window = offset == 0 ? kFirstWindowSize : kLaterWindowSize;
+    const quint64 wanted = std::min(std::max(length, window), m_size - offset);
     m_window.resize(wanted);
     m_windowOffset = offset;
     m_windowLength = 0;

@@ -2,12 +2,19 @@
 
 #include "platform/folderpaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QPointer>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 namespace {
 
@@ -63,6 +70,39 @@ bool FolderTree::setSelectedFolder(const QString &path)
     m_view->scrollTo(index);
     Q_EMIT folderChanged(selectedFolder());
     return true;
+}
+
+void FolderTree::selectWhenReachable(const QString &path, int waitMs)
+{
+    struct Answer
+    {
+        std::mutex mutex;
+        std::condition_variable given;
+        std::optional<bool> isFolder;
+    };
+    auto answer = std::make_shared<Answer>();
+    m_pending = path;
+    // The thread is never joined: a share that does not answer must not hold
+    // up the window, nor the program's exit.
+    std::thread([answer, path, tree = QPointer<FolderTree>(this)] {
+        const bool isFolder = FolderPaths::isFolder(QDir::cleanPath(path));
+        std::lock_guard lock(answer->mutex);
+        answer->isFolder = isFolder;
+        answer->given.notify_all();
+        QMetaObject::invokeMethod(qApp, [tree, path, isFolder] {
+            if (tree && tree->m_pending == path) {
+                tree->m_pending.clear();
+                if (isFolder)
+                    tree->setSelectedFolder(path);
+            }
+        }, Qt::QueuedConnection);
+    }).detach();
+    std::unique_lock lock(answer->mutex);
+    if (answer->given.wait_for(lock, std::chrono::milliseconds(waitMs), [&] { return answer->isFolder.has_value(); })) {
+        m_pending.clear();
+        if (*answer->isFolder)
+            setSelectedFolder(path);
+    }
 }
 
 QString FolderTree::selectedFolder() const

@@ -28,6 +28,15 @@ public:
     // The selected folder, or an empty text when there is none.
     QString selectedFolder() const;
 
+    // As setSelectedFolder, for a folder that may lie on storage that does
+    // not answer (a network share): the folder is looked at on another
+    // thread. An answer within `waitMs` selects it before this returns;
+    // otherwise it stays pending() and is selected when the answer comes
+    // (and never when it is no folder).
+    void selectWhenReachable(const QString &path, int waitMs);
+    // The folder selectWhenReachable() still waits for; empty when none.
+    QString pending() const { return m_pending; }
+
     QTreeView *view() const { return m_view; }
 
 Q_SIGNALS:
@@ -45,4 +54,5 @@ private:
     QFileSystemModel *m_model = nullptr;
     QTreeView *m_view = nullptr;
     bool m_settingByCode = false;
+    QString m_pending;
 };

@@ -148,8 +148,8 @@ void frmMain::Form_Load()
     ApplyStartupSettings();
     // The address bar shows where the first search will run, also when the
     // tree chose its folder by itself (no start-up folder stored).
-    if (txtAddress->text().isEmpty() && !ftv->selectedFolder().isEmpty())
-        ftv_FolderChanged(ftv->selectedFolder());
+    if (txtAddress->text().isEmpty() && !startFolderOfTree().isEmpty())
+        ftv_FolderChanged(startFolderOfTree());
     SetupGrid();
     txtAddress->setReadOnly(true);
     fmeAdvancedSearchOptions->setStartValues(QDate::currentDate());
@@ -165,6 +165,11 @@ bool frmMain::event(QEvent *event)
     return handled;
 }
 
+QString frmMain::startFolderOfTree() const
+{
+    return ftv->pending().isEmpty() ? ftv->selectedFolder() : ftv->pending();
+}
+
 void frmMain::Form_Activate()
 {
     if (!m_firstActivation)
@@ -172,7 +177,7 @@ void frmMain::Form_Activate()
     // Cleared before the search starts: re-activating the window while that
     // search runs must not run this again (it would cancel the search).
     m_firstActivation = false;
-    m_startFolder = ftv->selectedFolder();
+    m_startFolder = startFolderOfTree();
     Q_EMIT firstActivationStarted(m_startFolder);
     ftv_Click();
     if (!m_ending)

@@ -180,6 +180,11 @@ private:
     // frmmain_results.cpp
     void SetupGrid();
     void ApplyStartupSettings();
+    // The folder the first search runs in: the tree's, or the one it waits
+    // for when the start-up folder has not answered yet.
+    QString startFolderOfTree() const;
+    // How long loading (behind the splash) waits for the start-up folder.
+    static constexpr int kStartupFolderWaitMs = 200;
     void applyGridLook();
     void DrawFileIcon(const QString &fullPath);
     void vsFiles_AfterSort(int col, bool ascending);

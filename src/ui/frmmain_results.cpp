@@ -29,8 +29,10 @@ void frmMain::ApplyStartupSettings()
 {
     applyGridLook();
     // A start-up folder the tree cannot select leaves the tree's own choice.
+    // One on a share that does not answer yet is where the first search
+    // runs all the same; the tree shows it when the share answers.
     if (!m_settings.record().startupFolder.isEmpty())
-        ftv->setSelectedFolder(m_settings.record().startupFolder);
+        ftv->selectWhenReachable(m_settings.record().startupFolder, kStartupFolderWaitMs);
 }
 
 void frmMain::RefreshGrid()
