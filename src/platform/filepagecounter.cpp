@@ -2,6 +2,7 @@
 
 #include "base/pathcodec.h"
 #include "search/pagecounter.h"
+#include "search/unreadablereason.h"
 
 int FilePageCounter::CountPages(const QString &path) const
 {
@@ -11,4 +12,9 @@ int FilePageCounter::CountPages(const QString &path) const
 int FilePageCounter::countPagesOfFile(const QByteArray &nativePath, qint64 knownSize)
 {
     return PageCounter::countPages(openFileForReading(nativePath, knownSize).get());
+}
+
+int FilePageCounter::countPagesExplained(const QByteArray &nativePath, qint64 knownSize)
+{
+    return UnreadableReason::countPagesExplained(openFileForReading(nativePath, knownSize).get());
 }

@@ -26,4 +26,7 @@ public:
 
     // The same for a path in its native bytes (see openFileForReading).
     static int countPagesOfFile(const QByteArray &nativePath, qint64 knownSize = -1);
+
+    // The same, a failure given as its UnreadableReason::Code.
+    static int countPagesExplained(const QByteArray &nativePath, qint64 knownSize = -1);
 };

@@ -11,7 +11,7 @@ class ThemeFileIcons : public FileIconSource
 {
 public:
     ThemeFileIcons();
-    QImage iconFor(const QString &fullPath) override;
+    QVariant iconFor(const QString &fullPath) override;
 
 private:
     QMimeDatabase m_mimeTypes;
