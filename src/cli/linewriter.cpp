@@ -70,6 +70,8 @@ public:
                 else
                     text += cells[i] + (i + 1 < cells.size() ? padding : QByteArray());
             }
+            while (text.endsWith(' ')) // an empty last column
+                text.chop(1);
             m_output.write(text + '\n');
         }
         m_pending.clear();
