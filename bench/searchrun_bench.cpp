@@ -73,7 +73,7 @@ struct CountingResults : SearchResultsTarget
 {
     qint64 rows = 0;
     void clearToHeaderRow() override { rows = 0; }
-    void appendRow(const QStringList &, const QImage &) override { ++rows; }
+    void appendRow(const QStringList &, const QVariant &) override { ++rows; }
 };
 
 struct QuietStatus : SearchStatusSink
@@ -84,7 +84,7 @@ struct QuietStatus : SearchStatusSink
 
 struct NoIcons : FileIconSource
 {
-    QImage iconFor(const QString &) override { return {}; }
+    QVariant iconFor(const QString &) override { return {}; }
 };
 
 void makeTree(const QString &root, int folders, int filesPerFolder)

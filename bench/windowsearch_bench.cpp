@@ -143,10 +143,10 @@ struct CountingTarget : SearchResultsTarget, SearchStatusSink, FileIconSource
 {
     qint64 rows = 0;
     void clearToHeaderRow() override { rows = 0; }
-    void appendRow(const QStringList &, const QImage &) override { ++rows; }
+    void appendRow(const QStringList &, const QVariant &) override { ++rows; }
     void SetStatusText(const QString &, const QString &) override {}
     void setPageTotalText(const QString &) override {}
-    QImage iconFor(const QString &) override { return {}; }
+    QVariant iconFor(const QString &) override { return {}; }
 };
 
 // A run as the window makes it (events at most every kWindowYieldSliceMs),

@@ -2,12 +2,14 @@
 # its help in its own folder, so it gets a folder of its own:
 #
 #   <prefix>/lib/brimfold/brimfold            the program
+#   <prefix>/lib/brimfold/brimfold-count      the command-line counter, beside it
 #   <prefix>/lib/brimfold/Brimfold.chm        its help file
 #   <prefix>/lib/brimfold/Settings/           its settings folder (made here: the program never makes it)
-#   <prefix>/bin/brimfold                     launcher: a link to the program
+#   <prefix>/bin/brimfold, brimfold-count     launchers: links to both programs
 #   <prefix>/share/applications/brimfold.desktop
 #   <prefix>/share/icons/hicolor/NxN/apps/brimfold.png
-#   <prefix>/share/man/man1/brimfold.1, <prefix>/share/doc/brimfold/
+#   <prefix>/share/man/man1/brimfold.1, brimfold-count.1, <prefix>/share/doc/brimfold/
+#   <prefix>/share/bash-completion/completions/brimfold-count
 #
 # The Debian package (cmake/Package.cmake) replaces the Settings folder by a
 # link to a shared, group-writable folder under /var/lib.
@@ -17,20 +19,22 @@ include(GNUInstallDirs)
 set(BRIMFOLD_INSTALL_PROGRAMDIR "lib/brimfold" CACHE STRING
     "Folder of the program, its help and its Settings folder, relative to the prefix")
 
-install(TARGETS brimfold RUNTIME DESTINATION ${BRIMFOLD_INSTALL_PROGRAMDIR})
+install(TARGETS brimfold brimfold-count RUNTIME DESTINATION ${BRIMFOLD_INSTALL_PROGRAMDIR})
 if(BRIMFOLD_HELP_FILE)
   install(FILES ${BRIMFOLD_HELP_FILE} DESTINATION ${BRIMFOLD_INSTALL_PROGRAMDIR})
 endif()
 install(DIRECTORY DESTINATION ${BRIMFOLD_INSTALL_PROGRAMDIR}/Settings)
 
-# The launcher on PATH is a relative link, so the installed tree can be moved.
-# The program resolves it and still finds its own folder.
-file(RELATIVE_PATH brimfold_launcher_target
-     /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${BRIMFOLD_INSTALL_PROGRAMDIR}/brimfold)
-set(brimfold_launcher ${CMAKE_BINARY_DIR}/install/brimfold)
+# The launchers on PATH are relative links, so the installed tree can be moved.
+# The program resolves its link and still finds its own folder.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install)
-file(CREATE_LINK ${brimfold_launcher_target} ${brimfold_launcher} SYMBOLIC)
-install(FILES ${brimfold_launcher} DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(program brimfold brimfold-count)
+  file(RELATIVE_PATH brimfold_launcher_target
+       /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${BRIMFOLD_INSTALL_PROGRAMDIR}/${program})
+  set(brimfold_launcher ${CMAKE_BINARY_DIR}/install/${program})
+  file(CREATE_LINK ${brimfold_launcher_target} ${brimfold_launcher} SYMBOLIC)
+  install(FILES ${brimfold_launcher} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endforeach()
 
 foreach(size 16 32 48 64 128 256)
   install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/brimfold-${size}.png
@@ -38,7 +42,10 @@ foreach(size 16 32 48 64 128 256)
           RENAME brimfold.png)
 endforeach()
 
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/brimfold.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/brimfold.1 ${CMAKE_SOURCE_DIR}/packaging/brimfold-count.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/completion/brimfold-count
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brimfold)
 

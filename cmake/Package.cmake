@@ -13,7 +13,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "every file it finds and lists the files with their location, size,\n"
     "modification date and page count, together with the total number of pages.\n"
     "The list can be sorted, its files opened or deleted, and the list exported\n"
-    "as delimited text.")
+    "as delimited text. brimfold-count does the same search and count from\n"
+    "the command line, without a display.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://brimfold.example/")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -21,7 +21,7 @@ share_timeout=${BRIMFOLD_SHARE_TIMEOUT:-900} # seconds for one program run on th
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMFOLD_SANITIZE=OFF >/dev/null
 fi
-cmake --build "$build" -j2 --target windowsearch_bench searchrun_bench
+cmake --build "$build" -j2 --target windowsearch_bench searchrun_bench brimfold-count
 bench="$build/bench/windowsearch_bench"
 [ -x "$bench" ] || bench=$(find "$build" -name windowsearch_bench -type f -perm -u+x | head -n1)
 maketree=$(dirname "$bench")/searchrun_bench
@@ -97,6 +97,28 @@ echo
 mount_share 5000
 on_share "$bench" "$mnt" 1 --title "(c) share at 5 ms per request, $corpus/share" --window-target 0.5
 unmount_share
+
+# The command-line counter against find -printf listing the same tree (best
+# of ROUNDS runs each, output thrown away).
+best_of() { # command... -> the fastest wall time in seconds
+  python3 - "$rounds" "$@" <<'PY'
+import subprocess, sys, time
+rounds, command = int(sys.argv[1]), sys.argv[2:]
+times = []
+for _ in range(rounds):
+    start = time.perf_counter()
+    subprocess.run(command, stdout=subprocess.DEVNULL)
+    times.append(time.perf_counter() - start)
+print("%.3f" % min(times))
+PY
+}
+echo
+echo "== brimfold-count --subfolders --format tsv > /dev/null (warm) =="
+find_s=$(best_of find "$corpus/tree" -printf '%p\t%s\t%T@\n')
+for jobs in 16 0; do
+  count_s=$(best_of "$build/bin/brimfold-count" --subfolders --format tsv -j "$jobs" "$corpus/tree")
+  python3 -c "import sys; c, f = map(float, sys.argv[1:]); print('-j %-3s %.3f s   find -printf %.3f s   ratio %.2f (target <= 1.5)' % ('$jobs', c, f, c / f))" "$count_s" "$find_s"
+done
 
 # ---- file-system calls --------------------------------------------------------
 # A search of the tree minus one of an empty folder (start-up and window

@@ -2,7 +2,7 @@
 # Fails when a file under src/ includes from a layer above its own, when an
 # operating-system header appears outside src/platform/, or when a Qt Widgets
 # header appears below src/ui/. Layers, ground floor first:
-layers=(base settings grid results search export platform ui app)
+layers=(base settings grid results search export platform ui app cli)
 set -euo pipefail
 src="$(cd "$(dirname "$0")/.." && pwd)/src"
 widgets=$(find /usr/include -type d -path '*qt6/QtWidgets' -print -quit)

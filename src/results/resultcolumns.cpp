@@ -42,11 +42,11 @@ bool entryShows(const QString &entry, EntryComparison comparison)
 const std::array<Definition, Count> &definitions()
 {
     static const std::array<Definition, Count> table = {{
-        {"File Name", 1500, kLeft, GridDataType::None},
-        {"Location", 2500, kLeft, GridDataType::None},
-        {"Size", 1000, kRight, GridDataType::Decimal},
-        {"Modified Date", 2200, kLeft, GridDataType::Date},
-        {"Pages", 1000, kRight, GridDataType::None},
+        {kCaptions[FileName], 1500, kLeft, GridDataType::None},
+        {kCaptions[Location], 2500, kLeft, GridDataType::None},
+        {kCaptions[Size], 1000, kRight, GridDataType::Decimal},
+        {kCaptions[ModifiedDate], 2200, kLeft, GridDataType::Date},
+        {kCaptions[Pages], 1000, kRight, GridDataType::None},
         {"", -1, kLeft, GridDataType::None},
         {"", -1, kLeft, GridDataType::None},
         {"", -1, kLeft, GridDataType::None},

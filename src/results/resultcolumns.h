@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/gridtypes.h"
+#include "results/columnindex.h"
 
 #include <QImage>
 #include <QStringList>
@@ -12,19 +13,6 @@ class GridModel;
 // in kilobytes and the pages note kept hidden for the program), their
 // visibility and the sort arrow of the header-click sort.
 namespace ResultColumns {
-
-enum Column : int {
-    FileName = 0,
-    Location = 1,
-    Size = 2,
-    ModifiedDate = 3,
-    Pages = 4,
-    FullPath = 5, // hidden: the file's full path
-    SizeInKB = 6, // hidden: the size in kilobytes, "###,###,##0"
-    PagesNote = 7, // hidden: why the pages are "Error", or what the count left out
-    Count = 8
-};
-constexpr int kDataColumns = 5; // the columns the user sees and the visibility list names
 
 struct Definition
 {

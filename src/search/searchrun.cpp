@@ -3,7 +3,7 @@
 #include "base/folderpath.h"
 #include "base/pathcodec.h"
 #include "results/cellformats.h"
-#include "results/resultcolumns.h"
+#include "results/columnindex.h"
 #include "search/criteria.h"
 
 #include <QCoreApplication>
@@ -38,7 +38,7 @@ struct SearchRun::IconMemory
 {
     bool remembered = false;
     QString extension;
-    QImage image;
+    QVariant image;
 };
 
 SearchRun::SearchRun(SearchRunPorts ports, QObject *parent)
@@ -246,8 +246,9 @@ void SearchRun::appendResultRow(const QString &name, const QString &location, co
         icon.image = m_ports.icons->iconFor(fullPath);
     icon.remembered = true;
     icon.extension = extension;
-    m_ports.results->appendRow(resultCells(m_cellFormat, name, location, fullPath, facts.size, modified, pages),
-                               icon.image);
+    m_ports.results->appendFound(FoundFile{name, location, fullPath, facts, pages},
+                                 resultCells(m_cellFormat, name, location, fullPath, facts.size, modified, pages),
+                                 icon.image);
     ++m_rowsListed;
     if (pages.pages > 0)
         m_pageTotal += pages.pages;

@@ -33,7 +33,7 @@ ThemeFileIcons::ThemeFileIcons()
     ensureIconTheme();
 }
 
-QImage ThemeFileIcons::iconFor(const QString &fullPath)
+QVariant ThemeFileIcons::iconFor(const QString &fullPath)
 {
     // By name only: reading the file's content to guess its type would cost
     // another open for every listed file.

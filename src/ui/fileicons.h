@@ -3,6 +3,7 @@
 #include "search/searchinterfaces.h"
 
 #include <QHash>
+#include <QImage>
 #include <QMimeDatabase>
 
 // Small file-type icons from the desktop's icon theme: the file's MIME type
@@ -11,7 +12,7 @@ class ThemeFileIcons : public FileIconSource
 {
 public:
     ThemeFileIcons();
-    QImage iconFor(const QString &fullPath) override;
+    QVariant iconFor(const QString &fullPath) override;
 
 private:
     QMimeDatabase m_mimeTypes;

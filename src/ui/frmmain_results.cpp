@@ -46,7 +46,7 @@ void frmMain::DrawFileIcon(const QString &fullPath)
 {
     if (!m_services.icons)
         return;
-    const QImage icon = m_services.icons->iconFor(fullPath);
+    const QImage icon = m_services.icons->iconFor(fullPath).value<QImage>();
     if (icon.isNull())
         return; // the surface keeps what it held
     pic16Icon->clear();

@@ -58,9 +58,9 @@ void frmMain::SearchPorts::clearToHeaderRow()
     m_window.m_files->setRows(m_window.m_files->fixedRows());
 }
 
-void frmMain::SearchPorts::appendRow(const QStringList &cells, const QImage &fileNameIcon)
+void frmMain::SearchPorts::appendRow(const QStringList &cells, const QVariant &fileNameIcon)
 {
-    m_rows.push_back({cells, fileNameIcon});
+    m_rows.push_back({cells, fileNameIcon.value<QImage>()});
     holdBack();
 }
 
@@ -76,7 +76,7 @@ void frmMain::SearchPorts::setPageTotalText(const QString &text)
     holdBack();
 }
 
-QImage frmMain::SearchPorts::iconFor(const QString &fullPath)
+QVariant frmMain::SearchPorts::iconFor(const QString &fullPath)
 {
     const QString extension = GetExtension(fullPath.section(u'/', -1));
     const auto known = m_iconsByExtension.constFind(extension);

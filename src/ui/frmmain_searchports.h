@@ -33,10 +33,10 @@ public:
     void yield();
 
     void clearToHeaderRow() override;
-    void appendRow(const QStringList &cells, const QImage &fileNameIcon) override;
+    void appendRow(const QStringList &cells, const QVariant &fileNameIcon) override;
     void SetStatusText(const QString &text, const QString &key) override;
     void setPageTotalText(const QString &text) override;
-    QImage iconFor(const QString &fullPath) override;
+    QVariant iconFor(const QString &fullPath) override;
 
 private:
     static constexpr int kBatchIntervalMs = 100;

@@ -133,6 +133,17 @@ private Q_SLOTS:
                  QFileInfo(m_prefix + u'/' + kProgramDir + QStringLiteral("/brimfold")).canonicalFilePath());
     }
 
+    void counterRunsThroughItsLauncher()
+    {
+        QProcess counter;
+        counter.start(m_prefix + QStringLiteral("/bin/brimfold-count"), {QStringLiteral("--version")});
+        QVERIFY(counter.waitForFinished(-1));
+        QCOMPARE(counter.exitCode(), 0);
+        QVERIFY(counter.readAllStandardOutput().startsWith("brimfold-count"));
+        QVERIFY(QFileInfo::exists(m_prefix + QStringLiteral("/share/man/man1/brimfold-count.1")));
+        QVERIFY(QFileInfo::exists(m_prefix + QStringLiteral("/share/bash-completion/completions/brimfold-count")));
+    }
+
     void applicationIcons_data()
     {
         QTest::addColumn<int>("size");

@@ -35,11 +35,11 @@ struct RecordingResults : SearchResultsTarget
         rows.clear();
         icons.clear();
     }
-    void appendRow(const QStringList &cells, const QImage &icon) override
+    void appendRow(const QStringList &cells, const QVariant &icon) override
     {
         ++calls;
         rows.append(cells);
-        icons.append(icon);
+        icons.append(icon.value<QImage>());
     }
     QStringList column(int cell) const
     {
@@ -76,7 +76,7 @@ struct CountingIcons : FileIconSource
 {
     QStringList computedFor;
 
-    QImage iconFor(const QString &fullPath) override
+    QVariant iconFor(const QString &fullPath) override
     {
         computedFor.append(fullPath);
         QImage image(16, 16, QImage::Format_ARGB32);

@@ -5,6 +5,8 @@
 #include "support/fakedesktopservices.h"
 #include "support/fakeprompts.h"
 
+#include <QImage>
+
 namespace TestSupport {
 
 namespace {
@@ -13,7 +15,7 @@ namespace {
 class CountingIcons : public FileIconSource
 {
 public:
-    QImage iconFor(const QString &) override
+    QVariant iconFor(const QString &) override
     {
         ++requests;
         QImage image(16, 16, QImage::Format_ARGB32);

@@ -1,0 +1,148 @@
+#include "cli/countreport.h"
+
+#include "base/pathcodec.h"
+#include "cli/output.h"
+#include "cli/progress.h"
+#include "results/columnindex.h"
+#include "search/searchrun.h"
+
+#include <QDateTime>
+
+namespace {
+
+constexpr int kFinishEveryMs = 500;
+
+QByteArray bytes(const QString &text)
+{
+    return PathCodec::encode(text);
+}
+
+QList<bool> rightAligned(Listing listing)
+{
+    if (listing == Listing::Files)
+        return {false, false, true, false, true, false};
+    if (listing == Listing::Folders)
+        return {false, true, true, true};
+    return {true, true, true};
+}
+
+} // namespace
+
+void CountTotals::add(const FoundFile &file)
+{
+    ++files;
+    if (file.pages.pages >= 0)
+        pages += file.pages.pages;
+    else
+        ++unreadable;
+}
+
+CountReport::CountReport(Listing listing, OutputFormat format, Output &output, Progress &progress)
+    : m_listing(listing), m_format(format), m_output(output), m_progress(progress),
+      m_writer(LineWriter::create(format, output, rightAligned(listing)))
+{
+    m_sinceFinish.start();
+}
+
+void CountReport::begin()
+{
+    const bool table = m_format == OutputFormat::Table;
+    switch (m_listing) {
+    case Listing::Files:
+        if (table) {
+            LineWriter::Fields header;
+            for (const char *caption : ResultColumns::kCaptions)
+                header.append(caption);
+            m_writer->line(header << "Reason");
+        } else {
+            m_writer->line({"path", "folder", "name", "size", "size_kb", "modified", "pages", "reason"});
+        }
+        break;
+    case Listing::Folders:
+        m_writer->line(table ? LineWriter::Fields{"Folder", "Files", "Pages", "Unreadable"}
+                             : LineWriter::Fields{"folder", "files", "pages", "unreadable"});
+        break;
+    case Listing::Total:
+        m_writer->line(table ? LineWriter::Fields{"Files", "Pages", "Unreadable"}
+                             : LineWriter::Fields{"files", "pages", "unreadable"});
+        break;
+    }
+}
+
+void CountReport::end()
+{
+    endFolder();
+    const bool table = m_format == OutputFormat::Table;
+    if (m_listing == Listing::Folders)
+        m_writer->line(countFields(table ? "Total" : "", m_totals));
+    else if (m_listing == Listing::Total)
+        m_writer->line(countFields({}, m_totals).mid(1));
+    m_writer->finish();
+    if (m_listing == Listing::Files && table)
+        m_output.write(number(m_totals.files) + " file(s) found, " + number(m_totals.unreadable)
+                       + " unreadable, " + bytes(SearchRun::PageTotalPrefix) + number(m_totals.pages) + '\n');
+    m_output.flush();
+}
+
+void CountReport::tick()
+{
+    m_progress.update(m_totals.files, m_totals.pages, m_searching);
+    if (m_sinceFinish.elapsed() >= kFinishEveryMs) {
+        m_writer->finish();
+        m_sinceFinish.start();
+    }
+    m_output.flushIfStale();
+}
+
+void CountReport::appendFound(const FoundFile &file, const QStringList &cells, const QVariant &)
+{
+    if (file.location != m_folder)
+        endFolder();
+    m_folder = file.location;
+    m_folderTotals.add(file);
+    m_totals.add(file);
+    if (m_listing == Listing::Files)
+        m_writer->line(fileFields(file, cells));
+}
+
+void CountReport::SetStatusText(const QString &text, const QString &key)
+{
+    if (key == StatusPanel::Message && text.startsWith(SearchRun::SearchingPrefix))
+        m_searching = text.mid(SearchRun::SearchingPrefix.size());
+}
+
+void CountReport::endFolder()
+{
+    if (m_listing == Listing::Folders && m_folderTotals.files > 0)
+        m_writer->line(countFields(bytes(m_folder), m_folderTotals));
+    m_folderTotals = {};
+}
+
+LineWriter::Fields CountReport::fileFields(const FoundFile &file, const QStringList &cells) const
+{
+    const QByteArray reason = file.pages.ok() ? QByteArray() : pageCountNote(file.pages).toUtf8();
+    if (m_format == OutputFormat::Table)
+        return {bytes(cells[ResultColumns::FileName]), bytes(cells[ResultColumns::Location]),
+                bytes(cells[ResultColumns::Size]),     bytes(cells[ResultColumns::ModifiedDate]),
+                bytes(cells[ResultColumns::Pages]),    reason};
+    const QDateTime modified = QDateTime::fromMSecsSinceEpoch(file.facts.modifiedMs, m_zone);
+    return {bytes(file.fullPath),
+            bytes(file.location),
+            bytes(file.name),
+            QByteArray::number(file.facts.size),
+            QByteArray::number(sizeInKB(file.facts.size)),
+            modified.toString(Qt::ISODate).toUtf8(),
+            file.pages.ok() ? QByteArray::number(file.pages.pages) : QByteArray(),
+            reason};
+}
+
+LineWriter::Fields CountReport::countFields(const QByteArray &label, const CountTotals &totals) const
+{
+    return {label, number(totals.files), number(totals.pages), number(totals.unreadable)};
+}
+
+QByteArray CountReport::number(qint64 value) const
+{
+    // Grouped for people, plain digits for programs.
+    return m_format == OutputFormat::Table ? bytes(m_cellFormat.groupedNumber(value)) : QByteArray::number(value);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "cli/linewriter.h"
+#include "results/cellformats.h"
+#include "search/searchinterfaces.h"
+
+#include <QElapsedTimer>
+#include <QTimeZone>
+
+#include <memory>
+
+class Output;
+class Progress;
+
+// What is written: one line per file, one per folder, or the totals alone.
+enum class Listing { Files, Folders, Total };
+
+struct CountTotals
+{
+    qint64 files = 0;
+    qint64 pages = 0;
+    qint64 unreadable = 0;
+
+    void add(const FoundFile &file);
+};
+
+// The search run's results, written as they come: the run's table and
+// status bar for a program with standard output.
+class CountReport : public SearchResultsTarget, public SearchStatusSink
+{
+public:
+    CountReport(Listing listing, OutputFormat format, Output &output, Progress &progress);
+
+    // The header line.
+    void begin();
+    // The last folder's line, the totals line and anything held back.
+    void end();
+    // Between files: the progress line, and rows held back too long.
+    void tick();
+    const CountTotals &totals() const { return m_totals; }
+
+    // Several start folders make one listing: nothing to clear.
+    void clearToHeaderRow() override {}
+    void appendRow(const QStringList &, const QVariant &) override {}
+    void appendFound(const FoundFile &file, const QStringList &cells, const QVariant &) override;
+    void SetStatusText(const QString &text, const QString &key) override;
+    void setPageTotalText(const QString &) override {}
+
+private:
+    LineWriter::Fields fileFields(const FoundFile &file, const QStringList &cells) const;
+    LineWriter::Fields countFields(const QByteArray &label, const CountTotals &totals) const;
+    QByteArray number(qint64 value) const;
+    void endFolder();
+
+    Listing m_listing;
+    OutputFormat m_format;
+    Output &m_output;
+    Progress &m_progress;
+    std::unique_ptr<LineWriter> m_writer;
+    CountTotals m_totals;
+    QString m_folder; // the folder of the files counted in m_folderTotals
+    CountTotals m_folderTotals;
+    QString m_searching;
+    QTimeZone m_zone = QTimeZone::systemTimeZone();
+    CellTextFormat m_cellFormat;
+    QElapsedTimer m_sinceFinish;
+};

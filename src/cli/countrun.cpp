@@ -1,0 +1,117 @@
+#include "cli/countrun.h"
+
+#include "base/folderpath.h"
+#include "base/pathcodec.h"
+#include "cli/countreport.h"
+#include "cli/exitcodes.h"
+#include "cli/fieldcodec.h"
+#include "cli/output.h"
+#include "cli/progress.h"
+#include "cli/wakesignal.h"
+#include "platform/console.h"
+#include "platform/filesystem.h"
+#include "search/searchrun.h"
+
+namespace {
+
+// How long the run sleeps at most while waiting for a request: the bound on
+// how late it notices Ctrl+C.
+constexpr std::chrono::milliseconds kWaitSlice{50};
+
+struct NoIcons : FileIconSource
+{
+    QVariant iconFor(const QString &) override { return {}; }
+};
+
+void say(const QByteArray &message)
+{
+    Console::writeAll(Console::Stream::Error, "brimfold-count: " + message + '\n');
+}
+
+QByteArray shownPath(const QString &path)
+{
+    return "'" + FieldCodec::table(PathCodec::encode(path)) + "'";
+}
+
+QByteArray totalsText(const CountTotals &totals)
+{
+    return QByteArray::number(totals.files) + " files, " + QByteArray::number(totals.pages) + " pages, "
+           + QByteArray::number(totals.unreadable) + " unreadable";
+}
+
+} // namespace
+
+int runCount(CountOptions options)
+{
+    const bool terminalOutput = Console::isTerminal(Console::Stream::Output);
+    const OutputFormat format = options.format.value_or(terminalOutput ? OutputFormat::Table : OutputFormat::Tsv);
+    Output output;
+    Progress progress(!options.quiet && (options.progress || Console::isTerminal(Console::Stream::Error)));
+    if (terminalOutput)
+        output.beforeWrite = [&progress] { progress.clear(); };
+    CountReport report(options.listing, format, output, progress);
+
+    const std::unique_ptr<FolderLister> lister = createFolderLister();
+    NoIcons icons;
+    WakeSignal wakeSignal;
+    std::unique_ptr<SearchRun> run;
+    // Between files and while waiting: stop at Ctrl+C or when the output is gone.
+    const auto check = [&] {
+        if (Console::interrupted() || output.failed())
+            run->requestCancel();
+        else
+            report.tick();
+    };
+    SearchRunPorts ports;
+    ports.criteria = &options.criteria;
+    ports.results = &report;
+    ports.status = &report;
+    ports.icons = &icons;
+    ports.lister = lister.get();
+    ports.countPages = &FilePageCounter::countFile;
+    ports.yield = check;
+    ports.ioThreads = options.jobs;
+    ports.wait = [&] {
+        wakeSignal.wait(kWaitSlice);
+        check();
+    };
+    ports.wake = [&wakeSignal] { wakeSignal.wake(); };
+    run = std::make_unique<SearchRun>(ports);
+
+    report.begin();
+    bool folderFailed = false;
+    for (const QString &folder : options.folders) {
+        if (Console::interrupted() || output.failed())
+            break;
+        // The run shows an unreadable start folder as an empty one; a script
+        // must hear of it.
+        if (!lister->open(FolderPath::location(folder), FolderLister::LinkRule::FollowLink)) {
+            progress.clear();
+            say("cannot search " + shownPath(folder) + ": it cannot be opened or read");
+            folderFailed = true;
+            continue;
+        }
+        run->RunSearch(folder);
+    }
+    const bool interrupted = Console::interrupted();
+    if (!output.failed()) {
+        if (interrupted)
+            output.flush(); // the lines so far, but no totals line: they are not the totals
+        else
+            report.end();
+    }
+    progress.clear();
+    if (output.pipeClosed())
+        return ExitCode::PipeClosed;
+    if (interrupted) {
+        say("interrupted; partial totals: " + totalsText(report.totals()));
+        return ExitCode::Interrupted;
+    }
+    if (output.failed()) {
+        say("cannot write the output: " + output.error().toLocal8Bit());
+        return ExitCode::FolderFailed;
+    }
+    if (folderFailed)
+        return ExitCode::FolderFailed;
+    return report.totals().unreadable > 0 ? ExitCode::SomeUnreadable : ExitCode::Counted;
+}

@@ -1,0 +1,241 @@
+#include "cli/options.h"
+
+#include "base/pathcodec.h"
+#include "search/iopool.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr qint64 kMaxPeriod = 32767;      // what the window's period box takes
+constexpr qint64 kMaxSizeKB = 2147483647; // and its size boxes
+constexpr int kMaxJobs = 256;
+
+// Options whose value is two words ("--between 2024-01-01 2024-01-31"):
+// joined into one, which the parser can carry.
+QStringList joinTwoWordValues(const QStringList &arguments)
+{
+    static const QRegularExpression unit(QStringLiteral("^(days?|months?)$"));
+    QStringList joined;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QLatin1String("--")) {
+            joined += arguments.mid(i);
+            break;
+        }
+        int words = 0;
+        if (argument == QLatin1String("--between") || argument == QLatin1String("--size-between"))
+            words = 2;
+        else if (argument == QLatin1String("--within"))
+            words = i + 2 < arguments.size() && unit.match(arguments[i + 2]).hasMatch() ? 2 : 1;
+        if (words > 0 && i + words < arguments.size()) {
+            joined += argument + u'=' + arguments.mid(i + 1, words).join(u' ');
+            i += words;
+            continue;
+        }
+        joined += argument;
+    }
+    return joined;
+}
+
+std::optional<qint64> wholeNumber(const QString &text, qint64 maximum)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,12}$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    const qint64 value = text.toLongLong();
+    return value <= maximum ? std::optional(value) : std::nullopt;
+}
+
+QStringList twoWords(const QString &value)
+{
+    return value.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+}
+
+struct Reader
+{
+    QCommandLineParser &parser;
+    CountOptions &options;
+    QString error;
+
+    bool fail(const QString &message)
+    {
+        if (error.isEmpty())
+            error = message;
+        return false;
+    }
+
+    bool readDate()
+    {
+        const bool within = parser.isSet(QStringLiteral("within"));
+        const bool between = parser.isSet(QStringLiteral("between"));
+        const bool typeSet = parser.isSet(QStringLiteral("date"));
+        if (!within && !between)
+            return !typeSet || fail(QStringLiteral("--date needs --within or --between"));
+        if (within && between)
+            return fail(QStringLiteral("--within and --between cannot be used together"));
+        CriteriaValues &c = options.criteria;
+        c.date = true;
+        const QString type = parser.value(QStringLiteral("date"));
+        if (!typeSet || type == QLatin1String("modified"))
+            c.dateType = CriteriaDefaults::FilesModified;
+        else if (type == QLatin1String("created"))
+            c.dateType = CriteriaDefaults::FilesCreated;
+        else if (type == QLatin1String("accessed"))
+            c.dateType = CriteriaDefaults::FilesLastAccessed;
+        else
+            return fail(QStringLiteral("--date takes created, modified or accessed, not '%1'").arg(type));
+        if (within) {
+            static const QRegularExpression form(QStringLiteral("^\\s*([0-9]{1,12})\\s*(d|days?|m|months?)?\\s*$"));
+            const auto match = form.match(parser.value(QStringLiteral("within")));
+            const auto count = match.hasMatch() ? wholeNumber(match.captured(1), kMaxPeriod) : std::nullopt;
+            if (!count)
+                return fail(QStringLiteral("--within takes a number of days or months from 0 to %1").arg(kMaxPeriod));
+            c.inPeriod = true;
+            c.period = QString::number(*count);
+            c.unit = match.captured(2).startsWith(u'm') ? CriteriaDefaults::Months : CriteriaDefaults::Days;
+            return true;
+        }
+        const QStringList dates = twoWords(parser.value(QStringLiteral("between")));
+        const QDate from = dates.size() == 2 ? QDate::fromString(dates[0], Qt::ISODate) : QDate();
+        const QDate to = dates.size() == 2 ? QDate::fromString(dates[1], Qt::ISODate) : QDate();
+        if (!from.isValid() || !to.isValid() || from > to)
+            return fail(QStringLiteral("--between takes two dates YYYY-MM-DD, the first not after the second"));
+        c.inPeriod = false;
+        c.from = from;
+        c.to = to;
+        return true;
+    }
+
+    bool readSize()
+    {
+        const QStringList names = {QStringLiteral("size-at-least"), QStringLiteral("size-at-most"),
+                                   QStringLiteral("size-between")};
+        int given = 0;
+        for (const QString &name : names)
+            given += parser.isSet(name) ? 1 : 0;
+        if (given == 0)
+            return true;
+        if (given > 1)
+            return fail(QStringLiteral("use only one of --size-at-least, --size-at-most and --size-between"));
+        CriteriaValues &c = options.criteria;
+        c.size = true;
+        if (parser.isSet(names[2])) {
+            const QStringList limits = twoWords(parser.value(names[2]));
+            const auto from = limits.size() == 2 ? wholeNumber(limits[0], kMaxSizeKB) : std::nullopt;
+            const auto to = limits.size() == 2 ? wholeNumber(limits[1], kMaxSizeKB) : std::nullopt;
+            if (!from || !to || *from > *to)
+                return fail(QStringLiteral("--size-between takes two sizes in KB, the first not above the second"));
+            c.sizeAt = false;
+            c.sizeFrom = QString::number(*from);
+            c.sizeTo = QString::number(*to);
+            return true;
+        }
+        const bool least = parser.isSet(names[0]);
+        const auto limit = wholeNumber(parser.value(least ? names[0] : names[1]), kMaxSizeKB);
+        if (!limit)
+            return fail(QStringLiteral("--%1 takes a size in KB from 0 to %2").arg(least ? names[0] : names[1]).arg(kMaxSizeKB));
+        c.sizeAt = true;
+        c.leastMost = least ? CriteriaDefaults::Least : CriteriaDefaults::Most;
+        c.limit = QString::number(*limit);
+        return true;
+    }
+
+    bool readOutput()
+    {
+        if (parser.isSet(QStringLiteral("format"))) {
+            const QString format = parser.value(QStringLiteral("format"));
+            if (format == QLatin1String("table"))
+                options.format = OutputFormat::Table;
+            else if (format == QLatin1String("csv"))
+                options.format = OutputFormat::Csv;
+            else if (format == QLatin1String("tsv"))
+                options.format = OutputFormat::Tsv;
+            else
+                return fail(QStringLiteral("--format takes table, csv or tsv, not '%1'").arg(format));
+        }
+        const bool total = parser.isSet(QStringLiteral("total"));
+        const bool folders = parser.isSet(QStringLiteral("folders"));
+        if (total && folders)
+            return fail(QStringLiteral("--total and --folders cannot be used together"));
+        options.listing = total ? Listing::Total : folders ? Listing::Folders : Listing::Files;
+        options.jobs = IoPool::kDefaultThreads;
+        if (parser.isSet(QStringLiteral("jobs"))) {
+            const auto jobs = wholeNumber(parser.value(QStringLiteral("jobs")), kMaxJobs);
+            if (!jobs)
+                return fail(QStringLiteral("--jobs takes a number from 0 to %1").arg(kMaxJobs));
+            options.jobs = int(*jobs);
+        }
+        options.quiet = parser.isSet(QStringLiteral("quiet"));
+        options.progress = parser.isSet(QStringLiteral("progress"));
+        return true;
+    }
+};
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(const QList<QByteArray> &arguments)
+{
+    QStringList words{QStringLiteral("brimfold-count")};
+    for (const QByteArray &argument : arguments)
+        words.append(PathCodec::decode(argument));
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Finds TIFF files in each FOLDER, counts their pages and writes one line per file."));
+    parser.addOptions({
+        {{"r", "subfolders"}, "Search the subfolders too."},
+        {{"a", "hidden"}, "Include hidden files."},
+        {"filter", "File name patterns, separated by ',' or ';' (default " + CriteriaDefaults::FilterPattern
+                       + "; " + CriteriaDefaults::AllFilesPattern + " for every file).", "PATTERNS"},
+        {"date", "Which date --within and --between test: created, modified (default) or accessed.", "WHICH"},
+        {"within", "Files whose date lies within the last N days or months (whole local days).", "N days|months"},
+        {"between", "Files whose date lies between two days, both included.", "YYYY-MM-DD YYYY-MM-DD"},
+        {"size-at-least", "Files of at least KB kilobytes (sizes rounded up to whole KB).", "KB"},
+        {"size-at-most", "Files of at most KB kilobytes.", "KB"},
+        {"size-between", "Files of FROM to TO kilobytes.", "FROM TO"},
+        {"format", "Output: table, csv or tsv (default table on a terminal, else tsv).", "FORMAT"},
+        {"total", "Write only the totals: files, pages, unreadable files."},
+        {"folders", "Write one line per folder with files, then the totals."},
+        {{"j", "jobs"}, "Requests in flight at once (default " + QString::number(IoPool::kDefaultThreads)
+                            + "; 0 asks one at a time).", "N"},
+        {{"q", "quiet"}, "No progress line."},
+        {"progress", "Show the progress line (default when standard error is a terminal)."},
+        {"version", "Show the version."},
+        {{"h", "help"}, "Show this help."},
+    });
+    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("Folders to search."),
+                                 QStringLiteral("FOLDER..."));
+    ParsedCommandLine result;
+    if (!parser.parse(joinTwoWordValues(words))) {
+        result.text = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        result.action = ParsedCommandLine::Action::Help;
+        result.text = parser.helpText();
+        return result;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        result.action = ParsedCommandLine::Action::Version;
+        return result;
+    }
+    CountOptions &options = result.options;
+    options.criteria.subfolders = parser.isSet(QStringLiteral("subfolders"));
+    options.criteria.hidden = parser.isSet(QStringLiteral("hidden"));
+    if (parser.isSet(QStringLiteral("filter")))
+        options.criteria.filter = parser.value(QStringLiteral("filter"));
+    Reader reader{parser, options, {}};
+    if (!reader.readDate() || !reader.readSize() || !reader.readOutput()) {
+        result.text = reader.error;
+        return result;
+    }
+    options.folders = parser.positionalArguments();
+    if (options.folders.isEmpty()) {
+        result.text = QStringLiteral("no FOLDER given");
+        return result;
+    }
+    result.action = ParsedCommandLine::Action::Count;
+    return result;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "cli/countreport.h"
+#include "cli/linewriter.h"
+#include "search/criteria.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the command line asks for.
+struct CountOptions
+{
+    QStringList folders; // as PathCodec::decode gives the arguments' bytes
+    CriteriaValues criteria;
+    std::optional<OutputFormat> format; // none: table on a terminal, else tsv
+    Listing listing = Listing::Files;
+    int jobs = 0;
+    bool quiet = false;
+    bool progress = false; // asked for with --progress
+};
+
+struct ParsedCommandLine
+{
+    enum class Action { Count, Help, Version, UsageError };
+    Action action = Action::UsageError;
+    CountOptions options;
+    QString text; // the help text or the error message
+};
+
+// Reads the arguments after the program name, as the exact bytes the shell
+// passed, so a folder name that is not UTF-8 survives.
+ParsedCommandLine parseCommandLine(const QList<QByteArray> &arguments);

@@ -1,0 +1,285 @@
+// brimfold-count, run as a program over real folder trees.
+#include "base/pathcodec.h"
+#include "platform/filesystem.h"
+#include "results/columnindex.h"
+#include "search/searchrun.h"
+#include "support/rawtree.h"
+#include "support/searchfakes.h"
+#include "support/tempfiles.h"
+#include "support/tiffbytes.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace TestSupport;
+
+namespace {
+
+using Rows = QList<QList<QByteArray>>;
+
+struct Ran
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Ran runCount(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(BRIMFOLD_COUNT), arguments);
+    process.waitForFinished(-1);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// RFC 4180 as a reader takes it: quoted fields with doubled quotes, CR LF lines.
+Rows parseCsv(const QByteArray &text)
+{
+    Rows rows(1);
+    QByteArray field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted && c == '"' && text.mid(i + 1, 1) == "\"")
+            field += text[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && (c == ',' || c == '\r')) {
+            rows.last().append(std::exchange(field, {}));
+            if (c == '\r' && text.mid(++i, 1) == "\n" && i + 1 < text.size())
+                rows.append(QList<QByteArray>());
+        } else
+            field += c;
+    }
+    return rows;
+}
+
+Rows parseTsv(const QByteArray &text)
+{
+    Rows rows;
+    for (const QByteArray &line : text.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        rows.append(QList<QByteArray>());
+        for (const QByteArray &escaped : line.split('\t')) {
+            QByteArray field;
+            for (qsizetype i = 0; i < escaped.size(); ++i) {
+                const char c = escaped[i] == '\\' ? escaped[++i] : 0;
+                field += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c ? c : escaped[i];
+            }
+            rows.last().append(field);
+        }
+    }
+    return rows;
+}
+
+QByteArray tiff(int pages)
+{
+    TiffBuilder builder;
+    builder.addPages(pages);
+    return builder.bytes();
+}
+
+// Column `index` of the data rows, sorted (one folder's listing order is the platform's).
+QList<QByteArray> column(Rows rows, int index)
+{
+    QList<QByteArray> values;
+    for (const auto &row : rows.mid(1))
+        values.append(row.value(index));
+    std::sort(values.begin(), values.end());
+    return values;
+}
+
+} // namespace
+
+class BrimfoldCountTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void machineFormatsCarryExactNames_data();
+    void machineFormatsCarryExactNames();
+    void optionsAndExitCodes_data();
+    void optionsAndExitCodes();
+    void folderAndTotalLines();
+    void sameRowsAsTheWindowSearch();
+    void interruptWritesPartialTotals();
+    void closedPipeEndsQuietly();
+    void needsNoDisplayLibraries();
+    void cleanupTestCase() { removeTree(PathCodec::encode(m_temp.path())); } // names Qt cannot spell
+
+private:
+    QTemporaryDir m_temp;
+    QString m_root;
+    QString m_many;
+};
+
+void BrimfoldCountTest::initTestCase()
+{
+    QVERIFY(m_temp.isValid());
+    m_root = m_temp.path() + QStringLiteral("/tree");
+    m_many = m_temp.path() + QStringLiteral("/many");
+    writeFile(m_root + "/a.tif", tiff(2));
+    writeFile(m_root + "/bad.tif", QByteArray("II*\0junk", 8));
+    writeFile(m_root + "/notes.txt", "text");
+    writeFile(m_root + "/sub/b.TIFF", tiff(3));
+    writeFile(m_root + "/old/c.tif", tiff(1));
+    setModified(m_root + "/old/c.tif", QDateTime(QDate(2001, 6, 15), QTime(12, 0)));
+    for (const QByteArray &name : {QByteArray("tab\tx.tif"), QByteArray("nl\nx.tif"), QByteArray("q\"x,y.tif"),
+                                   QByteArray("back\\x.tif"), QByteArray("\xff\xfe.tif")})
+        QVERIFY(writeRawFile(PathCodec::encode(m_root) + "/sub/" + name, tiff(1)));
+    // Enough long names that the output outgrows a pipe's buffer.
+    for (int i = 0; i < 1500; ++i)
+        writeFile(m_many + "/" + QString(100, u'n') + QString::number(i) + ".tif", QByteArray());
+}
+
+void BrimfoldCountTest::machineFormatsCarryExactNames_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("csv") << "csv";
+    QTest::newRow("tsv") << "tsv";
+}
+
+void BrimfoldCountTest::machineFormatsCarryExactNames()
+{
+    QFETCH(QString, format);
+    const Ran ran = runCount({"-r", "--format", format, m_root});
+    QCOMPARE(ran.exitCode, 3); // bad.tif
+    const Rows rows = format == "csv" ? parseCsv(ran.out) : parseTsv(ran.out);
+    QCOMPARE(rows.value(0), QList<QByteArray>({"path", "folder", "name", "size", "size_kb", "modified", "pages", "reason"}));
+    for (const auto &row : rows.mid(1)) {
+        QCOMPARE(row.size(), 8);
+        QCOMPARE(row[0], row[1] + '/' + row[2]);
+        QVERIFY(QFileInfo::exists(PathCodec::decode(row[0])) || row[2].contains('\xff'));
+    }
+    const QByteArray root = PathCodec::encode(m_root);
+    QCOMPARE(column(rows, 2), QList<QByteArray>({"a.tif", "b.TIFF", "back\\x.tif", "bad.tif", "c.tif", "nl\nx.tif",
+                                                 "q\"x,y.tif", "tab\tx.tif", "\xff\xfe.tif"}));
+    QCOMPARE(column(rows, 6), QList<QByteArray>({"", "1", "1", "1", "1", "1", "1", "2", "3"}));
+    QCOMPARE(column(rows, 7).last(), QByteArray("The first image directory lies outside the file"));
+    QVERIFY(rows.last()[5].startsWith("20") && rows.last()[5].contains('T'));
+    QVERIFY(ran.out.contains(QByteArray(root + "/sub/\xff\xfe.tif"))); // bytes, not replacement marks
+}
+
+void BrimfoldCountTest::optionsAndExitCodes_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArrayList>("names"); // sorted
+    QTest::addColumn<QByteArray>("message");   // part of standard error
+    const QByteArrayList top = {"a.tif", "bad.tif"};
+    QTest::newRow("top folder only") << QStringList() << 3 << top << QByteArray();
+    QTest::newRow("filter") << QStringList{"-r", "--filter", "a.*;c*"} << 0 << QByteArrayList{"a.tif", "c.tif"}
+                            << QByteArray();
+    QTest::newRow("all files") << QStringList{"--filter", "*.*"} << 3 << QByteArrayList{"a.tif", "bad.tif", "notes.txt"}
+                               << QByteArray();
+    QTest::newRow("size") << QStringList{"-r", "--size-at-least", "2"} << 0 << QByteArrayList() << QByteArray();
+    QTest::newRow("between") << QStringList{"-r", "--between", "2001-06-01", "2001-06-30"} << 0
+                             << QByteArrayList{"c.tif"} << QByteArray();
+    QTest::newRow("within") << QStringList{"-ra", "--date", "modified", "--within", "2", "months", "--filter", "?.tif"}
+                            << 0 << QByteArrayList{"a.tif"} << QByteArray();
+    QTest::newRow("bad format") << QStringList{"--format", "xml"} << 1 << QByteArrayList() << QByteArray("--help");
+    QTest::newRow("bad period") << QStringList{"--within", "soon"} << 1 << QByteArrayList() << QByteArray("--within");
+    QTest::newRow("two listings") << QStringList{"--total", "--folders"} << 1 << QByteArrayList() << QByteArray("--total");
+    QTest::newRow("missing folder") << QStringList{"missing"} << 2 << top << QByteArray("cannot search");
+}
+
+void BrimfoldCountTest::optionsAndExitCodes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArrayList, names);
+    QFETCH(QByteArray, message);
+    const bool missing = arguments.contains("missing");
+    if (missing)
+        arguments = {m_temp.path() + "/missing", m_root};
+    else
+        arguments << m_root;
+    const Ran ran = runCount(QStringList{"--format", "tsv"} + arguments);
+    QCOMPARE(ran.exitCode, exitCode);
+    if (exitCode != 1)
+        QCOMPARE(column(parseTsv(ran.out), 2), names);
+    QVERIFY2(ran.err.contains(message), ran.err.constData());
+}
+
+void BrimfoldCountTest::folderAndTotalLines()
+{
+    const QStringList tree = {"-r", "--format", "csv", m_root + "/sub", m_root + "/old"};
+    const Ran folders = runCount(QStringList{"--folders"} + tree);
+    const QByteArray root = PathCodec::encode(m_root);
+    QCOMPARE(parseCsv(folders.out), Rows({{"folder", "files", "pages", "unreadable"}, {root + "/sub", "6", "8", "0"},
+                                          {root + "/old", "1", "1", "0"}, {"", "7", "9", "0"}}));
+    const Ran total = runCount(QStringList{"--total"} + tree);
+    QCOMPARE(parseCsv(total.out), Rows({{"files", "pages", "unreadable"}, {"7", "9", "0"}}));
+    QCOMPARE(total.exitCode, 0);
+}
+
+void BrimfoldCountTest::sameRowsAsTheWindowSearch()
+{
+    FakeCriteria criteria;
+    criteria.subfolders = true;
+    RecordingResults results;
+    RecordingStatus status;
+    CountingIcons icons;
+    const std::unique_ptr<FolderLister> lister = createFolderLister();
+    SearchRun run{SearchRunPorts{&criteria, &results, &status, &icons, lister.get(),
+                                 &FilePageCounter::countPagesOfFile, [] {}}};
+    run.RunSearch(m_root);
+    const Rows cli = parseTsv(runCount({"-r", "--format", "tsv", m_root}).out);
+    QCOMPARE(cli.size() - 1, results.rows.size());
+    for (qsizetype i = 0; i < results.rows.size(); ++i) {
+        const QStringList &window = results.rows[i];
+        QCOMPARE(cli[i + 1][0], PathCodec::encode(window[ResultColumns::FullPath])); // walk order too
+        QCOMPARE(cli[i + 1][4], window[ResultColumns::SizeInKB].toUtf8());
+        QCOMPARE(cli[i + 1][6].isEmpty() ? QByteArray(PagesErrorText.toLatin1()) : cli[i + 1][6],
+                 window[ResultColumns::Pages].toUtf8());
+    }
+    QVERIFY(status.pageTotal.endsWith(" 11"));
+}
+
+void BrimfoldCountTest::interruptWritesPartialTotals()
+{
+    // The unread pipe fills and the program waits in a write, still
+    // counting, when Ctrl+C comes.
+    QProcess process;
+    process.start(QStringLiteral(BRIMFOLD_COUNT), {"--format", "tsv", m_many});
+    QVERIFY(process.waitForReadyRead(-1));
+    ::kill(pid_t(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(-1));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 130);
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(err.contains("interrupted; partial totals: "), err.constData());
+    const qint64 files = err.mid(err.indexOf("totals: ") + 8).split(' ').value(0).toLongLong();
+    QVERIFY2(files > 0 && files < 1500, err.constData());
+}
+
+void BrimfoldCountTest::closedPipeEndsQuietly()
+{
+    QProcess shell;
+    shell.start("bash", {"-c", "set -o pipefail; \"$0\" -r \"$1\" | head -n 1 >/dev/null", BRIMFOLD_COUNT, m_many});
+    QVERIFY(shell.waitForFinished(-1));
+    QCOMPARE(shell.exitCode(), 141);
+    QCOMPARE(shell.readAllStandardError(), QByteArray());
+}
+
+void BrimfoldCountTest::needsNoDisplayLibraries()
+{
+    QProcess ldd;
+    ldd.start("ldd", {BRIMFOLD_COUNT});
+    QVERIFY(ldd.waitForFinished(-1));
+    const QByteArray libraries = ldd.readAllStandardOutput();
+    QVERIFY(libraries.contains("libQt6Core"));
+    QVERIFY2(!libraries.contains("libQt6Gui") && !libraries.contains("libQt6Widgets"), libraries.constData());
+}
+
+QTEST_GUILESS_MAIN(BrimfoldCountTest)
+#include "brimfoldcount_test.moc"
