@@ -395,24 +395,24 @@ int compare(const Options &o)
 // click until the message panel shows the run was terminated.
 int cancelAfter(const QString &root, int afterMs)
 {
-    WindowSearch window;
+    auto window = std::make_unique<WindowSearch>();
     GapProbe probe;
     QElapsedTimer sinceClick;
     double shownMs = -1;
     qint64 rowsAtClick = 0;
     QTimer::singleShot(afterMs, [&] {
-        rowsAtClick = window.rowCount();
+        rowsAtClick = window->rowCount();
         sinceClick.start();
-        window.clickCancel();
+        window->clickCancel();
     });
     probe.start([&] {
-        if (shownMs < 0 && sinceClick.isValid() && window.messageText() == SearchRun::TerminatedText)
+        if (shownMs < 0 && sinceClick.isValid() && window->messageText() == SearchRun::TerminatedText)
             shownMs = sinceClick.nsecsElapsed() / 1e6;
     });
-    const qint64 listed = window.search(root);
+    const qint64 listed = window->search(root);
     const double returnedMs = sinceClick.isValid() ? sinceClick.nsecsElapsed() / 1e6 : -1;
     const double longestWait = probe.stopMs();
-    if (shownMs < 0 && window.messageText() == SearchRun::TerminatedText)
+    if (shownMs < 0 && window->messageText() == SearchRun::TerminatedText)
         shownMs = returnedMs;
     if (!sinceClick.isValid()) {
         std::printf("cancel: the search ended before the click at %d ms (%lld rows)\n", afterMs,
@@ -422,8 +422,11 @@ int cancelAfter(const QString &root, int afterMs)
     std::printf("cancel after %d ms (%lld rows in the table then, %lld at the end): \"%s\" shown %.1f ms "
                 "after the click (target <= 100), search returned after %.1f ms; longest "
                 "event-loop wait %.1f ms (target <= 50)\n",
-                afterMs, qlonglong(rowsAtClick), qlonglong(listed), qPrintable(window.messageText()),
+                afterMs, qlonglong(rowsAtClick), qlonglong(listed), qPrintable(window->messageText()),
                 shownMs, returnedMs, longestWait);
+    window.reset();
+    std::printf("window gone %.1f ms after the click\n", sinceClick.nsecsElapsed() / 1e6);
+    std::fflush(stdout);
     return 0;
 }
 

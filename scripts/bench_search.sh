@@ -121,57 +121,61 @@ for jobs in 16 0; do
 done
 
 # ---- file-system calls --------------------------------------------------------
-# A search of the tree minus one of an empty folder (start-up and window
-# set-up cancel out).
-fs_calls='openat|open|close|read|pread64|readv|preadv|lseek|fstat|newfstatat|statx|stat|lstat|getdents64|readlink|readlinkat|access|faccessat|faccessat2|fcntl'
-count_calls() { # FOLDER MODE... -> per-call lines, then "listed N"
-  local out folder=$1
-  shift
-  out=$(mktemp)
-  listed=$(timeout -k 10 "$share_timeout" strace -c -f -o "$out" -- "$bench" "$@" "$folder" |
-    sed -n 's/^listed \([0-9]*\) files$/\1/p')
-  awk -v pat="^($fs_calls)\$" '$NF ~ pat && $4 ~ /^[0-9]+$/ { print $NF, $4 }' "$out" | sort
-  echo "listed ${listed:-0}"
-  rm -f "$out"
+# Each run is traced whole (strace -f -y). Calls: every file-system call of a
+# search of the tree minus those of a search of an empty folder (start-up and
+# window set-up cancel out); also those naming the tree itself. Reads: read
+# calls on the tree's files only (the window's event-loop wake-ups are reads
+# too, on an eventfd, and are not the storage's round trips).
+fs_calls='openat,open,close,read,pread64,readv,preadv,lseek,fstat,newfstatat,statx,stat,lstat,getdents64,readlink,readlinkat,access,faccessat,faccessat2,fcntl'
+trace_calls() { # TRACE FOLDER MODE... -> the files listed
+  local trace=$1 folder=$2
+  shift 2
+  timeout -k 10 "$share_timeout" strace -f -y -qq -e trace="$fs_calls" -o "$trace" -- "$bench" "$@" "$folder" |
+    sed -n 's/^listed \([0-9]*\) files$/\1/p'
 }
-per_file() { # LABEL BASE FULL
-  python3 - "$@" <<'PY'
-import sys
-label, base, full = sys.argv[1:]
-def parse(text):
-    calls, listed = {}, 0
-    for line in text.splitlines():
-        name, value = line.split()
-        if name == "listed":
-            listed = int(value)
-        else:
-            calls[name] = int(value)
-    return calls, listed
-b, _ = parse(base)
-f, listed = parse(full)
-names = sorted(set(b) | set(f))
-diff = {n: f.get(n, 0) - b.get(n, 0) for n in names}
-n = max(1, listed)
-reads = sum(diff.get(k, 0) for k in ("read", "pread64", "readv", "preadv"))
-detail = ", ".join("%s %.2f" % (k, diff[k] / n) for k in names if diff[k])
-print("  %-40s %5d files: %5.2f calls/file, %4.2f reads/file  [%s]"
-      % (label, listed, sum(diff.values()) / n, reads / n, detail))
+per_file() { # LABEL FOLDER MODE...
+  local label=$1 folder=$2 base full listed
+  shift 2
+  base=$(mktemp) full=$(mktemp)
+  trace_calls "$base" "$corpus/empty" "$@" >/dev/null
+  listed=$(trace_calls "$full" "$folder" "$@")
+  python3 - "$label" "$folder" "${listed:-0}" "$base" "$full" <<'PY'
+import collections, re, sys
+label, folder, listed, base, full = sys.argv[1:]
+call = re.compile(r"^\d+\s+(\w+)\(")
+def count(path):
+    every, tree = collections.Counter(), collections.Counter()
+    for line in open(path, errors="replace"):
+        m = call.match(line)
+        if m:
+            every[m.group(1)] += 1
+            if folder in line:
+                tree[m.group(1)] += 1
+    return every, tree
+b, _ = count(base)
+f, tree = count(full)
+n = max(1, int(listed))
+diff = {k: f[k] - b[k] for k in set(f) | set(b) if f[k] - b[k]}
+reads = sum(tree[k] for k in ("read", "pread64", "readv", "preadv"))
+detail = ", ".join("%s %.2f" % (k, tree[k] / n) for k in sorted(tree))
+print("  %-40s %5d files: %5.2f calls/file (%.2f on the tree), %4.2f reads/file  [on the tree: %s]"
+      % (label, n, sum(diff.values()) / n, sum(tree.values()) / n, reads / n, detail))
 PY
+  rm -f "$base" "$full"
 }
 if command -v strace >/dev/null; then
   echo
-  echo "== reads and file-system calls per listed file (strace -c -f, start-up subtracted) =="
+  echo "== reads and file-system calls per listed file (strace -f, start-up subtracted) =="
   echo "   targets: reads per listed file on the share tree <= 1.3; calls per single-page TIFF <= 4.5"
   mount_share 500
   for mode in "--walk-only --io-threads 16" "--walk-only --io-threads 0" "--window-only"; do
     # shellcheck disable=SC2086
-    per_file "share tree (500 us) $mode" "$(count_calls "$corpus/empty" $mode)" "$(count_calls "$mnt" $mode)"
+    per_file "share tree (500 us) $mode" "$mnt" $mode
   done
   unmount_share
   for mode in "--walk-only --io-threads 16" "--window-only"; do
     # shellcheck disable=SC2086
-    per_file "single-page TIFFs (local) $mode" "$(count_calls "$corpus/empty" $mode)" \
-      "$(count_calls "$corpus/single" $mode)"
+    per_file "single-page TIFFs (local) $mode" "$corpus/single" $mode
   done
 else
   echo "strace is not installed: no system-call counts"
