@@ -17,11 +17,14 @@ public:
     IoPool &operator=(const IoPool &) = delete;
 
     // Queues `job`; an urgent one goes before everything queued (something
-    // waits for it now). Threads start on the first post.
+    // waits for it now). Threads start as needed: one at first, another
+    // whenever work has waited a while with every thread busy, up to the
+    // number given.
     void post(std::function<void()> job, bool urgent = false);
     // Drops everything queued and not yet started.
     void dropQueued();
 
+    // The most threads the pool starts.
     int threads() const { return m_threads; }
 
     // A sensible number of threads for requests that mostly wait.

@@ -15,22 +15,23 @@ struct AheadShared
 {
     std::mutex mutex;
     std::condition_variable finished;
-    quint64 completions = 0;
-    std::atomic<int> inFlight = 0;
-    bool waiting = false;              // the run waits for a request
+    std::atomic<int> inFlight = 0;       // requests posted and not finished
+    const bool *awaited = nullptr;       // the done flag the run waits for
     std::atomic<bool> abandoned = false; // the run is gone: queued requests do nothing
-    SearchAhead::Wake wake;   // cleared when the run goes away
+    SearchAhead::Wake wake;              // cleared when the run goes away
 
+    // Hands over one result; only the one the run waits for wakes it.
     template <typename Fill>
     void complete(bool &done, Fill fill)
     {
         std::lock_guard lock(mutex);
         fill();
         done = true;
-        --inFlight;
-        ++completions;
+        if (awaited != &done)
+            return;
+        awaited = nullptr;
         finished.notify_all();
-        if (waiting && wake)
+        if (wake)
             wake();
     }
 };
@@ -90,6 +91,7 @@ void SearchAhead::issueListing(AheadFolder &folder, bool urgent)
         if (!shared->abandoned)
             listing = lister->open(path, rule);
         shared->complete(result->done, [&] { result->listing = std::move(listing); });
+        --shared->inFlight;
     }, urgent);
 }
 
@@ -129,39 +131,55 @@ QByteArray SearchAhead::nativePath(const AheadFolder &folder, std::size_t positi
     return PathCodec::encode(FolderPath::child(folder.path, PathCodec::decode(name)));
 }
 
-void SearchAhead::issueFile(AheadFolder &folder, std::size_t position,
-                            std::shared_ptr<const CriteriaValues> rule, bool urgent)
+// One request for a few files of a folder, one after the other: a request
+// per file would cost a thread hand-over per file, more than a file costs
+// where the cache is warm.
+void SearchAhead::issueFiles(AheadFolder &folder, const std::vector<std::size_t> &positions,
+                             std::shared_ptr<const CriteriaValues> rule, bool urgent)
 {
-    auto result = std::make_shared<FileResult>();
-    folder.files[position] = result;
-    ++m_filesAhead;
+    struct Item
+    {
+        std::shared_ptr<FileResult> result;
+        std::size_t index;
+        QByteArray path;
+    };
+    std::vector<Item> items;
+    for (std::size_t position : positions) {
+        auto result = std::make_shared<FileResult>();
+        folder.files[position] = result;
+        ++m_filesAhead;
+        items.push_back({result, folder.candidates[position], nativePath(folder, position)});
+    }
     // The date is taken now: it only decides whether to count ahead; the
     // run judges every file itself when it reaches it.
     const QDate today = rule && rule->dateOn() ? QDate::currentDate() : QDate();
-    post([shared = m_shared, result, listing = folder.entries, index = folder.candidates[position],
-          path = nativePath(folder, position), rule, today, countPages = m_countPages] {
-        std::optional<FileFacts> facts;
-        PageCountResult pages;
-        bool counted = false;
-        if (!shared->abandoned) {
-            facts = listing->facts(index);
-            if (facts && rule && PassesDateAndSize(*facts, *rule, today)) {
-                pages = countPages(path, facts->size);
-                counted = true;
+    post([shared = m_shared, items = std::move(items), listing = folder.entries, rule, today,
+          countPages = m_countPages] {
+        for (const Item &item : items) {
+            std::optional<FileFacts> facts;
+            PageCountResult pages;
+            bool counted = false;
+            if (!shared->abandoned) {
+                facts = listing->facts(item.index);
+                if (facts && rule && PassesDateAndSize(*facts, *rule, today)) {
+                    pages = countPages(item.path, facts->size);
+                    counted = true;
+                }
             }
+            shared->complete(item.result->done, [&] {
+                item.result->facts = facts;
+                item.result->pages = pages;
+                item.result->counted = counted;
+            });
         }
-        shared->complete(result->done, [&] {
-            result->facts = facts;
-            result->pages = pages;
-            result->counted = counted;
-        });
+        --shared->inFlight;
     }, urgent);
 }
 
 std::shared_ptr<FileResult> SearchAhead::requestFacts(AheadFolder &folder, std::size_t position)
 {
     if (!folder.files[position])
-        issueFile(folder, position, nullptr, true);
+        issueFiles(folder, {position}, nullptr, true);
     return folder.files[position];
 }
 
@@ -174,6 +192,7 @@ std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::
             result->pages = pages;
             result->counted = true;
         });
+        --shared->inFlight;
     }, true);
     return result;
 }
@@ -182,16 +201,14 @@ bool SearchAhead::readyFlag(const bool &done, bool waitIfNot)
 {
     std::lock_guard lock(m_shared->mutex);
     if (waitIfNot)
-        m_shared->waiting = !done;
+        m_shared->awaited = done ? nullptr : &done;
     return done;
 }
 
 void SearchAhead::waitForCompletion(int ms)
 {
     std::unique_lock lock(m_shared->mutex);
-    const quint64 seen = m_shared->completions;
-    m_shared->finished.wait_for(lock, std::chrono::milliseconds(ms),
-                                [&] { return m_shared->completions != seen; });
+    m_shared->finished.wait_for(lock, std::chrono::milliseconds(ms), [&] { return !m_shared->awaited; });
 }
 
 void SearchAhead::setPosition(AheadFolder &folder, std::size_t position)
@@ -287,16 +304,26 @@ bool SearchAhead::lookAheadInto(AheadFolder &folder, std::size_t from)
     if (!folder.entries)
         return true;
     const std::vector<FolderEntry> &entries = folder.entries->entries();
+    std::vector<std::size_t> batch;
+    bool withinLimits = true;
     for (std::size_t position = std::max(from, folder.considered); position < folder.candidates.size();
          ++position) {
-        if (m_filesAhead >= kFilesAhead || m_shared->inFlight >= inFlightLimit(m_pool))
-            return false;
+        if (m_filesAhead + int(batch.size()) >= kFilesAhead || m_shared->inFlight >= inFlightLimit(m_pool)) {
+            withinLimits = false;
+            break;
+        }
         folder.considered = position + 1;
         if (folder.files[position])
             continue;
         const QString name = PathCodec::decode(entries[folder.candidates[position]].name);
         if (PassesNameRules(name, *m_rule, m_patterns))
-            issueFile(folder, position, m_rule, false);
+            batch.push_back(position);
+        if (int(batch.size()) == kFilesPerRequest) {
+            issueFiles(folder, batch, m_rule, false);
+            batch.clear();
+        }
     }
-    return true;
+    if (!batch.empty())
+        issueFiles(folder, batch, m_rule, false);
+    return withinLimits;
 }

@@ -74,15 +74,15 @@ public:
     // Fills in a folder whose listing is in: its candidates and subfolders.
     void expand(AheadFolder &folder);
 
-    // True when `result` is done; otherwise the wake function is called
-    // when it is (and, meanwhile, whenever another request finishes).
+    // True when `result` is done; otherwise it becomes the one the run waits
+    // for, and the wake function is called when it is done.
     template <typename Result>
     bool ready(const Result &result)
     {
         return readyFlag(result.done, true);
     }
-    // Blocks until a request finishes or `ms` pass (for callers without an
-    // event loop).
+    // Blocks until the result the run waits for is done or `ms` pass (for
+    // callers without an event loop).
     void waitForCompletion(int ms);
 
     // Where the run stands: at the file candidate `position` of `folder`.
@@ -96,8 +96,8 @@ private:
     bool readyFlag(const bool &done, bool waitIfNot);
     void issueListing(AheadFolder &folder, bool urgent);
     // Facts, then the page count when `rule` passes them (never without one).
-    void issueFile(AheadFolder &folder, std::size_t position, std::shared_ptr<const CriteriaValues> rule,
-                   bool urgent);
+    void issueFiles(AheadFolder &folder, const std::vector<std::size_t> &positions,
+                    std::shared_ptr<const CriteriaValues> rule, bool urgent);
     QByteArray nativePath(const AheadFolder &folder, std::size_t position) const;
     void post(std::function<void()> job, bool urgent);
     bool lookAheadInto(AheadFolder &folder, std::size_t from);
@@ -115,4 +115,5 @@ private:
 
     static constexpr int kFilesAhead = 512;
     static constexpr int kFoldersAhead = 64;
+    static constexpr int kFilesPerRequest = 8;
 };
