@@ -72,17 +72,28 @@ IoPool::~IoPool()
 void IoPool::post(std::function<void()> job, bool urgent)
 {
     std::lock_guard lock(m_state->mutex);
-    if (m_state->needsAnotherThread(m_threads)) {
-        ++m_state->started;
-        m_state->lastProgress = Clock::now();
-        std::thread(&State::serve, m_state).detach();
-    }
     if (urgent)
         m_state->queue.push_front(std::move(job));
     else
         m_state->queue.push_back(std::move(job));
     if (m_state->idle > 0)
         m_state->work.notify_one();
+    else if (m_state->needsAnotherThread(m_threads))
+        startThread();
+}
+
+void IoPool::nudge()
+{
+    std::lock_guard lock(m_state->mutex);
+    if (!m_state->closed && m_state->idle == 0 && !m_state->queue.empty() && m_state->started < m_threads)
+        startThread();
+}
+
+void IoPool::startThread()
+{
+    ++m_state->started;
+    m_state->lastProgress = Clock::now();
+    std::thread(&State::serve, m_state).detach();
 }
 
 void IoPool::dropQueued()

@@ -21,6 +21,10 @@ public:
     // whenever work has waited a while with every thread busy, up to the
     // number given.
     void post(std::function<void()> job, bool urgent = false);
+    // For a caller about to wait for queued work: starts another thread
+    // when every thread is busy (one may hang on a server that stopped
+    // answering, with the awaited work queued behind it).
+    void nudge();
     // Drops everything queued and not yet started.
     void dropQueued();
 
@@ -32,6 +36,7 @@ public:
 
 private:
     struct State;
+    void startThread(); // with the state's mutex held
     std::shared_ptr<State> m_state;
     int m_threads;
 };
