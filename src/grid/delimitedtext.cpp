@@ -190,3 +190,18 @@ QString decode(const QByteArray &bytes)
 }
 
 } // namespace DelimitedText
+
+QString DelimitedText::joinRows(const QList<QStringList> &rows, const Separators &separators,
+                                QStringView rowEnd)
+{
+    QString out;
+    for (const QStringList &cells : rows) {
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            if (i > 0)
+                out += separators.column;
+            appendCell(out, cells[i], separators);
+        }
+        out += rowEnd;
+    }
+    return out;
+}

@@ -29,6 +29,10 @@ struct Separators
 
 void appendCell(QString &out, QStringView cell, const Separators &separators);
 
+// Every row's cells joined by the column separator, quoted as appendCell
+// does, each row ended by `rowEnd`.
+QString joinRows(const QList<QStringList> &rows, const Separators &separators, QStringView rowEnd);
+
 // Calls `onRow` with the cells of every row, in order. A row separator CR
 // followed by LF counts as one separator.
 void parse(QStringView text, const Separators &separators,

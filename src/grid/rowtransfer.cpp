@@ -18,17 +18,7 @@ QStringList shownCells(const GridModel &grid, int row)
 
 QString tabSeparatedText(const QList<QStringList> &lines)
 {
-    const DelimitedText::Separators separators{u'\t', u'\n'};
-    QString out;
-    for (const QStringList &cells : lines) {
-        for (qsizetype i = 0; i < cells.size(); ++i) {
-            if (i > 0)
-                out += separators.column;
-            DelimitedText::appendCell(out, cells[i], separators);
-        }
-        out += separators.row;
-    }
-    return out;
+    return DelimitedText::joinRows(lines, DelimitedText::Separators{u'\t', u'\n'}, u"\n");
 }
 
 QString rowsAsText(const GridModel &grid, const QList<int> &rows)

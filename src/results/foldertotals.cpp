@@ -52,17 +52,7 @@ FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString 
 
 QByteArray csvBytes(const QList<QStringList> &rows)
 {
-    const DelimitedText::Separators separators{u',', u'\n'};
-    QString text;
-    for (const QStringList &row : rows) {
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            if (i > 0)
-                text += u',';
-            DelimitedText::appendCell(text, row[i], separators);
-        }
-        text += QStringLiteral("\r\n");
-    }
-    return DelimitedText::encode(text);
+    return DelimitedText::encode(DelimitedText::joinRows(rows, DelimitedText::Separators{u',', u'\n'}, u"\r\n"));
 }
 
 // Unbuffered: QSaveFile does not notice when the flush of its last buffer
