@@ -11,23 +11,47 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Work queued while no job has finished for this long means every thread
-// waits on slow storage: one more thread then puts one more request in
-// flight. Where the cache is warm jobs finish far sooner, and few threads
-// save the hand-overs between them.
-constexpr auto kStallBeforeAnotherThread = std::chrono::microseconds(500);
+// waits on slow storage (or on a server that hangs): one more thread then
+// puts one more request in flight. Where the cache is warm jobs finish far
+// sooner, and few threads save the hand-overs between them.
+constexpr auto kStall = std::chrono::milliseconds(2);
 
 } // namespace
 
 struct IoPool::State
 {
-    using Job = std::function<void()>;
     std::mutex mutex;
-    std::condition_variable work;
-    std::deque<Job> queue;
+    std::condition_variable work;  // for the threads that run jobs
+    std::condition_variable watch; // for the thread that adds threads
+    std::deque<std::function<void()>> queue;
+    int limit = 1;
     int started = 0;
     int idle = 0;
     bool closed = false;
+    bool watcherAsleep = false;     // waits with no time limit: nothing to watch
     Clock::time_point lastProgress; // a job finished or a thread started
+
+    // With the mutex held: work is queued and every thread is busy.
+    void wakeWatcherIfAsleep()
+    {
+        if (watcherAsleep && idle == 0 && !queue.empty()) {
+            watcherAsleep = false;
+            watch.notify_one();
+        }
+    }
+
+    bool stalled() const
+    {
+        return !queue.empty() && idle == 0 && started < limit && Clock::now() - lastProgress >= kStall;
+    }
+
+    // With the mutex held.
+    void startThread(const std::shared_ptr<State> &self)
+    {
+        ++started;
+        lastProgress = Clock::now();
+        std::thread(&State::serve, self).detach();
+    }
 
     // The loop of one thread; it holds the state alive, never the pool.
     static void serve(std::shared_ptr<State> state)
@@ -43,6 +67,7 @@ struct IoPool::State
                     return;
                 job = std::move(state->queue.front());
                 state->queue.pop_front();
+                state->wakeWatcherIfAsleep();
             }
             job();
             job = nullptr;
@@ -51,15 +76,27 @@ struct IoPool::State
         }
     }
 
-    bool needsAnotherThread(int limit) const
+    // Adds a thread whenever the queue stalls, while every thread is busy.
+    static void watchForStalls(std::shared_ptr<State> state)
     {
-        if (started >= limit || idle > 0)
-            return false;
-        return started == 0 || (!queue.empty() && Clock::now() - lastProgress > kStallBeforeAnotherThread);
+        std::unique_lock lock(state->mutex);
+        while (!state->closed && state->started < state->limit) {
+            if (state->stalled())
+                state->startThread(state);
+            if (state->queue.empty() || state->idle > 0) {
+                state->watcherAsleep = true;
+                state->watch.wait(lock, [&] { return !state->watcherAsleep || state->closed; });
+            } else {
+                state->watch.wait_for(lock, kStall);
+            }
+        }
     }
 };
 
-IoPool::IoPool(int threads) : m_state(std::make_shared<State>()), m_threads(threads < 1 ? 1 : threads) {}
+IoPool::IoPool(int threads) : m_state(std::make_shared<State>()), m_threads(threads < 1 ? 1 : threads)
+{
+    m_state->limit = m_threads;
+}
 
 IoPool::~IoPool()
 {
@@ -67,6 +104,7 @@ IoPool::~IoPool()
     m_state->closed = true;
     m_state->queue.clear();
     m_state->work.notify_all();
+    m_state->watch.notify_all();
 }
 
 void IoPool::post(std::function<void()> job, bool urgent)
@@ -76,24 +114,15 @@ void IoPool::post(std::function<void()> job, bool urgent)
         m_state->queue.push_front(std::move(job));
     else
         m_state->queue.push_back(std::move(job));
+    if (m_state->started == 0) {
+        m_state->startThread(m_state);
+        if (m_threads > 1)
+            std::thread(&State::watchForStalls, m_state).detach();
+    }
     if (m_state->idle > 0)
         m_state->work.notify_one();
-    else if (m_state->needsAnotherThread(m_threads))
-        startThread();
-}
-
-void IoPool::nudge()
-{
-    std::lock_guard lock(m_state->mutex);
-    if (!m_state->closed && m_state->idle == 0 && !m_state->queue.empty() && m_state->started < m_threads)
-        startThread();
-}
-
-void IoPool::startThread()
-{
-    ++m_state->started;
-    m_state->lastProgress = Clock::now();
-    std::thread(&State::serve, m_state).detach();
+    else
+        m_state->wakeWatcherIfAsleep();
 }
 
 void IoPool::dropQueued()

@@ -18,13 +18,9 @@ public:
 
     // Queues `job`; an urgent one goes before everything queued (something
     // waits for it now). Threads start as needed: one at first, another
-    // whenever work has waited a while with every thread busy, up to the
-    // number given.
+    // whenever work is queued, every thread is busy and none has finished a
+    // job for a while, up to the number given.
     void post(std::function<void()> job, bool urgent = false);
-    // For a caller about to wait for queued work: starts another thread
-    // when every thread is busy (one may hang on a server that stopped
-    // answering, with the awaited work queued behind it).
-    void nudge();
     // Drops everything queued and not yet started.
     void dropQueued();
 
@@ -36,7 +32,6 @@ public:
 
 private:
     struct State;
-    void startThread(); // with the state's mutex held
     std::shared_ptr<State> m_state;
     int m_threads;
 };

@@ -16,18 +16,21 @@ struct AheadShared
     std::mutex mutex;
     std::condition_variable finished;
     std::atomic<int> inFlight = 0;       // requests posted and not finished
-    const bool *awaited = nullptr;       // the done flag the run waits for
+    std::atomic<const void *> awaited = nullptr; // the done flag the run waits for
     std::atomic<bool> abandoned = false; // the run is gone: queued requests do nothing
     SearchAhead::Wake wake;              // cleared when the run goes away
 
-    // Hands over one result; only the one the run waits for wakes it.
+    // Hands over one result; only the one the run waits for wakes it, so
+    // results the run does not wait for cost no lock.
     template <typename Fill>
-    void complete(bool &done, Fill fill)
+    void complete(std::atomic<bool> &done, Fill fill)
     {
-        std::lock_guard lock(mutex);
         fill();
-        done = true;
-        if (awaited != &done)
+        done.store(true); // sequentially consistent with readyFlag's store of awaited
+        if (awaited.load() != &done)
+            return;
+        std::lock_guard lock(mutex);
+        if (awaited.load() != &done)
             return;
         awaited = nullptr;
         finished.notify_all();
@@ -197,12 +200,18 @@ std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::
     return result;
 }
 
-bool SearchAhead::readyFlag(const bool &done, bool waitIfNot)
+bool SearchAhead::readyFlag(const std::atomic<bool> &done, bool waitIfNot)
 {
+    if (done.load() || !waitIfNot)
+        return done.load();
     std::lock_guard lock(m_shared->mutex);
-    if (waitIfNot)
-        m_shared->awaited = done ? nullptr : &done;
-    return done;
+    m_shared->awaited = &done;
+    // Looked at again after saying what is awaited: either this sees the
+    // result, or its request sees the wait and wakes the run.
+    if (!done.load())
+        return false;
+    m_shared->awaited = nullptr;
+    return true;
 }
 
 void SearchAhead::waitForCompletion(int ms)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,13 +20,13 @@ struct AheadShared;
 // run once SearchAhead::ready() says it is done.
 struct ListingResult
 {
-    bool done = false;
+    std::atomic<bool> done = false;
     std::shared_ptr<FolderListing> listing; // null: the folder cannot be read
 };
 
 struct FileResult
 {
-    bool done = false;
+    std::atomic<bool> done = false;
     std::optional<FileFacts> facts; // none: vanished, no regular file, unreadable
     bool counted = false;           // pages is the page count
     PageCountResult pages;
@@ -93,7 +94,7 @@ public:
     void lookAhead(const std::shared_ptr<const CriteriaValues> &criteria);
 
 private:
-    bool readyFlag(const bool &done, bool waitIfNot);
+    bool readyFlag(const std::atomic<bool> &done, bool waitIfNot);
     void issueListing(AheadFolder &folder, bool urgent);
     // Facts, then the page count when `rule` passes them (never without one).
     void issueFiles(AheadFolder &folder, const std::vector<std::size_t> &positions,
