@@ -1,5 +1,6 @@
 #include "search/iopool.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -123,6 +124,15 @@ void IoPool::post(std::function<void()> job, bool urgent)
         m_state->work.notify_one();
     else
         m_state->wakeWatcherIfAsleep();
+}
+
+void IoPool::nudge()
+{
+    std::lock_guard lock(m_state->mutex);
+    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    if (!m_state->closed && m_state->idle == 0 && !m_state->queue.empty()
+        && m_state->started < std::min(cores, m_threads))
+        m_state->startThread(m_state);
 }
 
 void IoPool::dropQueued()

@@ -21,6 +21,10 @@ public:
     // whenever work is queued, every thread is busy and none has finished a
     // job for a while, up to the number given.
     void post(std::function<void()> job, bool urgent = false);
+    // For a caller about to wait for queued work while every thread is
+    // busy: another thread, up to one per processor core, so that work the
+    // processor does (a warm cache) uses every core.
+    void nudge();
     // Drops everything queued and not yet started.
     void dropQueued();
 

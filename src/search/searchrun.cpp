@@ -111,6 +111,8 @@ template <typename Result>
 SearchRun::Await SearchRun::await(const std::shared_ptr<Result> &result)
 {
     while (!m_ahead->ready(*result)) {
+        if (m_pool)
+            m_pool->nudge();
         const auto liveness = m_liveness; // `this` may be gone when wait returns
         m_ports.wait();
         if (liveness->stopped)
