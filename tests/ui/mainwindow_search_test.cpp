@@ -328,7 +328,7 @@ private Q_SLOTS:
     {
         const QString top = path(QStringLiteral("steps"));
         for (const char *folder : {"", "/one", "/two", "/two/three", "/four"})
-            writeTiffs(top + QLatin1String(folder), 8);
+            writeTiffs(top + QLatin1String(folder), 16); // long enough for the table to show rows mid-run
         TestWindow t(ini());
         t.window->chkSearchIncSubFlder->setChecked(true);
         int mismatches = 0;
@@ -361,9 +361,9 @@ private Q_SLOTS:
             QVERIFY2(message.startsWith(QStringLiteral("Searching ")) && QFileInfo(folder).isDir(), qPrintable(message));
         }
         QCOMPARE(t.panel(StatusBar::MessageKey), QStringLiteral("Done"));
-        QCOMPARE(t.dataRows(), 40);
-        QCOMPARE(t.panel(StatusBar::FilesKey), QStringLiteral("40 file(s) found"));
-        QCOMPARE(t.window->lblPageCount->text(), QStringLiteral("Total Pages : 40"));
+        QCOMPARE(t.dataRows(), 80);
+        QCOMPARE(t.panel(StatusBar::FilesKey), QStringLiteral("80 file(s) found"));
+        QCOMPARE(t.window->lblPageCount->text(), QStringLiteral("Total Pages : 80"));
     }
 
     void includeSubfolderIsReadLive_data()
