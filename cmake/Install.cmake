@@ -8,7 +8,8 @@
 #   <prefix>/bin/brimfold, brimfold-count     launchers: links to both programs
 #   <prefix>/share/applications/brimfold.desktop
 #   <prefix>/share/icons/hicolor/NxN/apps/brimfold.png
-#   <prefix>/share/man/man1/brimfold.1, brimfold-count.1, <prefix>/share/doc/brimfold/
+#   <prefix>/share/man/man1/brimfold.1.gz, brimfold-count.1.gz, <prefix>/share/doc/brimfold/
+#   <prefix>/share/metainfo/brimfold.metainfo.xml
 #   <prefix>/share/bash-completion/completions/brimfold-count
 #
 # The Debian package (cmake/Package.cmake) replaces the Settings folder by a
@@ -42,8 +43,21 @@ foreach(size 16 32 48 64 128 256)
           RENAME brimfold.png)
 endforeach()
 
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/brimfold.1 ${CMAKE_SOURCE_DIR}/packaging/brimfold-count.1
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Manual pages go in compressed, as Debian's policy asks (-n: the same bytes
+# at every build).
+set(brimfold_man_pages)
+foreach(page brimfold.1 brimfold-count.1)
+  set(compressed ${CMAKE_BINARY_DIR}/man/${page}.gz)
+  add_custom_command(OUTPUT ${compressed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+    COMMAND sh -c "gzip -9n -c '${CMAKE_SOURCE_DIR}/packaging/${page}' > '${compressed}'"
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${page} VERBATIM)
+  list(APPEND brimfold_man_pages ${compressed})
+endforeach()
+add_custom_target(man_pages ALL DEPENDS ${brimfold_man_pages})
+install(FILES ${brimfold_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/brimfold.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/completion/brimfold-count
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/packaging/copyright

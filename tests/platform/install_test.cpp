@@ -140,7 +140,7 @@ private Q_SLOTS:
         QVERIFY(counter.waitForFinished(-1));
         QCOMPARE(counter.exitCode(), 0);
         QVERIFY(counter.readAllStandardOutput().startsWith("brimfold-count"));
-        QVERIFY(QFileInfo::exists(m_prefix + QStringLiteral("/share/man/man1/brimfold-count.1")));
+        QVERIFY(QFileInfo::exists(m_prefix + QStringLiteral("/share/man/man1/brimfold-count.1.gz")));
         QVERIFY(QFileInfo::exists(m_prefix + QStringLiteral("/share/bash-completion/completions/brimfold-count")));
     }
 
