@@ -31,6 +31,9 @@ public:
     virtual bool showInFolder(const QString &path) = 0;
     // Opens a link (https:, mailto:, ...) with the desktop's handler.
     virtual bool openUrl(const QUrl &url) = 0;
+    // Whether the desktop has an application set up for `url`: a file: URL
+    // by the file's type, any other by its scheme. True when it cannot tell.
+    virtual bool hasApplicationFor(const QUrl &url) const = 0;
     // Deletes the file permanently: exactly the entry the path names, never a
     // folder, and a link itself rather than its target. On failure returns
     // false and, when `errorText` is given, the system's description.

@@ -1,5 +1,7 @@
 #include "ui/dlgabout.h"
 
+#include "ui/desktoplinks.h"
+
 #include "settings/productinfo.h"
 #include "platform/desktopservices.h"
 #include "ui/controlfactory.h"
@@ -172,8 +174,9 @@ void dlgAbout::Label5_Click()
 
 void dlgAbout::RunShellExecute(const QString &target)
 {
-    // The desktop picks the handler; when it has none it says so itself.
-    m_desktop->openUrl(QUrl(target));
+    // The desktop picks the handler; when it has none, this says so.
+    if (desktopCanOpen(*m_desktop, *m_prompts, this, QUrl(target), target))
+        m_desktop->openUrl(QUrl(target));
 }
 
 void dlgAbout::StartSysInfo()

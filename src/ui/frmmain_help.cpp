@@ -4,19 +4,24 @@
 #include "settings/productinfo.h"
 #include "platform/desktopservices.h"
 #include "platform/programfolder.h"
+#include "ui/desktoplinks.h"
 #include "ui/dlgabout.h"
 
 #include <QUrl>
 
 void frmMain::mnuSupport_Click()
 {
-    m_services.desktop->openUrl(QUrl(QString::fromLatin1(ProductInfo::kWebsite)));
+    const QUrl website(QString::fromLatin1(ProductInfo::kWebsite));
+    if (desktopCanOpen(*m_services.desktop, *m_services.prompts, this, website, website.toString()))
+        m_services.desktop->openUrl(website);
 }
 
 void frmMain::mnuHelp1_Click()
 {
     // Handed to the desktop as it is: a missing file is the desktop's to report.
-    m_services.desktop->openFile(programFolderFile(QStringLiteral("Brimfold.chm")));
+    const QString helpFile = programFolderFile(QStringLiteral("Brimfold.chm"));
+    if (desktopCanOpen(*m_services.desktop, *m_services.prompts, this, fileUrlOfPath(helpFile), helpFile))
+        m_services.desktop->openFile(helpFile);
 }
 
 void frmMain::mnuAbout_Click()

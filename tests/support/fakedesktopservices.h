@@ -25,6 +25,7 @@ public:
     bool showProperties(const QString &path) override;
     bool showInFolder(const QString &path) override;
     bool openUrl(const QUrl &url) override;
+    bool hasApplicationFor(const QUrl &) const override { return applicationsSetUp; }
     bool deleteFile(const QString &path, QString *errorText) override;
     QString systemInfoProgram() const override;
     bool startDetached(const QString &program) override;
@@ -39,6 +40,7 @@ public:
     bool requestsSucceed = true;
     QString systemInfoProgramPath;
     bool startSucceeds = true;
+    bool applicationsSetUp = true;
 
 private:
     bool record(const QString &operation, const QString &argument, bool result);

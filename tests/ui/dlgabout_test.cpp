@@ -216,6 +216,15 @@ private Q_SLOTS:
 
         w.window->mnuSupport->trigger();
         QCOMPARE(w.test.desktop->argumentsOf(QStringLiteral("openUrl")), QStringList{kWebsite});
+
+        // No application for either: a message says so, nothing is opened.
+        w.test.desktop->applicationsSetUp = false;
+        w.window->mnuHelp1->trigger();
+        w.window->mnuSupport->trigger();
+        QCOMPARE(w.test.desktop->calls.size(), 2);
+        QCOMPARE(w.test.prompts->texts(), QStringList({"No application is set up to open " + helpFile + ".",
+                                                       "No application is set up to open " + kWebsite + "."}));
+        w.test.desktop->applicationsSetUp = true;
     }
 
     void aboutBoxOutlivesTheMainWindowButNotExit()

@@ -4,11 +4,20 @@
 #include "base/pathcodec.h"
 
 #include <QDesktopServices>
+#include <QMimeDatabase>
 #include <QProcess>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+
+namespace {
+
+// A handler query reads a few small files; a desktop that takes longer is
+// left to try opening the link itself.
+constexpr int kHandlerQueryMs = 2000;
+
+} // namespace
 
 std::unique_ptr<DesktopServices> createDesktopServices()
 {
@@ -66,6 +75,20 @@ bool PosixDesktopServices::showInFolder(const QString &path)
 bool PosixDesktopServices::openUrl(const QUrl &url)
 {
     return url.isValid() && m_openUrl(url);
+}
+
+bool PosixDesktopServices::hasApplicationFor(const QUrl &url) const
+{
+    // The desktop's own table of handlers, as xdg-open reads it.
+    const QString type = url.isLocalFile()
+            ? QMimeDatabase().mimeTypeForFile(url.toLocalFile(), QMimeDatabase::MatchExtension).name()
+            : QStringLiteral("x-scheme-handler/") + url.scheme();
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
+    if (!query.waitForFinished(kHandlerQueryMs) || query.exitStatus() != QProcess::NormalExit
+        || query.exitCode() != 0)
+        return true; // no answer: let the desktop try
+    return !query.readAllStandardOutput().trimmed().isEmpty();
 }
 
 bool PosixDesktopServices::deleteFile(const QString &path, QString *errorText)

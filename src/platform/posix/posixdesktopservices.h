@@ -28,6 +28,7 @@ public:
     bool showProperties(const QString &path) override;
     bool showInFolder(const QString &path) override;
     bool openUrl(const QUrl &url) override;
+    bool hasApplicationFor(const QUrl &url) const override;
     bool deleteFile(const QString &path, QString *errorText) override;
     QString systemInfoProgram() const override;
     bool startDetached(const QString &program) override;

@@ -1,0 +1,14 @@
+#include "ui/desktoplinks.h"
+
+#include "platform/desktopservices.h"
+#include "ui/prompts.h"
+
+bool desktopCanOpen(DesktopServices &desktop, Prompts &prompts, QWidget *parent, const QUrl &url,
+                    const QString &shown)
+{
+    if (desktop.hasApplicationFor(url))
+        return true;
+    prompts.inform(parent, QStringLiteral("No application is set up to open %1.").arg(shown),
+                   Prompts::Icon::Information);
+    return false;
+}
