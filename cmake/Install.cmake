@@ -43,19 +43,21 @@ foreach(size 16 32 48 64 128 256)
           RENAME brimfold.png)
 endforeach()
 
-# Manual pages go in compressed, as Debian's policy asks (-n: the same bytes
-# at every build).
-set(brimfold_man_pages)
-foreach(page brimfold.1 brimfold-count.1)
-  set(compressed ${CMAKE_BINARY_DIR}/man/${page}.gz)
+# Manual pages and the change log go in compressed, as Debian's policy asks
+# (-n: the same bytes at every build).
+set(brimfold_compressed)
+foreach(file brimfold.1 brimfold-count.1 changelog)
+  set(compressed ${CMAKE_BINARY_DIR}/compressed/${file}.gz)
   add_custom_command(OUTPUT ${compressed}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-    COMMAND sh -c "gzip -9n -c '${CMAKE_SOURCE_DIR}/packaging/${page}' > '${compressed}'"
-    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${page} VERBATIM)
-  list(APPEND brimfold_man_pages ${compressed})
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/compressed
+    COMMAND sh -c "gzip -9n -c '${CMAKE_SOURCE_DIR}/packaging/${file}' > '${compressed}'"
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${file} VERBATIM)
+  list(APPEND brimfold_compressed ${compressed})
 endforeach()
-add_custom_target(man_pages ALL DEPENDS ${brimfold_man_pages})
-install(FILES ${brimfold_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+add_custom_target(compressed_docs ALL DEPENDS ${brimfold_compressed})
+install(FILES ${CMAKE_BINARY_DIR}/compressed/brimfold.1.gz ${CMAKE_BINARY_DIR}/compressed/brimfold-count.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brimfold)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/brimfold.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/completion/brimfold-count
