@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <memory>
 
@@ -75,30 +74,12 @@ void dropHiddenColumns(const GridModel &grid, GridModel &scratch)
 }
 
 // Written beside the target, which is replaced only once every byte is out.
-// Unbuffered: QSaveFile does not notice when the flush of its last buffer
-// fails at commit (a full disk), and would then replace the old file with a
-// cut-off one.
 bool saveReplacing(GridModel &grid, const QString &path, QString *error)
 {
-    if (!qtCanOpenByName(path)) {
-        *error = QStringLiteral("The file name cannot be used: %1").arg(path);
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *error = file.errorString();
-        return false;
-    }
-    if (!grid.saveToDevice(&file)) {
-        *error = grid.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (grid.saveToFile(path))
+        return true;
+    *error = grid.errorString();
+    return false;
 }
 
 bool writeExportFile(GridModel &scratch, const ExportRules::ExportChoice &choice, QString *error)

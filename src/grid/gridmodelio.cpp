@@ -2,10 +2,10 @@
 
 #include "grid/delimitedtext.h"
 #include "base/qtfilename.h"
+#include "base/replacefile.h"
 
 #include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
 
 // Delimited-text save and load of the whole grid, fixed cells included.
 
@@ -60,22 +60,7 @@ bool GridModel::saveToFile(const QString &path)
         m_errorString = tr("The file name cannot be used: %1").arg(path);
         return false;
     }
-    QSaveFile file(path);
-    // Unbuffered: QSaveFile::commit() does not notice a failure to write out
-    // its last buffer, and would replace the old file with a cut-off copy.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        m_errorString = file.errorString();
-        return false;
-    }
-    if (!saveToDevice(&file)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        m_errorString = file.errorString();
-        return false;
-    }
-    return true;
+    return replaceFile(path, [this](QIODevice *device) { return saveToDevice(device); }, &m_errorString);
 }
 
 bool GridModel::loadFromDevice(QIODevice *device)

@@ -4,7 +4,6 @@
 #include "grid/gridmodel.h"
 
 #include <QHash>
-#include <QSaveFile>
 
 std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol)
 {
@@ -53,21 +52,4 @@ FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString 
 QByteArray csvBytes(const QList<QStringList> &rows)
 {
     return DelimitedText::encode(DelimitedText::joinRows(rows, DelimitedText::Separators{u',', u'\n'}, u"\r\n"));
-}
-
-// Unbuffered: QSaveFile does not notice when the flush of its last buffer
-// fails at commit, and would then replace the old file with a cut-off one.
-bool writeFileReplacing(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
 }

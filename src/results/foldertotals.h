@@ -30,7 +30,3 @@ FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString 
 // UTF-8; a file name's raw bytes are written back as they were.
 QByteArray csvBytes(const QList<QStringList> &rows);
 
-// Writes `bytes` to `path` through a file beside it that replaces it only
-// once every byte is out, so a failure keeps the old file. False with
-// `error` set on failure.
-bool writeFileReplacing(const QString &path, const QByteArray &bytes, QString *error);

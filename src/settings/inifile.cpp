@@ -1,10 +1,10 @@
 #include "settings/inifile.h"
 
 #include "base/pathcodec.h"
+#include "base/replacefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -217,21 +217,9 @@ bool IniDocument::save(const QString &filePath) const
     const QFileInfo info(filePath);
     if (m_unreadable || (info.exists() && !info.isWritable()))
         return false;
-    QSaveFile file(filePath);
     // A folder that takes no new file (so no temporary one) with a writable
     // file in it: the file is rewritten in place, as a key-by-key write would.
-    file.setDirectWriteFallback(true);
-    // Unbuffered, and every byte checked: QSaveFile::commit() does not notice
-    // a failure to write out its last buffer and would replace the old file
-    // with a cut-off copy.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFileWith(filePath, toBytes(), nullptr, true);
 }
 
 QByteArray IniDocument::toBytes() const

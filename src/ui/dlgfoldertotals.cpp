@@ -1,5 +1,6 @@
 #include "ui/dlgfoldertotals.h"
 
+#include "base/replacefile.h"
 #include "results/foldertotals.h"
 #include "results/resultcolumns.h"
 #include "grid/rowtransfer.h"
@@ -168,7 +169,7 @@ bool dlgFolderTotals::ExportTo(const QString &path)
     for (int row = 0; row < m_sorted->rowCount(); ++row)
         lines.append(rowCells(row));
     QString error;
-    const bool written = writeFileReplacing(path, csvBytes(lines), &error);
+    const bool written = replaceFileWith(path, csvBytes(lines), &error);
     lblStatus->setText(written ? QStringLiteral("Exported to %1").arg(path)
                                : QStringLiteral("Could not export to %1: %2").arg(path, error));
     return written;
