@@ -43,6 +43,7 @@ public:
     void clearToHeaderRow() override {}
     void appendRow(const QStringList &, const QVariant &) override {}
     void appendFound(const FoundFile &file, const QStringList &cells, const QVariant &) override;
+    bool wantsCellTexts() const override { return m_listing == Listing::Files && m_format == OutputFormat::Table; }
     void SetStatusText(const QString &text, const QString &key) override;
     void setPageTotalText(const QString &) override {}
 

@@ -9,8 +9,20 @@ namespace FieldCodec {
 
 namespace {
 
+bool needsEscape(const QByteArray &field, bool allControls)
+{
+    for (const char c : field) {
+        const auto byte = uchar(c);
+        if (c == '\\' || (allControls ? byte < 0x20 || byte == 0x7f : c == '\t' || c == '\r' || c == '\n'))
+            return true;
+    }
+    return false;
+}
+
 QByteArray escaped(const QByteArray &field, bool allControls)
 {
+    if (!needsEscape(field, allControls))
+        return field; // the common case, and a shared copy
     QByteArray out;
     out.reserve(field.size());
     for (const char c : field) {

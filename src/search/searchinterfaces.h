@@ -43,6 +43,9 @@ public:
         (void)file;
         appendRow(cells, fileNameIcon);
     }
+    // False for a target that writes only the values of FoundFile: the run
+    // then passes no cell texts and saves their formatting.
+    virtual bool wantsCellTexts() const { return true; }
 };
 
 class SearchStatusSink

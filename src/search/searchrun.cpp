@@ -239,18 +239,19 @@ void SearchRun::appendResultRow(const QString &name, const QString &location, co
                                 const PageCountResult &pages, IconMemory &icon)
 {
     const QString fullPath = FolderPath::child(location, name);
-    const QDateTime modified = m_zone.isValid()
-                                   ? QDateTime::fromMSecsSinceEpoch(facts.modifiedMs, m_zone)
-                                   : QDateTime::fromMSecsSinceEpoch(facts.modifiedMs);
     // Consecutive files of one type share one icon lookup.
     const QString extension = GetExtension(name);
     if (!icon.remembered || extension != icon.extension)
         icon.image = m_ports.icons->iconFor(fullPath);
     icon.remembered = true;
     icon.extension = extension;
-    m_ports.results->appendFound(FoundFile{name, location, fullPath, facts, pages},
-                                 resultCells(m_cellFormat, name, location, fullPath, facts.size, modified, pages),
-                                 icon.image);
+    QStringList cells;
+    if (m_ports.results->wantsCellTexts()) {
+        const QDateTime modified = m_zone.isValid() ? QDateTime::fromMSecsSinceEpoch(facts.modifiedMs, m_zone)
+                                                    : QDateTime::fromMSecsSinceEpoch(facts.modifiedMs);
+        cells = resultCells(m_cellFormat, name, location, fullPath, facts.size, modified, pages);
+    }
+    m_ports.results->appendFound(FoundFile{name, location, fullPath, facts, pages}, cells, icon.image);
     ++m_rowsListed;
     if (pages.pages > 0)
         m_pageTotal += pages.pages;

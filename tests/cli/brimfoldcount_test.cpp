@@ -151,7 +151,9 @@ void BrimfoldCountTest::machineFormatsCarryExactNames_data()
 void BrimfoldCountTest::machineFormatsCarryExactNames()
 {
     QFETCH(QString, format);
+    qputenv("TZ", "XST+3:30"); // a zone west of UTC, off by a half hour
     const Ran ran = runCount({"-r", "--format", format, m_root});
+    qunsetenv("TZ");
     QCOMPARE(ran.exitCode, 3); // bad.tif
     const Rows rows = format == "csv" ? parseCsv(ran.out) : parseTsv(ran.out);
     QCOMPARE(rows.value(0), QList<QByteArray>({"path", "folder", "name", "size", "size_kb", "modified", "pages", "reason"}));
@@ -165,7 +167,8 @@ void BrimfoldCountTest::machineFormatsCarryExactNames()
                                                  "q\"x,y.tif", "tab\tx.tif", "\xff\xfe.tif"}));
     QCOMPARE(column(rows, 6), QList<QByteArray>({"", "1", "1", "1", "1", "1", "1", "2", "3"}));
     QCOMPARE(column(rows, 7).last(), QByteArray("The first image directory lies outside the file"));
-    QVERIFY(rows.last()[5].startsWith("20") && rows.last()[5].contains('T'));
+    const QDateTime modified = QFileInfo(m_root + "/a.tif").lastModified();
+    QCOMPARE(rows.value(1).value(5), modified.toOffsetFromUtc(-12600).toString(Qt::ISODate).toUtf8());
     QVERIFY(ran.out.contains(QByteArray(root + "/sub/\xff\xfe.tif"))); // bytes, not replacement marks
 }
 
