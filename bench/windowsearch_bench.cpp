@@ -163,7 +163,6 @@ qint64 walkWithoutWindows(const QString &root, int ioThreads)
     ports.status = &target;
     ports.icons = &target;
     ports.lister = &lister;
-    ports.countPages = &FilePageCounter::countFile;
     ports.yield = [&sinceYield] {
         if (sinceYield.isValid() && sinceYield.elapsed() < kWindowYieldSliceMs)
             return;

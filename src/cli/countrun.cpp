@@ -68,7 +68,6 @@ int runCount(CountOptions options)
     ports.status = &report;
     ports.icons = &icons;
     ports.lister = lister.get();
-    ports.countPages = &FilePageCounter::countFile;
     ports.yield = check;
     ports.ioThreads = options.jobs;
     ports.wait = [&] {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/bytesource.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -40,6 +42,27 @@ public:
     virtual std::optional<FileFacts> facts(std::size_t index) = 0;
     // Releases what the folder holds open; entries() stays readable.
     virtual void release() = 0;
+
+    // entries()[index] opened for reading through its folder, with the facts
+    // of the file opened: one short name lookup where a path and a facts()
+    // call take two. A source but no facts is never given. No source:
+    // `errorNumber` has the system's reason (0: no regular file), and facts()
+    // tells whether the entry is a file at all.
+    struct OpenedFile
+    {
+        std::unique_ptr<ByteSource> source;
+        std::optional<FileFacts> facts;
+        int errorNumber = 0;
+    };
+    // Only listings of a real file system open files (the search's page
+    // counter then reads through them); others leave counting to a counter
+    // that goes by path.
+    virtual bool opensFiles() const { return false; }
+    virtual OpenedFile openFile(std::size_t index)
+    {
+        (void)index;
+        return {};
+    }
 };
 
 class FolderLister

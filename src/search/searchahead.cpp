@@ -3,6 +3,7 @@
 #include "base/folderpath.h"
 #include "base/pathcodec.h"
 #include "search/iopool.h"
+#include "search/pagecounter.h"
 
 #include <QDate>
 
@@ -46,6 +47,28 @@ namespace {
 int inFlightLimit(const IoPool *pool)
 {
     return pool ? 2 * pool->threads() : 1;
+}
+
+// The pages of one entry: by path through the injected counter when there
+// is one, else read through the folder's listing.
+PageCountResult countEntry(FolderListing &listing, std::size_t index, const QByteArray &path, qint64 size,
+                           const PageCountFunction &countPages)
+{
+    if (countPages)
+        return countPages(path, size);
+    const FolderListing::OpenedFile opened = listing.openFile(index);
+    return PageCounter::count(opened.source.get(), opened.errorNumber);
+}
+
+// Facts and pages of a file no date or size rule can turn away: opened
+// first, so the open file gives the facts and no second lookup is made.
+void openAndCount(FolderListing &listing, std::size_t index, std::optional<FileFacts> &facts,
+                  PageCountResult &pages)
+{
+    const FolderListing::OpenedFile opened = listing.openFile(index);
+    facts = opened.source ? opened.facts : listing.facts(index);
+    if (facts)
+        pages = PageCounter::count(opened.source.get(), opened.errorNumber);
 }
 
 } // namespace
@@ -151,21 +174,27 @@ void SearchAhead::issueFiles(AheadFolder &folder, const std::vector<std::size_t>
         auto result = std::make_shared<FileResult>();
         folder.files[position] = result;
         ++m_filesAhead;
-        items.push_back({result, folder.candidates[position], nativePath(folder, position)});
+        items.push_back({result, folder.candidates[position],
+                         m_countPages ? nativePath(folder, position) : QByteArray()});
     }
+    // Without a counter by path, every file a rule keeps is opened anyway.
+    const bool openFirst = !m_countPages && rule && !rule->dateOn() && !rule->sizeOn();
     // The date is taken now: it only decides whether to count ahead; the
     // run judges every file itself when it reaches it.
     const QDate today = rule && rule->dateOn() ? QDate::currentDate() : QDate();
-    post([shared = m_shared, items = std::move(items), listing = folder.entries, rule, today,
+    post([shared = m_shared, items = std::move(items), listing = folder.entries, rule, today, openFirst,
           countPages = m_countPages] {
         for (const Item &item : items) {
             std::optional<FileFacts> facts;
             PageCountResult pages;
             bool counted = false;
-            if (!shared->abandoned) {
+            if (!shared->abandoned && openFirst) {
+                openAndCount(*listing, item.index, facts, pages);
+                counted = facts.has_value();
+            } else if (!shared->abandoned) {
                 facts = listing->facts(item.index);
                 if (facts && rule && PassesDateAndSize(*facts, *rule, today)) {
-                    pages = countPages(item.path, facts->size);
+                    pages = countEntry(*listing, item.index, item.path, facts->size, countPages);
                     counted = true;
                 }
             }
@@ -189,8 +218,11 @@ std::shared_ptr<FileResult> SearchAhead::requestFacts(AheadFolder &folder, std::
 std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::size_t position, qint64 size)
 {
     auto result = std::make_shared<FileResult>();
-    post([shared = m_shared, result, path = nativePath(folder, position), size, countPages = m_countPages] {
-        const PageCountResult pages = shared->abandoned ? PageCountResult() : countPages(path, size);
+    const std::size_t index = folder.candidates[position];
+    post([shared = m_shared, result, listing = folder.entries, index,
+          path = m_countPages ? nativePath(folder, position) : QByteArray(), size, countPages = m_countPages] {
+        const PageCountResult pages =
+            shared->abandoned ? PageCountResult() : countEntry(*listing, index, path, size, countPages);
         shared->complete(result->done, [&] {
             result->pages = pages;
             result->counted = true;

@@ -25,7 +25,10 @@ struct SearchRunPorts
     SearchStatusSink *status = nullptr;
     FileIconSource *icons = nullptr;
     FolderLister *lister = nullptr;
-    PageCountFunction countPages; // required: the platform's FilePageCounter::countFile
+    // Empty: each file is read through its folder's listing. A counter that
+    // goes by path (FilePageCounter::countFile) is for listings of no real
+    // file system, and for tests that slow or watch the counting.
+    PageCountFunction countPages;
     std::function<void()> yield;  // after each examined file; default: process pending events
     // Threads for listing, facts and counting, with requests made ahead of
     // the run. 0: every request on the run's thread as it is needed.

@@ -13,7 +13,6 @@ AppServices createAppServices()
     services.choosers = std::make_shared<QtChoosers>();
     services.icons = std::make_shared<ThemeFileIcons>();
     services.lister = createFolderLister();
-    services.countPages = &FilePageCounter::countFile;
     services.prompts = std::make_shared<MessageBoxPrompts>();
     return services;
 }

@@ -25,7 +25,7 @@ struct AppServices
     std::shared_ptr<FileIconSource> icons;
     std::shared_ptr<FolderLister> lister;
     std::shared_ptr<Prompts> prompts;
-    PageCountFunction countPages;
+    PageCountFunction countPages; // empty: read through the lister (see SearchRunPorts)
     int ioThreads = IoPool::kDefaultThreads; // for the search's file-system requests
     ExportDialogFunction exportDialog; // empty: the modal export dialog
     QString scratchFolder;             // the export's scratch file; empty: the program's folder

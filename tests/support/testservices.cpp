@@ -46,7 +46,6 @@ TestServices makeTestServices()
     test.services.prompts = prompts;
     test.services.icons = std::make_shared<CountingIcons>();
     test.services.lister = createFolderLister();
-    test.services.countPages = &FilePageCounter::countFile;
     return test;
 }
 

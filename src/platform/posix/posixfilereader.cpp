@@ -1,4 +1,5 @@
 #include "platform/filesystem.h"
+#include "platform/posix/posixfilereader.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -56,6 +57,11 @@ private:
 
 } // namespace
 
+std::unique_ptr<ByteSource> sourceOfOpenFile(int fd, quint64 size)
+{
+    return std::make_unique<PosixFileSource>(fd, size);
+}
+
 std::unique_ptr<ByteSource> openFileForReading(const QByteArray &nativePath, qint64 knownSize,
                                                int *errorNumber)
 {
@@ -78,5 +84,5 @@ std::unique_ptr<ByteSource> openFileForReading(const QByteArray &nativePath, qin
         ::close(fd);
         return nullptr;
     }
-    return std::make_unique<PosixFileSource>(fd, quint64(size));
+    return sourceOfOpenFile(fd, quint64(size));
 }

@@ -2,7 +2,9 @@
 
 #include "base/pathcodec.h"
 #include "platform/filesystem.h"
+#include "platform/posix/posixfilereader.h"
 
+#include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -50,6 +52,8 @@ public:
     const std::vector<FolderEntry> &entries() const override { return m_entries; }
     std::optional<FileFacts> facts(std::size_t index) override;
     void release() override;
+    bool opensFiles() const override { return true; }
+    OpenedFile openFile(std::size_t index) override;
 
 private:
     void addEntry(const char *name, unsigned char type);
@@ -137,6 +141,42 @@ std::optional<FileFacts> PosixFolderListing::facts(std::size_t index)
     if (statx(m_fd, entry.name.constData(), flags, FactsMask, &st) != 0)
         return std::nullopt;
     return factsOf(st);
+}
+
+FolderListing::OpenedFile PosixFolderListing::openFile(std::size_t index)
+{
+    OpenedFile opened;
+    if (index >= m_entries.size() || m_fd < 0) {
+        opened.errorNumber = ENOENT;
+        return opened;
+    }
+    const FolderEntry &entry = m_entries[index];
+    // Non-blocking, so a pipe put in the file's place cannot stall the read;
+    // a link opens the file it names, any other name only itself.
+    int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    if (entry.kind != FolderEntry::Kind::Link)
+        flags |= O_NOFOLLOW;
+    int fd;
+    do {
+        fd = ::openat(m_fd, entry.name.constData(), flags);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        opened.errorNumber = errno;
+        return opened;
+    }
+    struct statx st;
+    if (statx(fd, "", AT_EMPTY_PATH, FactsMask, &st) != 0) {
+        opened.errorNumber = errno;
+        ::close(fd);
+        return opened;
+    }
+    opened.facts = factsOf(st);
+    if (!opened.facts) {
+        ::close(fd); // no regular file
+        return opened;
+    }
+    opened.source = sourceOfOpenFile(fd, quint64(opened.facts->size));
+    return opened;
 }
 
 void PosixFolderListing::release()
