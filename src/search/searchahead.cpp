@@ -211,7 +211,7 @@ void SearchAhead::issueFiles(AheadFolder &folder, const std::vector<std::size_t>
 std::shared_ptr<FileResult> SearchAhead::requestFacts(AheadFolder &folder, std::size_t position)
 {
     if (!folder.files[position])
-        issueFiles(folder, {position}, nullptr, true);
+        issueFiles(folder, {position}, m_rule, true);
     return folder.files[position];
 }
 
@@ -306,12 +306,13 @@ AheadFolder *nextAfterFiles(AheadFolder *folder, bool intoSubfolders)
 
 void SearchAhead::lookAhead(const std::shared_ptr<const CriteriaValues> &criteria)
 {
-    if (!m_pool || !m_current)
-        return;
+    // The copy also lets a file asked for now be counted with its facts.
     if (criteria != m_rule) {
         m_rule = criteria;
         m_patterns = BuildPatternList(criteria->filter);
     }
+    if (!m_pool || !m_current)
+        return;
     // Files are asked for in walk order only up to the first folder whose
     // listing is not in; beyond it, only listings.
     bool filesInOrder = true;

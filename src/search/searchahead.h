@@ -68,7 +68,8 @@ public:
     // Asks for what the run needs now (at once, before everything queued).
     const std::shared_ptr<ListingResult> &requestListing(AheadFolder &folder);
     // The facts of a file candidate: what was asked for ahead (which may
-    // hold its page count too), or a request for the facts alone.
+    // hold its page count too), or a request now, which counts the pages
+    // too when the latest copy of the criteria keeps the file.
     std::shared_ptr<FileResult> requestFacts(AheadFolder &folder, std::size_t position);
     // A request for the page count alone, of a file of `size` bytes.
     std::shared_ptr<FileResult> requestCount(AheadFolder &folder, std::size_t position, qint64 size);

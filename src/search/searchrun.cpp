@@ -126,8 +126,6 @@ SearchRun::Await SearchRun::await(const std::shared_ptr<Result> &result)
 
 void SearchRun::lookAhead()
 {
-    if (!m_pool)
-        return;
     if (!m_criteriaCopy || ++m_filesSinceCopy >= kFilesPerCriteriaCopy) {
         m_criteriaCopy = std::make_shared<const CriteriaValues>(CriteriaValues::of(*m_ports.criteria));
         m_filesSinceCopy = 0;
