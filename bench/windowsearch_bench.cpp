@@ -13,6 +13,7 @@
 //       the ratios to find.
 //   windowsearch_bench --window-only DIR [--io-threads N]   one window search
 //   windowsearch_bench --walk-only DIR [--io-threads N]     one search without windows
+//   windowsearch_bench --libtiff-only DIR   walk, then libtiff's page count of every TIFF
 //   windowsearch_bench --cancel DIR AFTER_MS   a window search cancelled after
 //       AFTER_MS: the time from the click to "Search Terminated by User"
 
@@ -464,6 +465,13 @@ int main(int argc, char **argv)
     if (mode == QStringLiteral("--walk-only") && args.size() == 2) {
         std::printf("listed %lld files\n",
                     qlonglong(walkWithoutWindows(args.value(1), ioThreads < 0 ? kIoThreads : ioThreads)));
+        return 0;
+    }
+    if (mode == QStringLiteral("--libtiff-only") && args.size() == 2) {
+        const QList<Listed> files = listTiffs(args.value(1));
+        std::printf("pages %lld of %lld files\n",
+                    qlonglong(countAll(files, [](const Listed &f) { return LibTiffPeer::pages(f.nativePath); })),
+                    qlonglong(files.size()));
         return 0;
     }
     if (mode == QStringLiteral("--cancel") && args.size() == 3)

@@ -8,7 +8,8 @@
 # The trees are made once and kept in $BRIMFOLD_CORPUS (default
 # /tmp/brimfold-corpus); delete that folder to make fresh ones. The share is
 # stood up with ../shared/tools/netshare.sh (override with $NETSHARE) and
-# always taken down on exit.
+# always taken down on exit. The command-line counter is timed against find,
+# libtiff and one tiffinfo per file, and its memory taken over 1,000,000 files.
 set -euo pipefail
 rounds=${1:-3}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -112,13 +113,40 @@ for _ in range(rounds):
 print("%.3f" % min(times))
 PY
 }
+ratio() { # LABEL SECONDS PEER_SECONDS PEER_LABEL [TARGET]
+  python3 -c "import sys; l, c, f, p, t = sys.argv[1:]; print('  %-34s %7.3f s   %s %7.3f s   ratio %6.2f%s' % (l, float(c), p, float(f), float(c) / float(f), t and ' (target <= %s)' % t))" "$@"
+}
 echo
-echo "== brimfold-count --subfolders --format tsv > /dev/null (warm) =="
+echo "== brimfold-count --subfolders --format tsv > /dev/null, best of $rounds =="
+echo "-- warm, 50,000-file corpus --"
 find_s=$(best_of find "$corpus/tree" -printf '%p\t%s\t%T@\n')
-for jobs in 16 0; do
+for jobs in 16 2 0; do
   count_s=$(best_of "$build/bin/brimfold-count" --subfolders --format tsv -j "$jobs" "$corpus/tree")
-  python3 -c "import sys; c, f = map(float, sys.argv[1:]); print('-j %-3s %.3f s   find -printf %.3f s   ratio %.2f (target <= 1.5)' % ('$jobs', c, f, c / f))" "$count_s" "$find_s"
+  ratio "brimfold-count -j $jobs" "$count_s" "$find_s" "find -printf" 1.5
 done
+libtiff_s=$(best_of "$bench" --libtiff-only "$corpus/tree")
+count_s=$(best_of "$build/bin/brimfold-count" --subfolders --format tsv "$corpus/tree")
+ratio "brimfold-count" "$count_s" "$libtiff_s" "libtiff walk + count in-process"
+echo "-- warm, the share's tree on the local disk ($corpus/share) --"
+tiffinfo_s=$(best_of sh -c "find '$corpus/share' -type f \\( -iname '*.tif' -o -iname '*.tiff' \\) -exec tiffinfo {} \\; 2>/dev/null | grep -c '^TIFF Directory'")
+count_s=$(best_of "$build/bin/brimfold-count" --subfolders --format tsv "$corpus/share")
+ratio "brimfold-count" "$count_s" "$tiffinfo_s" "one tiffinfo per file"
+echo "-- simulated share, 500 us per request --"
+mount_share 500
+find_s=$(best_of find "$mnt" -printf '%p\t%s\t%T@\n')
+count_s=$(best_of "$build/bin/brimfold-count" --subfolders --format tsv "$mnt")
+unmount_share
+ratio "brimfold-count" "$count_s" "$find_s" "find -printf" 0.5
+
+# Memory stays bounded by the look-ahead: a tree of 1,000,000 single-page
+# TIFFs (made once, kept beside the corpus; skipped with BRIMFOLD_MILLION=0).
+if [ "${BRIMFOLD_MILLION:-1}" != 0 ]; then
+  [ -f "$corpus/million-ready" ] || { "$maketree" --make-tree "$corpus/million" 1000 1000 >/dev/null && touch "$corpus/million-ready"; }
+  for format in tsv table; do
+    /usr/bin/time -f "%e %M" "$build/bin/brimfold-count" --subfolders --format "$format" "$corpus/million" 2>&1 >/dev/null |
+      tail -n1 | (read -r secs kb; printf '  1,000,000 files, --format %-5s  %6.1f s, peak memory %d MB (target <= 50 MB)\n' "$format" "$secs" $((kb / 1024)))
+  done
+fi
 
 # ---- file-system calls --------------------------------------------------------
 # Each run is traced whole (strace -f -y). Calls: every file-system call of a
