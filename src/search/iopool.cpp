@@ -129,7 +129,8 @@ void IoPool::post(std::function<void()> job, bool urgent)
 void IoPool::nudge()
 {
     std::lock_guard lock(m_state->mutex);
-    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    // Asked once: the answer is read from a system file each time.
+    static const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
     if (!m_state->closed && m_state->idle == 0 && !m_state->queue.empty()
         && m_state->started < std::min(cores, m_threads))
         m_state->startThread(m_state);
