@@ -136,9 +136,11 @@ void CountReport::tick()
 
 void CountReport::appendFound(const FoundFile &file, const QStringList &cells, const QVariant &)
 {
-    if (file.location != m_folder)
+    if (file.location != m_folder) {
         endFolder();
-    m_folder = file.location;
+        m_folder = file.location;
+        m_folderBytes = bytes(m_folder);
+    }
     m_folderTotals.add(file);
     m_totals.add(file);
     if (m_listing == Listing::Files)
@@ -154,7 +156,7 @@ void CountReport::SetStatusText(const QString &text, const QString &key)
 void CountReport::endFolder()
 {
     if (m_listing == Listing::Folders && m_folderTotals.files > 0)
-        m_writer->line(countFields(bytes(m_folder), m_folderTotals));
+        m_writer->line(countFields(m_folderBytes, m_folderTotals));
     m_folderTotals = {};
 }
 
@@ -167,7 +169,7 @@ LineWriter::Fields CountReport::fileFields(const FoundFile &file, const QStringL
                 bytes(cells[ResultColumns::Pages]),    reason};
     const QDateTime modified = QDateTime::fromMSecsSinceEpoch(file.facts.modifiedMs, m_zone);
     return {bytes(file.fullPath),
-            bytes(file.location),
+            m_folderBytes,
             bytes(file.name),
             QByteArray::number(file.facts.size),
             QByteArray::number(sizeInKB(file.facts.size)),

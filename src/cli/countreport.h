@@ -60,6 +60,7 @@ private:
     std::unique_ptr<LineWriter> m_writer;
     CountTotals m_totals;
     QString m_folder; // the folder of the files counted in m_folderTotals
+    QByteArray m_folderBytes;
     CountTotals m_folderTotals;
     QString m_searching;
     QTimeZone m_zone = QTimeZone::systemTimeZone();
