@@ -1,6 +1,7 @@
 #include "search/iopool.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -17,6 +18,11 @@ using Clock = std::chrono::steady_clock;
 // sooner, and few threads save the hand-overs between them.
 constexpr auto kStall = std::chrono::milliseconds(2);
 
+// How long a thread with nothing to do looks for new work before it sleeps:
+// where the cache is warm the run posts work every few tens of microseconds,
+// and a sleep and a wake-up for each would cost more than the work.
+constexpr auto kSpin = std::chrono::microseconds(100);
+
 } // namespace
 
 struct IoPool::State
@@ -25,9 +31,11 @@ struct IoPool::State
     std::condition_variable work;  // for the threads that run jobs
     std::condition_variable watch; // for the thread that adds threads
     std::deque<std::function<void()>> queue;
+    std::atomic<bool> hasWork = false; // !queue.empty(), for looking without the lock
     int limit = 1;
     int started = 0;
     int idle = 0;
+    int sleeping = 0; // idle threads waiting on `work`, not looking
     bool closed = false;
     bool watcherAsleep = false;     // waits with no time limit: nothing to watch
     Clock::time_point lastProgress; // a job finished or a thread started
@@ -62,12 +70,20 @@ struct IoPool::State
             {
                 std::unique_lock lock(state->mutex);
                 ++state->idle;
+                if (state->queue.empty() && !state->closed) {
+                    lock.unlock();
+                    state->lookForWork();
+                    lock.lock();
+                }
+                ++state->sleeping;
                 state->work.wait(lock, [&] { return state->closed || !state->queue.empty(); });
+                --state->sleeping;
                 --state->idle;
                 if (state->closed)
                     return;
                 job = std::move(state->queue.front());
                 state->queue.pop_front();
+                state->hasWork = !state->queue.empty();
                 state->wakeWatcherIfAsleep();
             }
             job();
@@ -75,6 +91,14 @@ struct IoPool::State
             std::lock_guard lock(state->mutex);
             state->lastProgress = Clock::now();
         }
+    }
+
+    // Without the lock: waits a little for work to come.
+    void lookForWork() const
+    {
+        const auto until = Clock::now() + kSpin;
+        while (!hasWork.load(std::memory_order_relaxed) && Clock::now() < until)
+            std::this_thread::yield();
     }
 
     // Adds a thread whenever the queue stalls, while every thread is busy.
@@ -115,14 +139,16 @@ void IoPool::post(std::function<void()> job, bool urgent)
         m_state->queue.push_front(std::move(job));
     else
         m_state->queue.push_back(std::move(job));
+    m_state->hasWork = true;
     if (m_state->started == 0) {
         m_state->startThread(m_state);
         if (m_threads > 1)
             std::thread(&State::watchForStalls, m_state).detach();
     }
-    if (m_state->idle > 0)
+    // A thread looking for work finds it unwoken.
+    if (m_state->sleeping > 0)
         m_state->work.notify_one();
-    else
+    else if (m_state->idle == 0)
         m_state->wakeWatcherIfAsleep();
 }
 
@@ -140,4 +166,5 @@ void IoPool::dropQueued()
 {
     std::lock_guard lock(m_state->mutex);
     m_state->queue.clear();
+    m_state->hasWork = false;
 }
