@@ -1,3 +1,0 @@
-# Once more at a device-pixel scale of 2.
-add_test(NAME ${group}/${name}_scale2 COMMAND ${name})
-set_tests_properties(${group}/${name}_scale2 PROPERTIES ENVIRONMENT "${TEST_ENV};QT_SCALE_FACTOR=2" TIMEOUT 600)
