@@ -52,9 +52,9 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
     chkSearchByDate = named(new QCheckBox(QStringLiteral("Date"), this), "chkSearchByDate", 780, 360, 645, 195);
     fmeSearchByDate = named(new QFrame(this), "fmeSearchByDate", 1470, 210, 4575, 1215);
     QWidget *date = fmeSearchByDate;
+    cmbDateRangeType = dropDown(date, "cmbDateRangeType", 60, 120, 1635);
     // The radio buttons reach to the control on their right: the indicator
     // and its gap leave the caption less room than the twips first allowed.
-    cmbDateRangeType = dropDown(date, "cmbDateRangeType", 60, 120, 1635);
     optInPeriod = named(new QRadioButton(QStringLiteral("in the last"), date), "optInPeriod", 30, 540, 1065, 225);
     txtInPeriod = named(new NumberBox(true, date), "txtInPeriod", 1110, 510, 435, 285);
     udInPeriod = named(new UpDown(txtInPeriod, date, CriteriaDefaults::MaxPeriod), "udInPeriod", 1545, 510, 240, 285);
