@@ -1,18 +1,34 @@
 #!/usr/bin/env bash
 # Starts Brimfold under Xvfb and saves pictures of what a user sees.
-#   scripts/screenshot.sh OUT.png [SETTINGS.ini] [START_FOLDER] [WAIT_SECONDS]
+#   scripts/screenshot.sh [--dark] [--font "FAMILY,POINTS"] [--scale N] [--preferences]
+#                         OUT.png [SETTINGS.ini] [START_FOLDER] [WAIT_SECONDS]
 # Saves OUT-splash.png while the splash shows and OUT.png once the main
 # window is up (after WAIT_SECONDS more, default 4, so the first search can run).
+#   --dark         a dark desktop: Fusion with qt6ct's "darker" colour scheme
+#   --font F,P     the desktop font (set through qt6ct, as a user would)
+#   --scale N      QT_SCALE_FACTOR=N on a screen N times as large
+#   --preferences  then opens Tools > Preferences and saves OUT-preferences.png
 # The program runs from a scratch copy, so the build's own settings stay untouched.
 set -euo pipefail
-out=$(realpath -m "${1:?usage: screenshot.sh OUT.png [SETTINGS.ini] [START_FOLDER] [WAIT_SECONDS]}")
+dark=0 font="" scale=1 preferences=0
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --dark) dark=1; shift ;;
+    --font) font=$2; shift 2 ;;
+    --scale) scale=$2; shift 2 ;;
+    --preferences) preferences=1; shift ;;
+    *) break ;;
+  esac
+done
+usage="usage: screenshot.sh [--dark] [--font F,P] [--scale N] [--preferences] OUT.png [SETTINGS.ini] [START_FOLDER] [WAIT_SECONDS]"
+out=$(realpath -m "${1:?$usage}")
 settings=${2:-}
 start_folder=${3:-}
 wait_seconds=${4:-4}
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" release >/dev/null
+"$root/scripts/build.sh" release --target brimfold >/dev/null
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -42,6 +58,28 @@ open(path, 'w', encoding='utf-8').write('\r\n'.join(out) + '\r\n')
 PY
 fi
 
+# A desktop look goes through the qt6ct platform theme, as on a desktop that uses it.
+if [ "$dark" = 1 ] || [ -n "$font" ]; then
+  mkdir -p "$scratch/config/qt6ct"
+  {
+    echo "[Appearance]"
+    echo "style=Fusion"
+    if [ "$dark" = 1 ]; then
+      echo "custom_palette=true"
+      echo "color_scheme_path=/usr/share/qt6ct/colors/darker.conf"
+    else
+      echo "custom_palette=false"
+    fi
+    if [ -n "$font" ]; then
+      echo "[Fonts]"
+      echo "general=\"$font,-1,5,400,0,0,0,0,0,0,0,0,0,0,1\""
+    fi
+  } > "$scratch/config/qt6ct/qt6ct.conf"
+  export XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORMTHEME=qt6ct
+fi
+export QT_SCALE_FACTOR="$scale"
+screen="$((1600 * scale))x$((1000 * scale))x24"
+
 cat > "$scratch/capture.sh" <<CAP
 #!/usr/bin/env bash
 set -u
@@ -59,10 +97,16 @@ for i in \$(seq 1 100); do
 done
 sleep $wait_seconds
 import -window root "$out"
+if [ "$preferences" = 1 ]; then
+  # Help's menu, one to the left is Tools, Up wraps to its last item.
+  xdotool key alt+h; sleep 0.5; xdotool key Left; sleep 0.5; xdotool key Up Return
+  sleep 2
+  import -window root "${out%.png}-preferences.png"
+fi
 kill \$pid 2>/dev/null
 wait \$pid 2>/dev/null
 exit 0
 CAP
 chmod +x "$scratch/capture.sh"
-xvfb-run -a -s "-screen 0 1600x1000x24" "$scratch/capture.sh"
+xvfb-run -a -s "-screen 0 $screen" "$scratch/capture.sh"
 echo "saved $out and ${out%.png}-splash.png"

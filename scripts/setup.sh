@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libtiff-dev libtiff-tools
   adwaita-icon-theme hicolor-icon-theme fonts-liberation2 shared-mime-info
-  xvfb xauth imagemagick x11-utils
+  xvfb xauth imagemagick x11-utils xdotool qt6ct fonts-dejavu-core
   clang libclang-rt-dev strace python3 dbus dbus-x11 xdg-utils
   fp-utils desktop-file-utils
 )

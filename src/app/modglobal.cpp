@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 #include "ui/appservices.h"
 #include "ui/frmmain.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 
@@ -16,15 +17,11 @@
 
 namespace {
 
-// The windows place their controls at fixed positions sized for a compact
-// 8-point sans-serif face; a face with the same widths keeps captions whole.
+// The program's own face; a desktop font set later (a platform theme) wins,
+// and the twips then follow it.
 void useClassicFont()
 {
-    QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("Nimbus Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    QApplication::setFont(Twips::designFont());
 }
 
 } // namespace
@@ -46,6 +43,9 @@ std::unique_ptr<frmMain> modGlobal::Startup(SettingsStore &settings, AppServices
     }
 
     useClassicFont();
+    // A platform theme hands over the desktop's font once events run: take it
+    // now, so the windows convert their twips at the font they will show.
+    QCoreApplication::sendPostedEvents();
     auto window = std::make_unique<frmMain>(settings, std::move(services));
     frmMain *main = window.get();
     main->Form_Load();

@@ -53,11 +53,13 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
     fmeSearchByDate = named(new QFrame(this), "fmeSearchByDate", 1470, 210, 4575, 1215);
     QWidget *date = fmeSearchByDate;
     cmbDateRangeType = dropDown(date, "cmbDateRangeType", 60, 120, 1635);
-    optInPeriod = named(new QRadioButton(QStringLiteral("in the last"), date), "optInPeriod", 30, 540, 975, 225);
+    // The radio buttons reach to the control on their right: the indicator
+    // and its gap leave the caption less room than the twips first allowed.
+    optInPeriod = named(new QRadioButton(QStringLiteral("in the last"), date), "optInPeriod", 30, 540, 1065, 225);
     txtInPeriod = named(new NumberBox(true, date), "txtInPeriod", 1110, 510, 435, 285);
     udInPeriod = named(new UpDown(txtInPeriod, date, CriteriaDefaults::MaxPeriod), "udInPeriod", 1545, 510, 240, 285);
     cmbDateInPeriod = dropDown(date, "cmbDateInPeriod", 1860, 510, 1125);
-    optBtnPeriod = named(new QRadioButton(QStringLiteral("between"), date), "optBtnPeriod", 30, 930, 915, 195);
+    optBtnPeriod = named(new QRadioButton(QStringLiteral("between"), date), "optBtnPeriod", 30, 930, 1065, 195);
     dtpDateFrom = datePicker(date, "dtpDateFrom", 1110, 870);
     label(QStringLiteral("and"), date, 2490, 930, 285, 195);
     dtpDateTo = datePicker(date, "dtpDateTo", 2910, 900);
@@ -70,7 +72,7 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
     txtSizeLeastMost = named(new NumberBox(false, size), "txtSizeLeastMost", 1560, 90, 765, 285);
     udSizeLeastMost = named(new UpDown(txtSizeLeastMost, size), "udSizeLeastMost", 2325, 90, 240, 285);
     label(QStringLiteral("KB"), size, 2640, 120, 345, 225);
-    optSizeBtn = named(new QRadioButton(QStringLiteral("between"), size), "optSizeBtn", 30, 510, 915, 195);
+    optSizeBtn = named(new QRadioButton(QStringLiteral("between"), size), "optSizeBtn", 30, 510, 975, 195);
     txtSizeFrom = named(new NumberBox(false, size), "txtSizeFrom", 1020, 480, 825, 285);
     udSizeFrom = named(new UpDown(txtSizeFrom, size), "udSizeFrom", 1845, 480, 240, 285);
     label(QStringLiteral("to"), size, 2190, 510, 285, 195);

@@ -27,8 +27,9 @@ struct LabelSpec
     int left, top, width, height;
 };
 
+// Labels reach to the box on their right where their captions need it.
 constexpr LabelSpec kGridLabels[] = {
-    {"BackGround Picture", 180, 390, 1455, 195},
+    {"BackGround Picture", 180, 390, 1500, 195},
     {"Line Style", 180, 1320, 735, 195},
     {"Line Color", 3660, 1350, 795, 195},
     {"Fore Color", 180, 1920, 855, 195},
@@ -38,7 +39,7 @@ constexpr LabelSpec kGridLabels[] = {
 };
 
 constexpr LabelSpec kProgramLabels[] = {
-    {"Startup Folder", 150, 450, 1035, 195},
+    {"Startup Folder", 150, 450, 1185, 195},
     {"Export Location", 150, 930, 1155, 195},
 };
 
@@ -100,7 +101,7 @@ void dlgPreferences::buildControls()
     // Fixed border, a close box and no minimise or maximise button.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    const int dpi = logicalDpiX();
+    const int dpi = widgetDpi(this);
     setFixedSize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
     buildGridFrame();
     buildProgramFrame();

@@ -3,6 +3,7 @@
 #include "grid/gridmodel.h"
 #include "ui/griddelegate.h"
 #include "ui/gridviewheader.h"
+#include "ui/twips.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,7 +15,6 @@
 namespace {
 constexpr int kIconSize = 16;
 constexpr int kRowPadding = 4;
-constexpr double kTwipsPerInch = 1440.0;
 } // namespace
 
 GridView::GridView(QWidget *parent)
@@ -75,7 +75,7 @@ void GridView::setLook(const GridLook &look)
 
 int GridView::pixelsFromTwips(int twips) const
 {
-    return qRound(twips * logicalDpiX() / kTwipsPerInch);
+    return twipsToPixels(twips, widgetDpi(this));
 }
 
 void GridView::applyColumnWidth(int col)

@@ -57,7 +57,8 @@ private Q_SLOTS:
     {
         SettingsStore settings(iniPath());
         bool checkedDuringSplash = false;
-        QTimer::singleShot(0, [&] {
+        // A timer, not a posted call: start-up delivers posted calls (a platform theme's) first.
+        QTimer::singleShot(1, [&] {
             auto *splash = qobject_cast<frmSplash *>(QApplication::activeModalWidget());
             QVERIFY(splash && splash->isVisible());
             QCOMPARE(splash->Timer1->interval(), 150);

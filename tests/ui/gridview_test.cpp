@@ -3,6 +3,7 @@
 #include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "ui/gridview.h"
+#include "ui/twips.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemDelegate>
@@ -246,12 +247,10 @@ void GridViewTest::hiddenRowsAndColumnsFollowTheModel()
 
 void GridViewTest::widthsComeFromTwips()
 {
-    if (m_view->logicalDpiX() != 96)
-        QSKIP("the expected widths are those at 96 dots per inch");
     m_model->setColumnWidthTwips(0, 1500);
     m_model->setColumnWidthTwips(1, 2500);
-    QCOMPARE(m_view->columnWidth(0), 100);
-    QCOMPARE(m_view->columnWidth(1), 167);
+    QCOMPARE(m_view->columnWidth(0), twipsToPixels(1500, widgetDpi(m_view)));
+    QCOMPARE(m_view->columnWidth(1), twipsToPixels(2500, widgetDpi(m_view)));
 }
 
 void GridViewTest::checkBoxesToggleUnlessRefused()

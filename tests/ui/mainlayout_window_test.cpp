@@ -3,6 +3,9 @@
 #include "grid/gridmodel.h"
 #include "support/testservices.h"
 #include "ui/advancedoptions.h"
+#include "ui/dlgabout.h"
+#include "ui/dlgpreferences.h"
+#include "ui/dlgsave.h"
 #include "ui/foldertree.h"
 #include "ui/frmmain.h"
 #include "ui/gridview.h"
@@ -15,10 +18,13 @@
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSplitter>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -97,6 +103,27 @@ QList<QRect> placesOfTheLaidOutControls(const frmMain &w)
     for (const QWidget *widget : controls)
         places << widget->geometry();
     return places;
+}
+
+// The captions among the controls of the window `top` that are wider than the room they have.
+QStringList cutCaptions(QWidget *top)
+{
+    QStringList cut;
+    for (QWidget *w : top->findChildren<QWidget *>()) {
+        auto *label = qobject_cast<QLabel *>(w);
+        auto *button = qobject_cast<QAbstractButton *>(w);
+        auto *box = qobject_cast<QGroupBox *>(w);
+        const QString text = label && !label->wordWrap() ? label->text() : button ? button->text() : box ? box->title() : QString();
+        QStyleOptionButton option; // where a check box or radio button starts its caption
+        option.initFrom(w);
+        const auto contents = qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
+        const int inset = qobject_cast<QPushButton *>(w) ? w->style()->pixelMetric(QStyle::PM_ButtonMargin)
+                          : button ? w->style()->subElementRect(contents, &option, w).left() : 0;
+        const int needed = box ? box->minimumSizeHint().width() : inset + w->fontMetrics().horizontalAdvance(QString(text).remove(u'&'));
+        if (!text.isEmpty() && !w->isHidden() && w->window() == top && needed > w->width())
+            cut << QStringLiteral("%1 '%2' needs %3 px, has %4").arg(w->objectName(), text).arg(needed).arg(w->width());
+    }
+    return cut;
 }
 
 } // namespace
@@ -336,6 +363,31 @@ private Q_SLOTS:
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(state(), expected);
         }
+    }
+
+    // A desktop font of any usual size leaves every caption of every window whole (run at scale 1 and 2).
+    void captionsFitAtAnyFont_data()
+    {
+        QTest::addColumn<QFont>("font");
+        for (const QString &family : {Twips::designFont().family(), QStringLiteral("DejaVu Sans")})
+            for (double points : {8.0, 8.25, 9.0, 10.0, 11.0, 12.0}) {
+                QFont font(family);
+                font.setPointSizeF(points);
+                QTest::addRow("%s %.2f pt", qPrintable(family), points) << font;
+            }
+    }
+    void captionsFitAtAnyFont() // the last: it leaves the font changed
+    {
+        QFETCH(QFont, font);
+        QApplication::setFont(font);
+        ShownWindow s(m_dir);
+        dlgPreferences preferences(s.settings, *s.window);
+        dlgSave save(m_dir.path(), *s.test.services.prompts);
+        dlgAbout about(s.test.services.desktop, s.test.services.prompts);
+        QStringList cut;
+        for (QWidget *top : std::initializer_list<QWidget *>{s.window.get(), &preferences, &save, &about})
+            cut << cutCaptions(top);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 };
 

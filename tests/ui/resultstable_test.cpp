@@ -8,6 +8,7 @@
 #include "support/testservices.h"
 #include "ui/frmmain.h"
 #include "ui/gridview.h"
+#include "ui/twips.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -75,7 +76,7 @@ private Q_SLOTS:
         QVERIFY(w.files().isColumnHidden(Col::SizeInKB));
         QCOMPARE(w.window->findChild<QLabel *>(QStringLiteral("lblPageCount"))->text(),
                  QStringLiteral("Total Pages : 0"));
-        QCOMPARE(w.window->vsFiles->columnWidth(Col::FileName), 100);
+        QCOMPARE(w.window->vsFiles->columnWidth(Col::FileName), twipsToPixels(1500, widgetDpi(w.window->vsFiles)));
     }
 
     void visibilityAtStartAndAfterRefresh()
