@@ -196,27 +196,6 @@ private Q_SLOTS:
         QVERIFY(w.spSplitter->height() > 0);
     }
 
-    void hiddenHelpersAtTheirPlaces_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("twips");
-        QTest::newRow("vsDummyGrid") << QStringLiteral("vsDummyGrid") << QRect(2400, 540, 1425, 30);
-        QTest::newRow("pic16Icon") << QStringLiteral("pic16Icon") << QRect(120, 5940, 315, 315);
-        QTest::newRow("imgAsc") << QStringLiteral("imgAsc") << QRect(90, 1080, 165, 60);
-        QTest::newRow("imgDes") << QStringLiteral("imgDes") << QRect(300, 1080, 165, 60);
-    }
-    void hiddenHelpersAtTheirPlaces()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, twips);
-        const ShownWindow &s = shownAtMinimum();
-        const auto *widget = s.window->findChild<QWidget *>(name);
-        QVERIFY(widget);
-        QVERIFY(!widget->isVisible());
-        QCOMPARE(widget->geometry(),
-                 twipsToRect({twips.x(), twips.y(), twips.width(), twips.height()}, s.dpi()));
-    }
-
     void onlyThePanelCaptionIsDarkBlue()
     {
         const AdvancedOptionsPanel &panel = *shownAtMinimum().window->fmeAdvancedSearchOptions;
