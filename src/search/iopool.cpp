@@ -32,6 +32,7 @@ struct IoPool::State
     std::condition_variable watch; // for the thread that adds threads
     std::deque<std::function<void()>> queue;
     std::atomic<bool> hasWork = false; // !queue.empty(), for looking without the lock
+    std::atomic<bool> looking = false; // a thread looks for work before it sleeps
     int limit = 1;
     int started = 0;
     int idle = 0;
@@ -70,9 +71,12 @@ struct IoPool::State
             {
                 std::unique_lock lock(state->mutex);
                 ++state->idle;
-                if (state->queue.empty() && !state->closed) {
+                // One thread at a time looks: more would take the cores
+                // from the run and the threads with work.
+                if (state->queue.empty() && !state->closed && !state->looking.exchange(true)) {
                     lock.unlock();
                     state->lookForWork();
+                    state->looking = false;
                     lock.lock();
                 }
                 ++state->sleeping;
