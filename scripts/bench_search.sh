@@ -114,7 +114,7 @@ print("%.3f" % min(times))
 PY
 }
 ratio() { # LABEL SECONDS PEER_SECONDS PEER_LABEL [TARGET]
-  python3 -c "import sys; l, c, f, p, t = (sys.argv[1:] + [''])[:5]; print('  %-34s %7.3f s   %s %7.3f s   ratio %6.2f%s' % (l, float(c), p, float(f), float(c) / float(f), t and ' (target <= %s)' % t))" "$@"
+  python3 -c "import sys; l, c, f, p, t = (sys.argv[1:] + [''])[:5]; print('  %-34s %7.3f s   %s %7.3f s   ratio %7.3f%s' % (l, float(c), p, float(f), float(c) / float(f), t and ' (target <= %s)' % t))" "$@"
 }
 echo
 echo "== brimfold-count --subfolders --format tsv > /dev/null, best of $rounds =="
