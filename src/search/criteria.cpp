@@ -1,5 +1,7 @@
 #include "search/criteria.h"
 
+#include <algorithm>
+
 #include "results/cellformats.h"
 
 #include <QDateTime>
@@ -52,19 +54,6 @@ bool matchFolded(const std::u32string &name, const std::u32string &pattern)
     while (p < pattern.size() && pattern[p] == U'*')
         ++p;
     return p == pattern.size();
-}
-
-bool matchesFoldedName(const std::u32string &foldedName, const QString &pattern)
-{
-    qsizetype start = 0;
-    while (start < pattern.size() && pattern[start] == Space)
-        ++start;
-    const QStringView effective = QStringView(pattern).mid(start);
-    if (effective.isEmpty())
-        return false;
-    if (effective == CriteriaDefaults::AllFilesPattern)
-        return true;
-    return matchFolded(foldedName, foldedCodePoints(effective));
 }
 
 // A whole number in [minimum, maximum], surrounding spaces allowed.
@@ -176,19 +165,37 @@ QStringList BuildPatternList(const QString &text)
     return text.split(u',');
 }
 
+NamePatterns::NamePatterns(const QStringList &patterns)
+{
+    for (const QString &pattern : patterns) {
+        qsizetype start = 0;
+        while (start < pattern.size() && pattern[start] == Space)
+            ++start;
+        const QStringView effective = QStringView(pattern).mid(start);
+        if (effective == CriteriaDefaults::AllFilesPattern)
+            m_matchesAll = true;
+        else if (!effective.isEmpty())
+            m_folded.push_back(foldedCodePoints(effective));
+    }
+}
+
+bool NamePatterns::matches(const QString &name) const
+{
+    if (m_matchesAll)
+        return true;
+    const std::u32string foldedName = foldedCodePoints(name);
+    return std::any_of(m_folded.begin(), m_folded.end(),
+                       [&](const std::u32string &pattern) { return matchFolded(foldedName, pattern); });
+}
+
 bool matchesWildcard(const QString &name, const QString &pattern)
 {
-    return matchesFoldedName(foldedCodePoints(name), pattern);
+    return NamePatterns({pattern}).matches(name);
 }
 
 bool MatchesPatterns(const QString &name, const QStringList &patterns)
 {
-    const std::u32string foldedName = foldedCodePoints(name);
-    for (const QString &pattern : patterns) {
-        if (matchesFoldedName(foldedName, pattern))
-            return true;
-    }
-    return false;
+    return NamePatterns(patterns).matches(name);
 }
 
 bool PassesDateAndSize(const FileFacts &facts, const SearchCriteriaSource &criteria,
@@ -222,12 +229,12 @@ CriteriaValues CriteriaValues::of(const SearchCriteriaSource &source)
 }
 
 bool PassesNameRules(const QString &name, const SearchCriteriaSource &criteria,
-                     const QStringList &patterns)
+                     const NamePatterns &patterns)
 {
     if (!criteria.showHidden() && name.startsWith(u'.'))
         return false;
     const QString filter = criteria.filterText().trimmed();
     if (filter.isEmpty() || filter == CriteriaDefaults::AllFilesPattern)
         return true;
-    return MatchesPatterns(name, patterns);
+    return patterns.matches(name);
 }

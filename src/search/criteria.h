@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 // The live state of the criteria controls. Every getter reads the control as
 // it stands now, so a change made while a search runs applies to the files
 // examined after it.
@@ -122,7 +125,20 @@ struct CriteriaValues : SearchCriteriaSource
 // empty pieces stay (they match nothing).
 QStringList BuildPatternList(const QString &text);
 
-// True when `name` matches at least one pattern (see matchesWildcard).
+// A pattern list ready for matching many names: each pattern folded once.
+class NamePatterns
+{
+public:
+    NamePatterns() = default;
+    explicit NamePatterns(const QStringList &patterns);
+    // True when `name` matches at least one pattern (see matchesWildcard).
+    bool matches(const QString &name) const;
+
+private:
+    std::vector<std::u32string> m_folded; // leading spaces dropped; no empty ones
+    bool m_matchesAll = false;            // a "*.*" among them
+};
+
 bool MatchesPatterns(const QString &name, const QStringList &patterns);
 
 // Whole-name wildcard match: "*" any run, "?" one character, letters
@@ -140,4 +156,4 @@ bool PassesDateAndSize(const FileFacts &facts, const SearchCriteriaSource &crite
 // The hidden-name and pattern rules of one file name; `patterns` is
 // BuildPatternList of the criteria's filter text.
 bool PassesNameRules(const QString &name, const SearchCriteriaSource &criteria,
-                     const QStringList &patterns);
+                     const NamePatterns &patterns);

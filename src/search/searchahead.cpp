@@ -309,7 +309,7 @@ void SearchAhead::lookAhead(const std::shared_ptr<const CriteriaValues> &criteri
     // The copy also lets a file asked for now be counted with its facts.
     if (criteria != m_rule) {
         m_rule = criteria;
-        m_patterns = BuildPatternList(criteria->filter);
+        m_patterns = NamePatterns(BuildPatternList(criteria->filter));
     }
     if (!m_pool || !m_current)
         return;

@@ -113,7 +113,7 @@ private:
     std::size_t m_position = 0;
     int m_filesAhead = 0; // file results held for positions the run has not passed
     std::shared_ptr<const CriteriaValues> m_rule; // the copy requests ahead are judged by
-    QStringList m_patterns;                       // its filter's patterns
+    NamePatterns m_patterns;                      // its filter's patterns
 
     static constexpr int kFilesAhead = 512;
     static constexpr int kFoldersAhead = 64;

@@ -141,7 +141,7 @@ SearchRun::Flow SearchRun::SearchFolder(AheadFolder &folder, const QString &show
         showFolderSummary();
         return Flow::Continue;
     }
-    const QStringList patterns = BuildPatternList(m_ports.criteria->filterText());
+    const NamePatterns patterns(BuildPatternList(m_ports.criteria->filterText()));
     m_ports.status->SetStatusText(SearchingPrefix + shownPath, StatusPanel::Message);
     if (topLevel)
         m_ports.results->clearToHeaderRow();
@@ -181,7 +181,7 @@ SearchRun::Flow SearchRun::searchSubfolders(AheadFolder &folder)
     return Flow::Continue;
 }
 
-SearchRun::Flow SearchRun::searchFiles(AheadFolder &folder, const QStringList &patterns)
+SearchRun::Flow SearchRun::searchFiles(AheadFolder &folder, const NamePatterns &patterns)
 {
     IconMemory icon;
     for (std::size_t position = 0; position < folder.candidates.size(); ++position) {
@@ -206,7 +206,7 @@ bool SearchRun::yieldAndCheck()
     return !liveness->stopped;
 }
 
-SearchRun::Flow SearchRun::examineFile(AheadFolder &folder, std::size_t position, const QStringList &patterns,
+SearchRun::Flow SearchRun::examineFile(AheadFolder &folder, std::size_t position, const NamePatterns &patterns,
                                        IconMemory &icon)
 {
     const QByteArray &entryName = folder.entries->entries()[folder.candidates[position]].name;

@@ -91,8 +91,8 @@ private:
 
     Flow SearchFolder(AheadFolder &folder, const QString &shownPath, bool topLevel);
     Flow searchSubfolders(AheadFolder &folder);
-    Flow searchFiles(AheadFolder &folder, const QStringList &patterns);
-    Flow examineFile(AheadFolder &folder, std::size_t position, const QStringList &patterns,
+    Flow searchFiles(AheadFolder &folder, const NamePatterns &patterns);
+    Flow examineFile(AheadFolder &folder, std::size_t position, const NamePatterns &patterns,
                      IconMemory &icon);
     template <typename Result>
     Await await(const std::shared_ptr<Result> &result);
