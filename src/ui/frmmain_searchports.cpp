@@ -61,7 +61,10 @@ void frmMain::SearchPorts::clearToHeaderRow()
 void frmMain::SearchPorts::appendRow(const QStringList &cells, const QVariant &fileNameIcon)
 {
     m_rows.push_back({cells, fileNameIcon.value<QImage>()});
-    holdBack();
+    if (m_rows.size() >= kBatchRows)
+        flush();
+    else
+        holdBack();
 }
 
 void frmMain::SearchPorts::SetStatusText(const QString &text, const QString &key)
