@@ -6,6 +6,10 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <initializer_list>
+#include <optional>
+#include <utility>
+
 namespace {
 
 constexpr qint64 kMaxPeriod = 32767;      // what the window's period box takes
@@ -48,6 +52,17 @@ std::optional<qint64> wholeNumber(const QString &text, qint64 maximum)
     return value <= maximum ? std::optional(value) : std::nullopt;
 }
 
+// What `word` names among `choices`, or nothing.
+template <typename Value>
+std::optional<Value> chosen(const QString &word, std::initializer_list<std::pair<const char *, Value>> choices)
+{
+    for (const auto &[name, value] : choices) {
+        if (word == QLatin1String(name))
+            return value;
+    }
+    return std::nullopt;
+}
+
 QStringList twoWords(const QString &value)
 {
     return value.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
@@ -77,15 +92,13 @@ struct Reader
             return fail(QStringLiteral("--within and --between cannot be used together"));
         CriteriaValues &c = options.criteria;
         c.date = true;
-        const QString type = parser.value(QStringLiteral("date"));
-        if (!typeSet || type == QLatin1String("modified"))
-            c.dateType = CriteriaDefaults::FilesModified;
-        else if (type == QLatin1String("created"))
-            c.dateType = CriteriaDefaults::FilesCreated;
-        else if (type == QLatin1String("accessed"))
-            c.dateType = CriteriaDefaults::FilesLastAccessed;
-        else
+        const QString type = typeSet ? parser.value(QStringLiteral("date")) : QStringLiteral("modified");
+        const auto dateType = chosen<QString>(type, {{"modified", CriteriaDefaults::FilesModified},
+                                                     {"created", CriteriaDefaults::FilesCreated},
+                                                     {"accessed", CriteriaDefaults::FilesLastAccessed}});
+        if (!dateType)
             return fail(QStringLiteral("--date takes created, modified or accessed, not '%1'").arg(type));
+        c.dateType = *dateType;
         if (within) {
             static const QRegularExpression form(QStringLiteral("^\\s*([0-9]{1,12})\\s*(d|days?|m|months?)?\\s*$"));
             const auto match = form.match(parser.value(QStringLiteral("within")));
@@ -146,13 +159,9 @@ struct Reader
     {
         if (parser.isSet(QStringLiteral("format"))) {
             const QString format = parser.value(QStringLiteral("format"));
-            if (format == QLatin1String("table"))
-                options.format = OutputFormat::Table;
-            else if (format == QLatin1String("csv"))
-                options.format = OutputFormat::Csv;
-            else if (format == QLatin1String("tsv"))
-                options.format = OutputFormat::Tsv;
-            else
+            options.format = chosen<OutputFormat>(
+                format, {{"table", OutputFormat::Table}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv}});
+            if (!options.format)
                 return fail(QStringLiteral("--format takes table, csv or tsv, not '%1'").arg(format));
         }
         const bool total = parser.isSet(QStringLiteral("total"));

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QIODevice>
 
+#include <optional>
+
 // Delimited-text save and load of the whole grid, fixed cells included.
 
 namespace {
@@ -22,15 +24,25 @@ bool writeAll(QIODevice *device, const QString &text, QString *error)
     return false;
 }
 
+// The separators named by `text`, or nothing, with the reason in `error`,
+// when they cannot tell cells from rows.
+std::optional<DelimitedText::Separators> usableSeparators(const QString &text, QString *error)
+{
+    const DelimitedText::Separators separators = DelimitedText::Separators::fromString(text);
+    if (separators.isUsable())
+        return separators;
+    *error = GridModel::tr("The column and row separators must be two different characters.");
+    return std::nullopt;
+}
+
 } // namespace
 
 bool GridModel::saveToDevice(QIODevice *device)
 {
-    const DelimitedText::Separators separators = DelimitedText::Separators::fromString(m_separators);
-    if (!separators.isUsable()) {
-        m_errorString = tr("The column and row separators must be two different characters.");
+    const auto usable = usableSeparators(m_separators, &m_errorString);
+    if (!usable)
         return false;
-    }
+    const DelimitedText::Separators separators = *usable;
     if (!device || !device->isWritable()) {
         m_errorString = device ? device->errorString() : tr("No device to write to.");
         return false;
@@ -65,11 +77,10 @@ bool GridModel::saveToFile(const QString &path)
 
 bool GridModel::loadFromDevice(QIODevice *device)
 {
-    const DelimitedText::Separators separators = DelimitedText::Separators::fromString(m_separators);
-    if (!separators.isUsable()) {
-        m_errorString = tr("The column and row separators must be two different characters.");
+    const auto usable = usableSeparators(m_separators, &m_errorString);
+    if (!usable)
         return false;
-    }
+    const DelimitedText::Separators separators = *usable;
     if (!device || !device->isReadable()) {
         m_errorString = device ? device->errorString() : tr("No device to read from.");
         return false;

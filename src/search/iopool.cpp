@@ -152,7 +152,7 @@ void IoPool::post(std::function<void()> job, bool urgent)
     // A thread looking for work finds it unwoken.
     if (m_state->sleeping > 0)
         m_state->work.notify_one();
-    else if (m_state->idle == 0)
+    else
         m_state->wakeWatcherIfAsleep();
 }
 
