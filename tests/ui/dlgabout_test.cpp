@@ -1,6 +1,7 @@
 #include "settings/settings.h"
 #include "support/fakedesktopservices.h"
 #include "support/fakeprompts.h"
+#include "support/loadedwindow.h"
 #include "support/testservices.h"
 #include "ui/dlgabout.h"
 #include "ui/frmmain.h"
@@ -23,25 +24,15 @@ const QString kMailLink = QStringLiteral("mailto:support@brimfold.example?subjec
 const QString kWebsite = QStringLiteral("https://brimfold.example/");
 
 // A loaded main window (never shown: no search runs) with recording services.
-struct Window
+struct Window : TestSupport::LoadedWindow
 {
-    explicit Window(const QString &iniPath)
-        : settings(iniPath), test(TestSupport::makeTestServices())
-    {
-        settings.ReadSettings();
-        window = std::make_unique<frmMain>(settings, test.services);
-        window->Form_Load();
-    }
+    using LoadedWindow::LoadedWindow;
 
     dlgAbout *openAbout() const
     {
         window->mnuAbout->trigger();
         return dlgAbout::openInstance();
     }
-
-    SettingsStore settings;
-    TestSupport::TestServices test;
-    std::unique_ptr<frmMain> window;
 };
 
 QList<dlgAbout *> aboutBoxesShown()

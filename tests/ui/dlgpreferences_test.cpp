@@ -3,6 +3,7 @@
 #include "grid/gridtypes.h"
 #include "support/fakechoosers.h"
 #include "support/tempfiles.h"
+#include "support/loadedwindow.h"
 #include "support/testservices.h"
 #include "ui/dlgpreferences.h"
 #include "ui/dlgpreferences_swatch.h"
@@ -38,15 +39,9 @@ QByteArray iniWith(const QByteArray &key, const QByteArray &value)
 }
 
 // A settings file, the store read from it and a loaded main window over it.
-struct Harness
+struct Harness : TestSupport::LoadedWindow
 {
-    explicit Harness(const QString &iniPath)
-        : settings(iniPath), test(TestSupport::makeTestServices())
-    {
-        QVERIFY(settings.ReadSettings());
-        window = std::make_unique<frmMain>(settings, test.services);
-        window->Form_Load();
-    }
+    using LoadedWindow::LoadedWindow;
 
     // A fresh dialog, as the menu opens it, with its grid model under test.
     std::unique_ptr<dlgPreferences> open()
@@ -57,9 +52,6 @@ struct Harness
         return dialog;
     }
 
-    SettingsStore settings;
-    TestSupport::TestServices test;
-    std::unique_ptr<frmMain> window;
     std::unique_ptr<QAbstractItemModelTester> tester;
 };
 

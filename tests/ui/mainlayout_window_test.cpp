@@ -1,6 +1,7 @@
 #include "ui/mainlayout.h"
 #include "settings/settings.h"
 #include "grid/gridmodel.h"
+#include "support/loadedwindow.h"
 #include "support/testservices.h"
 #include "ui/advancedoptions.h"
 #include "ui/dlgabout.h"
@@ -15,7 +16,6 @@
 #include "ui/statusbar.h"
 #include "ui/twips.h"
 
-#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -36,18 +36,10 @@ const QColor kDarkBlue(0, 0, 192);
 
 // A loaded, shown main window whose first search (if the platform activates
 // the window) runs over an empty folder.
-struct ShownWindow
+struct ShownWindow : TestSupport::LoadedWindow
 {
-    explicit ShownWindow(const QTemporaryDir &dir)
-        : settings(dir.filePath(QStringLiteral("Settings.ini"))),
-          test(TestSupport::makeTestServices())
+    explicit ShownWindow(const QTemporaryDir &dir) : LoadedWindow(dir.filePath(QStringLiteral("Settings.ini")))
     {
-        settings.ReadSettings();
-        window = std::make_unique<frmMain>(settings, test.services);
-        window->Form_Load();
-        new QAbstractItemModelTester(window->filesModel(),
-                                     QAbstractItemModelTester::FailureReportingMode::QtTest,
-                                     window.get());
         QDir(dir.path()).mkdir(QStringLiteral("empty"));
         window->ftv->setSelectedFolder(dir.filePath(QStringLiteral("empty")));
         window->show();
@@ -70,10 +62,6 @@ struct ShownWindow
     {
         window->resize(outer - (window->frameGeometry().size() - window->geometry().size()));
     }
-
-    SettingsStore settings;
-    TestSupport::TestServices test;
-    std::unique_ptr<frmMain> window;
 };
 
 // The split panel reaches down to `bottomTwips` less the page-count label and gaps.

@@ -5,12 +5,12 @@
 #include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "support/tempfiles.h"
+#include "support/loadedwindow.h"
 #include "support/testservices.h"
 #include "ui/frmmain.h"
 #include "ui/gridview.h"
 #include "ui/twips.h"
 
-#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,17 +22,9 @@ namespace {
 
 using Col = ResultColumns::Column;
 
-struct Window
+struct Window : TestSupport::LoadedWindow
 {
-    explicit Window(const QString &iniPath) : settings(iniPath), test(TestSupport::makeTestServices())
-    {
-        QVERIFY(settings.ReadSettings());
-        window = std::make_unique<frmMain>(settings, test.services);
-        window->Form_Load();
-        new QAbstractItemModelTester(window->filesModel(), QAbstractItemModelTester::FailureReportingMode::QtTest,
-                                     window.get());
-    }
-    GridModel &files() const { return *window->filesModel(); }
+    using LoadedWindow::LoadedWindow;
     void addRow(const QString &name, const QString &kb, const QString &date, const QString &pages)
     {
         files().appendRow({name, QStringLiteral("/scans"), kb + QStringLiteral(" KB"), date, pages,
@@ -46,10 +38,6 @@ struct Window
         return texts;
     }
     void clickHeader(int col) { window->vsFiles->horizontalHeader()->sectionClicked(col); }
-
-    SettingsStore settings;
-    TestSupport::TestServices test;
-    std::unique_ptr<frmMain> window;
 };
 
 } // namespace

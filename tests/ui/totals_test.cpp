@@ -6,6 +6,7 @@
 #include "results/resultcolumns.h"
 #include "base/pathcodec.h"
 #include "support/tempfiles.h"
+#include "support/loadedwindow.h"
 #include "support/testservices.h"
 #include "support/tiffbytes.h"
 #include "ui/dlgfoldertotals.h"
@@ -31,15 +32,9 @@ using Col = ResultColumns::Column;
 
 namespace {
 
-struct Window
+struct Window : LoadedWindow
 {
-    explicit Window(const QString &iniPath) : settings(iniPath), test(makeTestServices())
-    {
-        settings.ReadSettings();
-        window = std::make_unique<frmMain>(settings, test.services);
-        window->Form_Load();
-    }
-    GridModel &files() const { return *window->filesModel(); }
+    using LoadedWindow::LoadedWindow;
     void addRow(const QString &location, const QString &name, const QString &pages, const QString &note = {})
     {
         QStringList cells(ResultColumns::Count);
@@ -77,10 +72,6 @@ struct Window
         QCoreApplication::sendEvent(viewport, &help);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
-
-    SettingsStore settings;
-    TestServices test;
-    std::unique_ptr<frmMain> window;
 };
 
 } // namespace
