@@ -107,8 +107,7 @@ qint64 ourSearch(const QString &root, std::function<void()> yield = {}, int ioTh
     CountingResults results;
     QuietStatus status;
     NoIcons icons;
-    PosixFolderLister lister;
-    SearchRunPorts ports{&criteria, &results, &status, &icons, &lister, &FilePageCounter::countFile,
+    SearchRunPorts ports{&criteria, &results, &status, &icons, std::make_shared<PosixFolderLister>(), &FilePageCounter::countFile,
                          std::move(yield)};
     ports.ioThreads = ioThreads;
     SearchRun run(ports);

@@ -14,8 +14,10 @@
 //   windowsearch_bench --window-only DIR [--io-threads N]   one window search
 //   windowsearch_bench --walk-only DIR [--io-threads N]     one search without windows
 //   windowsearch_bench --libtiff-only DIR   walk, then libtiff's page count of every TIFF
-//   windowsearch_bench --cancel DIR AFTER_MS   a window search cancelled after
-//       AFTER_MS: the time from the click to "Search Terminated by User"
+//   windowsearch_bench --cancel DIR AFTER_MS [THEN]   a window search cancelled
+//       after AFTER_MS: the time from the click to "Search Terminated by User";
+//       with THEN, Include Subfolder unticked and a search of THEN: the time
+//       from that click to "Done"
 
 #include "libtiffpeer.h"
 #include "settings/settings.h"
@@ -156,14 +158,13 @@ qint64 walkWithoutWindows(const QString &root, int ioThreads)
 {
     DefaultCriteria criteria;
     CountingTarget target;
-    PosixFolderLister lister;
     QElapsedTimer sinceYield;
     SearchRunPorts ports;
     ports.criteria = &criteria;
     ports.results = &target;
     ports.status = &target;
     ports.icons = &target;
-    ports.lister = &lister;
+    ports.lister = std::make_shared<PosixFolderLister>();
     ports.yield = [&sinceYield] {
         if (sinceYield.isValid() && sinceYield.elapsed() < kWindowYieldSliceMs)
             return;
@@ -243,6 +244,7 @@ public:
         m_window->cmdSearch_Click();
         return m_window->filesModel()->rowCount();
     }
+    void setIncludeSubfolders(bool on) { m_window->chkSearchIncSubFlder->setChecked(on); }
     // The Search button while a search runs: Cancel.
     void clickCancel() { m_window->cmdSearch_Click(); }
     qint64 rowCount() const { return m_window->filesModel()->rowCount(); }
@@ -392,14 +394,17 @@ int compare(const Options &o)
 }
 
 // A window search cancelled AFTER_MS after it starts: the time from the
-// click until the message panel shows the run was terminated.
-int cancelAfter(const QString &root, int afterMs)
+// click until the message panel shows the run was terminated. Then, with
+// `then`, a search of that folder alone while what the cancelled run asked
+// for may still hang: the time from its click until it is done.
+int cancelAfter(const QString &root, int afterMs, const QString &then)
 {
     auto window = std::make_unique<WindowSearch>();
     GapProbe probe;
     QElapsedTimer sinceClick;
     double shownMs = -1;
     qint64 rowsAtClick = 0;
+    window->setIncludeSubfolders(true);
     QTimer::singleShot(afterMs, [&] {
         rowsAtClick = window->rowCount();
         sinceClick.start();
@@ -424,6 +429,15 @@ int cancelAfter(const QString &root, int afterMs)
                 "event-loop wait %.1f ms (target <= 50)\n",
                 afterMs, qlonglong(rowsAtClick), qlonglong(listed), qPrintable(window->messageText()),
                 shownMs, returnedMs, longestWait);
+    if (!then.isEmpty()) {
+        window->setIncludeSubfolders(false);
+        QElapsedTimer sinceSearch;
+        sinceSearch.start();
+        const qint64 rows = window->search(then);
+        std::printf("then a search of %s alone: \"%s\" with %lld rows %.1f ms after its click (target <= 1000)\n",
+                    qPrintable(then), qPrintable(window->messageText()), qlonglong(rows),
+                    sinceSearch.nsecsElapsed() / 1e6);
+    }
     window.reset();
     std::printf("window gone %.1f ms after the click\n", sinceClick.nsecsElapsed() / 1e6);
     std::fflush(stdout);
@@ -436,7 +450,7 @@ int usage(const char *program)
                  "usage: %s DIR [ROUNDS] [--cold] [--check] [--title TEXT] [--walk-target X] "
                  "[--window-target X]\n"
                  "       %s --window-only DIR [--io-threads N] | --walk-only DIR [--io-threads N]\n"
-                 "       %s --cancel DIR AFTER_MS\n",
+                 "       %s --cancel DIR AFTER_MS [THEN]\n",
                  program, program, program);
     return 2;
 }
@@ -474,8 +488,8 @@ int main(int argc, char **argv)
                     qlonglong(files.size()));
         return 0;
     }
-    if (mode == QStringLiteral("--cancel") && args.size() == 3)
-        return cancelAfter(args.value(1), args.value(2).toInt());
+    if (mode == QStringLiteral("--cancel") && (args.size() == 3 || args.size() == 4))
+        return cancelAfter(args.value(1), args.value(2).toInt(), args.value(3));
 
     Options options;
     QStringList positional;

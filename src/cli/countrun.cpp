@@ -51,7 +51,7 @@ int runCount(CountOptions options)
         output.beforeWrite = [&progress] { progress.clear(); };
     CountReport report(options.listing, format, output, progress);
 
-    const std::unique_ptr<FolderLister> lister = createFolderLister();
+    const std::shared_ptr<FolderLister> lister = createFolderLister();
     NoIcons icons;
     WakeSignal wakeSignal;
     std::unique_ptr<SearchRun> run;
@@ -67,7 +67,7 @@ int runCount(CountOptions options)
     ports.results = &report;
     ports.status = &report;
     ports.icons = &icons;
-    ports.lister = lister.get();
+    ports.lister = lister;
     ports.yield = check;
     ports.ioThreads = options.jobs;
     ports.wait = [&] {

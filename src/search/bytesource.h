@@ -5,7 +5,8 @@
 
 // Bytes of one file at any offset: what the page counter reads. The
 // platform opens real files; bytes already in memory come through the same
-// interface so both kinds of source share every check.
+// interface so both kinds of source share every check. One source is read by
+// one thread at a time (the one that opened it).
 class ByteSource
 {
 public:

@@ -32,6 +32,12 @@ struct FolderEntry
 
 // The entries of one opened folder, in the platform's order. Facts are read
 // only when asked for, so names the search rejects cost no further call.
+//
+// Threads: the search calls facts() and openFile() from several I/O threads
+// at once (requests for different entries of one folder), and entries() from
+// any thread; release() and the destructor are never called at the same time
+// as another call. A listing is held by shared ownership and may be
+// destroyed on any thread, after the lister that made it is gone.
 class FolderListing
 {
 public:
@@ -65,6 +71,9 @@ public:
     }
 };
 
+// Threads: open() is called from several I/O threads at once. The search's
+// requests hold the lister by shared ownership, so a request that outlives
+// its run (hung on a server) still has it.
 class FolderLister
 {
 public:

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -16,11 +17,16 @@ using Clock = std::chrono::steady_clock;
 // waits on slow storage (or on a server that hangs): one more thread then
 // puts one more request in flight. Where the cache is warm jobs finish far
 // sooner, and few threads save the hand-overs between them.
+// Set by scripts/bench_search.sh, "brimfold-count -j 16" on the warm corpus
+// (see the commit that set it: 500 us started threads the warm walk did not
+// need, 15,000-46,000 context switches against 600-4,000 at 2 ms).
 constexpr auto kStall = std::chrono::milliseconds(2);
 
 // How long a thread with nothing to do looks for new work before it sleeps:
 // where the cache is warm the run posts work every few tens of microseconds,
 // and a sleep and a wake-up for each would cost more than the work.
+// Set by scripts/bench_search.sh, "brimfold-count -j 16" on the warm corpus:
+// context switches about 10,500 without the look, about 1,500 with 100 us.
 constexpr auto kSpin = std::chrono::microseconds(100);
 
 } // namespace
@@ -34,31 +40,37 @@ struct IoPool::State
     std::atomic<bool> hasWork = false; // !queue.empty(), for looking without the lock
     std::atomic<bool> looking = false; // a thread looks for work before it sleeps
     int limit = 1;
-    int started = 0;
+    int ceiling = 1;
+    int counted = 0;  // threads idle or running wanted work: at most `limit`
+    int alive = 0;    // every thread, also those held by abandoned jobs
     int idle = 0;
     int sleeping = 0; // idle threads waiting on `work`, not looking
+    std::uint64_t generation = 0; // one more at each abandonWork()
     bool closed = false;
+    bool watcherStarted = false;
     bool watcherAsleep = false;     // waits with no time limit: nothing to watch
     Clock::time_point lastProgress; // a job finished or a thread started
 
-    // With the mutex held: work is queued and every thread is busy.
+    // With the mutex held: a thread could be started for queued work.
+    bool mayStart() const { return !queue.empty() && idle == 0 && counted < limit && alive < ceiling; }
+
+    // With the mutex held: work is queued, every thread is busy, and there
+    // is room for one more.
     void wakeWatcherIfAsleep()
     {
-        if (watcherAsleep && idle == 0 && !queue.empty()) {
+        if (watcherAsleep && mayStart()) {
             watcherAsleep = false;
             watch.notify_one();
         }
     }
 
-    bool stalled() const
-    {
-        return !queue.empty() && idle == 0 && started < limit && Clock::now() - lastProgress >= kStall;
-    }
+    bool stalled() const { return mayStart() && Clock::now() - lastProgress >= kStall; }
 
     // With the mutex held.
     void startThread(const std::shared_ptr<State> &self)
     {
-        ++started;
+        ++counted;
+        ++alive;
         lastProgress = Clock::now();
         std::thread(&State::serve, self).detach();
     }
@@ -66,35 +78,51 @@ struct IoPool::State
     // The loop of one thread; it holds the state alive, never the pool.
     static void serve(std::shared_ptr<State> state)
     {
+        std::unique_lock lock(state->mutex);
         for (;;) {
-            std::function<void()> job;
-            {
-                std::unique_lock lock(state->mutex);
-                ++state->idle;
-                // One thread at a time looks: more would take the cores
-                // from the run and the threads with work.
-                if (state->queue.empty() && !state->closed && !state->looking.exchange(true)) {
-                    lock.unlock();
-                    state->lookForWork();
-                    state->looking = false;
-                    lock.lock();
-                }
-                ++state->sleeping;
-                state->work.wait(lock, [&] { return state->closed || !state->queue.empty(); });
-                --state->sleeping;
-                --state->idle;
-                if (state->closed)
-                    return;
-                job = std::move(state->queue.front());
-                state->queue.pop_front();
-                state->hasWork = !state->queue.empty();
-                state->wakeWatcherIfAsleep();
+            ++state->idle;
+            // One thread at a time looks: more would take the cores from
+            // the run and the threads with work.
+            if (state->queue.empty() && !state->closed && !state->looking.exchange(true)) {
+                lock.unlock();
+                state->lookForWork();
+                state->looking = false;
+                lock.lock();
             }
+            ++state->sleeping;
+            state->work.wait(lock, [&] { return state->closed || !state->queue.empty(); });
+            --state->sleeping;
+            --state->idle;
+            if (state->closed) {
+                --state->alive;
+                return;
+            }
+            std::function<void()> job = std::move(state->queue.front());
+            state->queue.pop_front();
+            state->hasWork = !state->queue.empty();
+            state->wakeWatcherIfAsleep();
+            const std::uint64_t generation = state->generation;
+            lock.unlock();
             job();
             job = nullptr;
-            std::lock_guard lock(state->mutex);
+            lock.lock();
             state->lastProgress = Clock::now();
+            if (generation != state->generation && !state->rejoin()) {
+                --state->alive;
+                state->wakeWatcherIfAsleep(); // the ceiling may have held it
+                return;
+            }
         }
+    }
+
+    // With the mutex held, for a thread whose job was abandoned (it no
+    // longer counts): true when it counts again, false when it should end.
+    bool rejoin()
+    {
+        if (closed || counted >= limit)
+            return false;
+        ++counted;
+        return true;
     }
 
     // Without the lock: waits a little for work to come.
@@ -109,10 +137,10 @@ struct IoPool::State
     static void watchForStalls(std::shared_ptr<State> state)
     {
         std::unique_lock lock(state->mutex);
-        while (!state->closed && state->started < state->limit) {
+        while (!state->closed) {
             if (state->stalled())
                 state->startThread(state);
-            if (state->queue.empty() || state->idle > 0) {
+            if (!state->mayStart()) {
                 state->watcherAsleep = true;
                 state->watch.wait(lock, [&] { return !state->watcherAsleep || state->closed; });
             } else {
@@ -122,9 +150,11 @@ struct IoPool::State
     }
 };
 
-IoPool::IoPool(int threads) : m_state(std::make_shared<State>()), m_threads(threads < 1 ? 1 : threads)
+IoPool::IoPool(int threads, int ceiling)
+    : m_state(std::make_shared<State>()), m_threads(threads < 1 ? 1 : threads)
 {
     m_state->limit = m_threads;
+    m_state->ceiling = std::max(m_threads, ceiling > 0 ? ceiling : m_threads * kCeilingRuns);
 }
 
 IoPool::~IoPool()
@@ -144,10 +174,12 @@ void IoPool::post(std::function<void()> job, bool urgent)
     else
         m_state->queue.push_back(std::move(job));
     m_state->hasWork = true;
-    if (m_state->started == 0) {
+    // The first thread, also after every thread was abandoned, starts at once.
+    if (m_state->counted == 0 && m_state->alive < m_state->ceiling)
         m_state->startThread(m_state);
-        if (m_threads > 1)
-            std::thread(&State::watchForStalls, m_state).detach();
+    if (!m_state->watcherStarted && m_threads > 1) {
+        m_state->watcherStarted = true;
+        std::thread(&State::watchForStalls, m_state).detach();
     }
     // A thread looking for work finds it unwoken.
     if (m_state->sleeping > 0)
@@ -161,14 +193,22 @@ void IoPool::nudge()
     std::lock_guard lock(m_state->mutex);
     // Asked once: the answer is read from a system file each time.
     static const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
-    if (!m_state->closed && m_state->idle == 0 && !m_state->queue.empty()
-        && m_state->started < std::min(cores, m_threads))
+    if (!m_state->closed && m_state->mayStart() && m_state->counted < std::min(cores, m_threads))
         m_state->startThread(m_state);
 }
 
-void IoPool::dropQueued()
+void IoPool::abandonWork()
 {
     std::lock_guard lock(m_state->mutex);
     m_state->queue.clear();
     m_state->hasWork = false;
+    ++m_state->generation;
+    m_state->counted = m_state->idle; // the busy ones run abandoned jobs
+}
+
+bool IoPool::exhausted() const
+{
+    std::lock_guard lock(m_state->mutex);
+    return !m_state->queue.empty() && m_state->idle == 0 && m_state->counted < m_state->limit
+           && m_state->alive >= m_state->ceiling;
 }

@@ -8,10 +8,18 @@
 // are never joined: one stuck in a request to a server that hangs must hold
 // up neither a cancel nor the program's exit. Work still queued when the
 // pool goes away is dropped; work already running ends on its own.
+//
+// Threads: post(), nudge(), abandonWork() and exhausted() may be called from
+// any thread, also at once. A job runs on one of the pool's threads and may
+// outlive the pool and whoever posted it: it must own (or share) everything
+// it touches.
 class IoPool
 {
 public:
-    explicit IoPool(int threads);
+    // `threads`: the most threads that count toward the work of one run.
+    // `ceiling`: the most threads alive at all, counting those held by
+    // abandoned jobs (0: kCeilingRuns runs' worth).
+    explicit IoPool(int threads, int ceiling = 0);
     ~IoPool();
     IoPool(const IoPool &) = delete;
     IoPool &operator=(const IoPool &) = delete;
@@ -25,14 +33,24 @@ public:
     // busy: another thread, up to one per processor core, so that work the
     // processor does (a warm cache) uses every core.
     void nudge();
-    // Drops everything queued and not yet started.
-    void dropQueued();
+    // The work posted so far is no longer wanted: what is queued is dropped,
+    // and the threads running a job stop counting toward the limit, so work
+    // posted afterwards gets threads of its own even while those jobs hang.
+    // A thread whose abandoned job ends stays when the pool is short of
+    // threads and ends otherwise.
+    void abandonWork();
+    // True when queued work waits for a thread and none can be started: the
+    // ceiling is reached by threads held in abandoned jobs.
+    bool exhausted() const;
 
-    // The most threads the pool starts.
+    // The most threads the pool starts for one run's work.
     int threads() const { return m_threads; }
 
     // A sensible number of threads for requests that mostly wait.
     static constexpr int kDefaultThreads = 16;
+    // Abandoned runs whose threads may all hang (a dead server each) before
+    // the pool stops starting threads.
+    static constexpr int kCeilingRuns = 8;
 
 private:
     struct State;

@@ -73,8 +73,9 @@ void openAndCount(FolderListing &listing, std::size_t index, std::optional<FileF
 
 } // namespace
 
-SearchAhead::SearchAhead(FolderLister &lister, PageCountFunction countPages, IoPool *pool, Wake wake)
-    : m_lister(lister), m_countPages(std::move(countPages)), m_pool(pool),
+SearchAhead::SearchAhead(std::shared_ptr<FolderLister> lister, PageCountFunction countPages, IoPool *pool,
+                         Wake wake)
+    : m_lister(std::move(lister)), m_countPages(std::move(countPages)), m_pool(pool),
       m_shared(std::make_shared<AheadShared>())
 {
     m_shared->wake = std::move(wake);
@@ -111,7 +112,7 @@ void SearchAhead::post(std::function<void()> job, bool urgent)
 void SearchAhead::issueListing(AheadFolder &folder, bool urgent)
 {
     folder.listing = std::make_shared<ListingResult>();
-    post([shared = m_shared, result = folder.listing, lister = &m_lister, path = folder.path,
+    post([shared = m_shared, result = folder.listing, lister = m_lister, path = folder.path,
           rule = folder.rule] {
         std::shared_ptr<FolderListing> listing;
         if (!shared->abandoned)
@@ -282,6 +283,9 @@ namespace {
 
 // The next folder of the walk once `folder`'s files are done: its first
 // subfolder still to come, else the next folder after its whole subtree.
+// This is the order of the run's recursion (SearchRun::SearchFolder, then
+// searchSubfolders): change both together. The look-ahead test with one
+// thread fails when they disagree.
 AheadFolder *nextAfterSubtree(AheadFolder *folder)
 {
     for (; folder->parent; folder = folder->parent) {

@@ -59,7 +59,12 @@ class SearchAhead
 {
 public:
     using Wake = std::function<void()>;
-    SearchAhead(FolderLister &lister, PageCountFunction countPages, IoPool *pool, Wake wake);
+    // Requests run on the pool's threads, several at once, and may outlive
+    // this object (a request hung on a server ends whenever it ends): each
+    // holds the lister, the listing it reads and `countPages` by shared
+    // ownership or by copy, and `wake` only through the shared state, which
+    // the destructor clears. `wake` and `countPages` must be thread-safe.
+    SearchAhead(std::shared_ptr<FolderLister> lister, PageCountFunction countPages, IoPool *pool, Wake wake);
     ~SearchAhead(); // requests still running are abandoned, their results dropped
 
     // The start folder of the walk.
@@ -104,7 +109,7 @@ private:
     void post(std::function<void()> job, bool urgent);
     bool lookAheadInto(AheadFolder &folder, std::size_t from);
 
-    FolderLister &m_lister;
+    std::shared_ptr<FolderLister> m_lister;
     PageCountFunction m_countPages;
     IoPool *m_pool;
     std::shared_ptr<AheadShared> m_shared;
@@ -115,6 +120,9 @@ private:
     std::shared_ptr<const CriteriaValues> m_rule; // the copy requests ahead are judged by
     NamePatterns m_patterns;                      // its filter's patterns
 
+    // The bounds of the look-ahead. Set by scripts/bench_search.sh, "(c)
+    // share at 500 us per request" (window and walk rows) against "(a) warm"
+    // and the peak memory row: see searchahead.cpp for the figures.
     static constexpr int kFilesAhead = 512;
     static constexpr int kFoldersAhead = 64;
     static constexpr int kFilesPerRequest = 8;

@@ -84,15 +84,16 @@ bool SearchRun::RunSearch(const QString &startFolder)
     m_zone = QTimeZone::systemTimeZone();
     m_cellFormat = CellTextFormat();
     m_criteriaCopy.reset();
-    m_ahead = std::make_unique<SearchAhead>(*m_ports.lister, m_ports.countPages, m_pool.get(), m_ports.wake);
+    m_ahead = std::make_unique<SearchAhead>(m_ports.lister, m_ports.countPages, m_pool.get(), m_ports.wake);
     const auto liveness = m_liveness;
     const Flow flow = SearchFolder(m_ahead->root(FolderPath::location(startFolder)), startFolder, true);
     if (liveness->destroyed)
         return true; // the run's owner is gone: touch nothing
-    // Requests still queued or running belong to this run alone: drop them.
+    // Requests still queued or running belong to this run alone: drop them,
+    // and let threads that hang in them no longer hold up the next run.
     m_ahead.reset();
     if (m_pool)
-        m_pool->dropQueued();
+        m_pool->abandonWork();
     if (flow != Flow::Stopped && !liveness->stopped)
         endRun();
     m_running = false;
@@ -111,8 +112,11 @@ template <typename Result>
 SearchRun::Await SearchRun::await(const std::shared_ptr<Result> &result)
 {
     while (!m_ahead->ready(*result)) {
-        if (m_pool)
+        if (m_pool) {
             m_pool->nudge();
+            if (m_pool->exhausted())
+                m_ports.status->SetStatusText(ThreadsHeldText, StatusPanel::Message);
+        }
         const auto liveness = m_liveness; // `this` may be gone when wait returns
         m_ports.wait();
         if (liveness->stopped)
@@ -169,6 +173,8 @@ SearchRun::Flow SearchRun::SearchFolder(AheadFolder &folder, const QString &show
     return Flow::Continue;
 }
 
+// Depth first, in listing order: the look-ahead walks the same order
+// (nextAfterFiles in searchahead.cpp); change both together.
 SearchRun::Flow SearchRun::searchSubfolders(AheadFolder &folder)
 {
     for (std::size_t i = 0; i < folder.subfolders.size(); ++i) {

@@ -24,7 +24,8 @@ struct SearchRunPorts
     SearchResultsTarget *results = nullptr;
     SearchStatusSink *status = nullptr;
     FileIconSource *icons = nullptr;
-    FolderLister *lister = nullptr;
+    // Shared with the run's requests, which may outlive the run.
+    std::shared_ptr<FolderLister> lister;
     // Empty: each file is read through its folder's listing. A counter that
     // goes by path (FilePageCounter::countFile) is for listings of no real
     // file system, and for tests that slow or watch the counting.
@@ -74,6 +75,8 @@ public:
     static inline const QString FilesFoundSuffix = QStringLiteral(" file(s) found");
     static inline const QString NoFileText = QStringLiteral("No file found");
     static inline const QString PageTotalPrefix = QStringLiteral("Total Pages : ");
+    static inline const QString ThreadsHeldText =
+        QStringLiteral("Waiting: every reading thread is held by files that do not answer");
 
 Q_SIGNALS:
     // The run has ended (finished or cancelled); not emitted after stop().

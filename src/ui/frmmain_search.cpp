@@ -38,7 +38,7 @@ void frmMain::createSearchRun()
     ports.results = m_searchPorts.get();
     ports.status = m_searchPorts.get();
     ports.icons = m_searchPorts.get();
-    ports.lister = m_services.lister.get();
+    ports.lister = m_services.lister;
     ports.countPages = m_services.countPages;
     ports.yield = [ports = m_searchPorts.get()] { ports->yield(); };
     // The file system is asked on other threads; while the run waits for an

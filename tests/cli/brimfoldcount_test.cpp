@@ -232,8 +232,8 @@ void BrimfoldCountTest::sameRowsAsTheWindowSearch()
     RecordingResults results;
     RecordingStatus status;
     CountingIcons icons;
-    const std::unique_ptr<FolderLister> lister = createFolderLister();
-    SearchRun run{SearchRunPorts{&criteria, &results, &status, &icons, lister.get(),
+    const std::shared_ptr<FolderLister> lister = createFolderLister();
+    SearchRun run{SearchRunPorts{&criteria, &results, &status, &icons, lister,
                                  &FilePageCounter::countPagesOfFile, [] {}}};
     run.RunSearch(m_root);
     const Rows cli = parseTsv(runCount({"-r", "--format", "tsv", m_root}).out);

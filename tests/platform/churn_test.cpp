@@ -160,7 +160,7 @@ void ChurnTest::searchOverChangingTreeEndsCleanly()
     PosixFolderLister lister;
     // Every examined file hands over to the churn, so the tree changes all
     // through the run, whatever the scheduler does.
-    SearchRun run(SearchRunPorts{&criteria, &results, &status, &icons, &lister,
+    SearchRun run(SearchRunPorts{&criteria, &results, &status, &icons, lent(lister),
                                  &FilePageCounter::countPagesOfFile, [&] { churn.waitForProgress(); }});
     QSignalSpy finished(&run, &SearchRun::runFinished);
     churn.start();

@@ -2,6 +2,7 @@
 // time, over fake trees whose every request takes a random time.
 
 #include "base/pathcodec.h"
+#include "search/iopool.h"
 #include "search/searchrun.h"
 #include "support/searchfakes.h"
 
@@ -26,16 +27,43 @@ void randomDelay(const QByteArray &key, quint32 seed, int maxUs)
     std::this_thread::sleep_for(std::chrono::microseconds(random() % maxUs));
 }
 
+// While armed, the facts of every name starting with '1' hang until released.
+struct Hang
+{
+    std::atomic<bool> armed = false;
+    std::atomic<int> holding = 0; // threads held now
+    std::mutex mutex;
+    std::condition_variable released;
+    bool free = false;
+    void holdIfArmed(const QByteArray &name)
+    {
+        if (!armed || !name.startsWith('1'))
+            return;
+        ++holding;
+        std::unique_lock lock(mutex);
+        released.wait(lock, [&] { return free; });
+        --holding;
+    }
+    void release()
+    {
+        std::lock_guard lock(mutex);
+        free = true;
+        released.notify_all();
+    }
+};
+
 // A listing that answers each request after a random wait.
 class SlowListing : public FolderListing
 {
 public:
-    SlowListing(std::unique_ptr<FolderListing> inner, quint32 seed, int maxUs)
-        : m_inner(std::move(inner)), m_seed(seed), m_maxUs(maxUs) {}
+    SlowListing(std::unique_ptr<FolderListing> inner, quint32 seed, int maxUs, std::shared_ptr<Hang> hang)
+        : m_inner(std::move(inner)), m_seed(seed), m_maxUs(maxUs), m_hang(std::move(hang)) {}
     const std::vector<FolderEntry> &entries() const override { return m_inner->entries(); }
     std::optional<FileFacts> facts(std::size_t index) override
     {
-        randomDelay(m_inner->entries()[index].name, m_seed, m_maxUs);
+        const QByteArray &name = m_inner->entries()[index].name;
+        randomDelay(name, m_seed, m_maxUs);
+        m_hang->holdIfArmed(name);
         return m_inner->facts(index);
     }
     void release() override { m_inner->release(); }
@@ -44,6 +72,7 @@ private:
     std::unique_ptr<FolderListing> m_inner;
     quint32 m_seed;
     int m_maxUs;
+    std::shared_ptr<Hang> m_hang;
 };
 
 class SlowLister : public FolderLister
@@ -52,11 +81,12 @@ public:
     FakeLister tree;
     quint32 seed = 0;
     int maxUs = 0;
+    std::shared_ptr<Hang> hang = std::make_shared<Hang>();
     std::unique_ptr<FolderListing> open(const QString &path, LinkRule rule) override
     {
         randomDelay(path.toUtf8(), seed, maxUs);
         auto listing = tree.open(path, rule);
-        return listing ? std::make_unique<SlowListing>(std::move(listing), seed, maxUs) : nullptr;
+        return listing ? std::make_unique<SlowListing>(std::move(listing), seed, maxUs, hang) : nullptr;
     }
 };
 
@@ -66,29 +96,6 @@ struct StatusLog : SearchStatusSink
     QStringList calls;
     void SetStatusText(const QString &text, const QString &key) override { calls.append(key + u':' + text); }
     void setPageTotalText(const QString &text) override { calls.append(u"total:" + text); }
-};
-
-// The count of one file name hangs, while armed, until released.
-struct Hang
-{
-    const QByteArray name = "110.tif";
-    std::atomic<bool> armed = false;
-    std::mutex mutex;
-    std::condition_variable released;
-    bool free = false;
-    std::atomic<bool> entered = false;
-    void hold()
-    {
-        entered = true;
-        std::unique_lock lock(mutex);
-        released.wait(lock, [&] { return free; });
-    }
-    void release()
-    {
-        std::lock_guard lock(mutex);
-        free = true;
-        released.notify_all();
-    }
 };
 
 // A random tree: folders up to 4 deep, files of every rule (patterns,
@@ -146,34 +153,33 @@ struct Run
     RecordingResults results;
     StatusLog status;
     CountingIcons icons;
-    SlowLister lister;
-    std::shared_ptr<Hang> hang = std::make_shared<Hang>();
+    std::shared_ptr<SlowLister> lister = std::make_shared<SlowLister>(); // requests may outlive the run
+    std::shared_ptr<Hang> hang = lister->hang;
     std::unique_ptr<SearchRun> run;
 
     Run(const RandomTree &tree, int ioThreads, quint32 delaySeed)
     {
-        lister.tree.folders = tree.folders;
-        lister.seed = delaySeed;
-        lister.maxUs = ioThreads ? 300 : 0;
-        SearchRunPorts ports{&criteria, &results, &status, &icons, &lister, {}, [] {}};
+        lister->tree.folders = tree.folders;
+        lister->seed = delaySeed;
+        lister->maxUs = ioThreads ? 300 : 0;
+        SearchRunPorts ports{&criteria, &results, &status, &icons, lister, {}, [] {}};
         ports.ioThreads = ioThreads;
-        ports.countPages = [pages = tree.pages, hang = hang, delaySeed, maxUs = lister.maxUs](
-                                   const QByteArray &path, qint64) {
-            const QByteArray name = path.mid(path.lastIndexOf('/') + 1);
+        ports.countPages = [pages = tree.pages, delaySeed, maxUs = lister->maxUs](const QByteArray &path, qint64) {
             randomDelay(path, delaySeed, maxUs);
-            if (hang->armed && name == hang->name)
-                hang->hold();
-            return pages.value(name, 1);
+            return pages.value(path.mid(path.lastIndexOf('/') + 1), 1);
         };
         run = std::make_unique<SearchRun>(ports);
     }
     ~Run() { hang->release(); }
 
-    Shown search()
+    Shown search(const QString &folder = QStringLiteral("/t/"))
     {
+        status.calls.clear();
         Shown shown;
-        QObject::connect(run.get(), &SearchRun::runFinished, [&](bool cancelled) { shown.cancelled = cancelled; });
-        run->RunSearch(QStringLiteral("/t/"));
+        const auto finished = QObject::connect(run.get(), &SearchRun::runFinished,
+                                               [&](bool cancelled) { shown.cancelled = cancelled; });
+        run->RunSearch(folder);
+        QObject::disconnect(finished);
         shown.rows = results.rows;
         shown.status = status.calls;
         return shown;
@@ -220,31 +226,81 @@ private Q_SLOTS:
         }
     }
 
-    // A cancel while one request hangs and others are in flight ends the run
-    // at once, with the rows before the hung file, and a run after it works.
+    // The look-ahead walks the run's order (depth first, in listing order):
+    // whatever it has asked for so far is a leading part of that walk.
+    void lookAheadAsksInWalkOrder()
+    {
+        for (quint32 seed = 1; seed <= 24; ++seed) {
+            const RandomTree tree(seed);
+            auto lister = std::make_shared<FakeLister>();
+            lister->folders = tree.folders;
+            IoPool pool(3);
+            SearchAhead ahead(lister, [](const QByteArray &, qint64) { return 1; }, &pool, {});
+            AheadFolder &root = ahead.root(QStringLiteral("/t"));
+            while (!ahead.ready(*ahead.requestListing(root)))
+                ahead.waitForCompletion(10);
+            ahead.expand(root);
+            FakeCriteria criteria;
+            criteria.subfolders = criteria.hidden = true;
+            const auto copy = std::make_shared<const CriteriaValues>(criteria);
+            const NamePatterns patterns(BuildPatternList(criteria.filter));
+            QString gap; // the first file or folder of the walk not asked for
+            std::function<void(const AheadFolder &, std::size_t)> walk = [&](const AheadFolder &folder,
+                                                                               std::size_t from) {
+                if (!folder.expanded && gap.isEmpty())
+                    gap = folder.path;
+                for (std::size_t i = from; folder.expanded && i < folder.candidates.size(); ++i) {
+                    const QString name = PathCodec::decode(folder.entries->entries()[folder.candidates[i]].name);
+                    if (!PassesNameRules(name, criteria, patterns))
+                        continue;
+                    QVERIFY2(gap.isEmpty() || !folder.files[i], qPrintable(name + u" asked before " + gap));
+                    if (!folder.files[i] && gap.isEmpty())
+                        gap = name;
+                }
+                for (const auto &child : folder.subfolders)
+                    walk(*child, 0);
+            };
+            for (int round = 0; round < 500 && (round == 0 || !gap.isEmpty()); ++round) {
+                ahead.lookAhead(copy);
+                gap.clear();
+                walk(root, 1); // the run stands at the first file and asks for it itself
+                if (QTest::currentTestFailed())
+                    return;
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+            }
+            QVERIFY2(gap.isEmpty(), qPrintable(gap + u" never asked for"));
+        }
+    }
+
+    // A cancel while every I/O thread hangs on a request ends the run at
+    // once, with the rows before the hung file; a search of another folder
+    // then completes on threads of its own while they still hang, and
+    // nothing of the cancelled run reaches it once they are released.
     // Stopping for good (the window closing) returns at once too.
-    void cancelOrStopWhileARequestHangs_data()
+    void cancelOrStopWhileEveryThreadHangs_data()
     {
         QTest::addColumn<bool>("stop");
         QTest::newRow("cancel") << false;
         QTest::newRow("stop") << true;
     }
-    void cancelOrStopWhileARequestHangs()
+    void cancelOrStopWhileEveryThreadHangs()
     {
         QFETCH(bool, stop);
+        constexpr int kThreads = 8;
         RandomTree tree(0);
-        QList<FakeFile> files;
-        for (int i = 0; i < 40; ++i) {
-            const QByteArray name = QByteArray::number(100 + i) + ".tif";
-            files.append({name, FileFacts{1000, 0, 0, 0}, Kind::File});
-            tree.pages.insert(name, 2);
+        QList<FakeFile> hung, answering;
+        for (int i = 0; i < 200; ++i) {
+            hung.append({QByteArray::number(100 + i) + ".tif", FileFacts{1000, 0, 0, 0}, Kind::File});
+            if (i < 40)
+                answering.append({"a" + QByteArray::number(i) + ".tif", FileFacts{1000, 0, 0, 0}, Kind::File});
         }
-        tree.folders.insert(QStringLiteral("/t"), files);
-        Run run(tree, 8, 1);
+        tree.folders.insert(QStringLiteral("/t"), hung);
+        tree.folders.insert(QStringLiteral("/u"), answering);
+        Run run(tree, kThreads, 1);
         run.hang->armed = true;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (!run.hang->entered)
+            if (run.hang->holding < kThreads)
                 return;
             if (stop)
                 run.run->stop();
@@ -253,19 +309,36 @@ private Q_SLOTS:
         });
         poll.start(1);
         const Shown shown = run.search();
+        poll.stop();
         QVERIFY(!run.run->isRunning());
-        QVERIFY(shown.rows.size() <= 10);
-        for (int i = 0; i < shown.rows.size(); ++i)
-            QCOMPARE(shown.rows[i].first(), QString::number(100 + i) + QStringLiteral(".tif"));
+        QVERIFY(shown.rows.isEmpty());
         if (stop) {
             QVERIFY(!shown.status.contains(QStringLiteral("Message:Done")));
             return;
         }
         QVERIFY(shown.cancelled);
         QCOMPARE(shown.status.last(), QStringLiteral("Message:Search Terminated by User"));
-        poll.stop();
+
+        // A pool that waited for its hung threads would wait for ever: the
+        // deadline lets them go and fails the test instead.
+        bool deadlinePassed = false;
+        QTimer::singleShot(10'000, [&] {
+            deadlinePassed = true;
+            run.hang->release();
+        });
+        const Shown other = run.search(QStringLiteral("/u"));
+        QVERIFY2(!deadlinePassed, "the search waited for threads held by the cancelled run");
+        QCOMPARE(run.hang->holding, kThreads);
+        QCOMPARE(other.rows.size(), answering.size());
+        QCOMPARE(other.rows.last().first(), QStringLiteral("a39.tif"));
+        QCOMPARE(other.status.last(), QStringLiteral("Message:Done"));
+
+        run.hang->release();
+        QTRY_COMPARE_WITH_TIMEOUT(run.hang->holding.load(), 0, 10'000);
+        QCoreApplication::processEvents();
+        QCOMPARE(run.results.rows, other.rows);
         run.hang->armed = false;
-        QCOMPARE(run.search().rows.size(), 40);
+        QCOMPARE(run.search().rows.size(), hung.size());
     }
 };
 

@@ -48,7 +48,7 @@ struct Harness
 
     Harness()
     {
-        SearchRunPorts ports{&criteria, &results, &status, &icons, &lister, {}, {}};
+        SearchRunPorts ports{&criteria, &results, &status, &icons, lent(lister), {}, {}};
         ports.countPages = [this](const QByteArray &path, qint64 size) {
             counted.append({path, size});
             const QString name = PathCodec::decode(path.mid(path.lastIndexOf('/') + 1));

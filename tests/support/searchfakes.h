@@ -18,6 +18,13 @@
 // over an in-memory tree with a fixed listing order.
 namespace TestSupport {
 
+// A lister the test keeps, lent to a run whose requests all end before it
+// goes (a run without I/O threads, or one the test waits out).
+inline std::shared_ptr<FolderLister> lent(FolderLister &lister)
+{
+    return std::shared_ptr<FolderLister>(std::shared_ptr<FolderLister>(), &lister);
+}
+
 // The criteria controls as plain fields.
 using FakeCriteria = CriteriaValues;
 
