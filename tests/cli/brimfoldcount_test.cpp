@@ -133,7 +133,7 @@ void BrimfoldCountTest::initTestCase()
     writeFile(m_root + "/sub/b.TIFF", tiff(3));
     writeFile(m_root + "/old/c.tif", tiff(1));
     setModified(m_root + "/old/c.tif", QDateTime(QDate(2001, 6, 15), QTime(12, 0)));
-    for (const QByteArray &name : {QByteArray("tab\tx.tif"), QByteArray("nl\nx.tif"), QByteArray("q\"x,y.tif"),
+    for (const QByteArray &name : {QByteArray("tab\t\rx.tif"), QByteArray("nl\nx.tif"), QByteArray("q\"x,y.tif"),
                                    QByteArray("back\\x.tif"), QByteArray("\xff\xfe.tif")})
         QVERIFY(writeRawFile(PathCodec::encode(m_root) + "/sub/" + name, tiff(1)));
     // Enough long names that the output outgrows a pipe's buffer.
@@ -164,7 +164,7 @@ void BrimfoldCountTest::machineFormatsCarryExactNames()
     }
     const QByteArray root = PathCodec::encode(m_root);
     QCOMPARE(column(rows, 2), QList<QByteArray>({"a.tif", "b.TIFF", "back\\x.tif", "bad.tif", "c.tif", "nl\nx.tif",
-                                                 "q\"x,y.tif", "tab\tx.tif", "\xff\xfe.tif"}));
+                                                 "q\"x,y.tif", "tab\t\rx.tif", "\xff\xfe.tif"}));
     QCOMPARE(column(rows, 6), QList<QByteArray>({"", "1", "1", "1", "1", "1", "1", "2", "3"}));
     QCOMPARE(column(rows, 7).last(), QByteArray("The first image directory lies outside the file"));
     const QDateTime modified = QFileInfo(m_root + "/a.tif").lastModified();
@@ -187,6 +187,8 @@ void BrimfoldCountTest::optionsAndExitCodes_data()
     QTest::newRow("size") << QStringList{"-r", "--size-at-least", "2"} << 0 << QByteArrayList() << QByteArray();
     QTest::newRow("between") << QStringList{"-r", "--between", "2001-06-01", "2001-06-30"} << 0
                              << QByteArrayList{"c.tif"} << QByteArray();
+    QTest::newRow("between one day") << QStringList{"-r", "--between", "2001-06-15", "2001-06-15"} << 0
+                                     << QByteArrayList{"c.tif"} << QByteArray();
     QTest::newRow("within") << QStringList{"-ra", "--date", "modified", "--within", "2", "months", "--filter", "?.tif"}
                             << 0 << QByteArrayList{"a.tif"} << QByteArray();
     QTest::newRow("bad format") << QStringList{"--format", "xml"} << 1 << QByteArrayList() << QByteArray("--help");
