@@ -26,7 +26,8 @@ constexpr int kNameColumn = 0;
 } // namespace
 
 FolderTree::FolderTree(QWidget *parent)
-    : QWidget(parent), m_model(new QFileSystemModel(this)), m_view(new QTreeView(this))
+    : QWidget(parent), probeFolder(FolderPaths::isFolder), m_model(new QFileSystemModel(this)),
+      m_view(new QTreeView(this))
 {
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_model->setReadOnly(true);
@@ -62,6 +63,7 @@ bool FolderTree::setSelectedFolder(const QString &path)
     const QModelIndex index = m_model->index(folder);
     if (!index.isValid() || m_model->filePath(index) != folder)
         return false;
+    m_pending.clear(); // a folder chosen now wins over one still awaited
     m_settingByCode = true;
     m_view->setCurrentIndex(index);
     m_settingByCode = false;
@@ -84,8 +86,8 @@ void FolderTree::selectWhenReachable(const QString &path, int waitMs)
     m_pending = path;
     // The thread is never joined: a share that does not answer must not hold
     // up the window, nor the program's exit.
-    std::thread([answer, path, tree = QPointer<FolderTree>(this)] {
-        const bool isFolder = FolderPaths::isFolder(QDir::cleanPath(path));
+    std::thread([answer, path, tree = QPointer<FolderTree>(this), check = probeFolder] {
+        const bool isFolder = check(QDir::cleanPath(path));
         std::lock_guard lock(answer->mutex);
         answer->isFolder = isFolder;
         answer->given.notify_all();
@@ -117,6 +119,7 @@ void FolderTree::onCurrentChanged()
 {
     if (m_settingByCode)
         return;
+    m_pending.clear(); // the user's pick wins over a start folder answering late
     Q_EMIT folderChanged(selectedFolder());
 }
 

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QFileSystemModel;
 class QTreeView;
 
@@ -32,10 +34,14 @@ public:
     // not answer (a network share): the folder is looked at on another
     // thread. An answer within `waitMs` selects it before this returns;
     // otherwise it stays pending() and is selected when the answer comes
-    // (and never when it is no folder).
+    // (and never when it is no folder). Selecting another folder meanwhile,
+    // by the user or by code, drops the pending one.
     void selectWhenReachable(const QString &path, int waitMs);
     // The folder selectWhenReachable() still waits for; empty when none.
     QString pending() const { return m_pending; }
+    // Whether a path is a folder, asked on selectWhenReachable()'s thread.
+    // Tests replace it to answer late.
+    std::function<bool(const QString &path)> probeFolder;
 
     QTreeView *view() const { return m_view; }
 

@@ -169,6 +169,7 @@ private Q_SLOTS:
     void loops();
     void staleKnownSize();
     void notRegularFiles();
+    void everyFailureGivesAReason();
     void pipeDoesNotBlock();
     void beyondFourGiB();
     void nonUtf8Name();
@@ -465,6 +466,18 @@ void PageCounterTest::notRegularFiles()
     QCOMPARE(why("missing.tif", -1), QStringLiteral("No such file or directory"));
     QCOMPARE(why("folder.tif", -1), QStringLiteral("Not a regular file"));
     QCOMPARE(why("folder.tif", 4096), QStringLiteral("Is a directory"));
+}
+
+// No failure, the ones no test file can provoke included, reads as the
+// system's words for "no error". Only the system's refusals carry a number.
+void PageCounterTest::everyFailureGivesAReason()
+{
+    using Failure = PageCountFailure;
+    for (int why = int(Failure::Unknown); why <= int(Failure::ChangedWhileRead); ++why) {
+        const bool refused = Failure(why) == Failure::CannotOpen || Failure(why) == Failure::CannotRead;
+        const QString note = pageCountNote(PageCountResult::failed(Failure(why), refused ? EIO : 0, 1));
+        QVERIFY2(!note.isEmpty() && note != qt_error_string(0), qPrintable(QString::number(why) + u' ' + note));
+    }
 }
 
 // A pipe with no writer must neither block the open nor the read. The count

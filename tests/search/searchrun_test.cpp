@@ -331,11 +331,13 @@ void SearchRunTest::criteriaReadLive()
 {
     Harness h;
     h.criteria.subfolders = true;
-    h.lister.folders["/l"] = {file("a.tif"), file(".b.tif"), folder("s")};
+    h.lister.folders["/l"] = {file("a.tif"), file("small.tif"), file(".b.tif", 5000), folder("s")};
     h.lister.folders["/l/s"] = {file("c.tif")};
     h.onYield = [&h] {
         h.criteria.hidden = true;
         h.criteria.subfolders = false;
+        h.criteria.size = true; // at least 2 KB
+        h.criteria.limit = QStringLiteral("2");
     };
     h.run->RunSearch("/l");
     QCOMPARE(h.names(), QStringList({"a.tif", ".b.tif"}));

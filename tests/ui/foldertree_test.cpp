@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QScopeGuard>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -200,6 +202,24 @@ private Q_SLOTS:
                           QPoint(item.left() - view->indentation() / 2, item.center().y()));
         QVERIFY(view->isExpanded(view->currentIndex()));
         QCOMPARE(events, QStringList());
+    }
+
+    // A start-up folder answering after the user picked another one leaves the user's pick.
+    void lateStartFolderKeepsTheUsersPick()
+    {
+        FolderTree tree;
+        auto answer = std::make_shared<QSemaphore>();
+        tree.probeFolder = [answer](const QString &path) {
+            answer->acquire();
+            return FolderPaths::isFolder(path);
+        };
+        tree.selectWhenReachable(folder(kDeep), 0);
+        QCOMPARE(tree.pending(), folder(kDeep));
+        const QString picked = folder(QStringLiteral("f001"));
+        tree.view()->setCurrentIndex(static_cast<QFileSystemModel *>(tree.view()->model())->index(picked));
+        answer->release();
+        QTRY_VERIFY(tree.pending().isEmpty()); // dropped by the pick, or answered
+        QCOMPARE(tree.selectedFolder(), picked);
     }
 
     void enterKeyCountsAsClick()
