@@ -239,12 +239,16 @@ if have_share "Cancel on the share"; then
     on_share "$bench" --cancel "$mnt" 1500
     echo "  the program ended $(python3 -c "import sys; print('%.1f' % (float(sys.argv[2]) - float(sys.argv[1])))" "$start" "$(date +%s.%N)") s after it started"
   fi
-  # Every request below the top folder hangs for 120 s, so every I/O thread
-  # of a recursive search ends up held; Cancel, then the top folder alone,
-  # whose own requests answer.
-  LATFS_SLOW_NAME="/folder_" LATFS_SLOW_US=120000000 mount_share 500
-  echo "  with every request below the top folder hung for 120 s: Cancel after 4 s, then the top folder alone:"
-  on_share "$bench" --cancel "$mnt" 4000 "$mnt"
+  # Every file of every tenth subfolder hangs for 120 s, so the I/O threads
+  # of a recursive search end up held; Cancel, then the top folder alone,
+  # whose own requests answer. (The simulator serialises the lookups of one
+  # folder, so a hung lookup of a subfolder itself would hold up the top
+  # folder's files too: only files below the top folder are hung.) The
+  # program's exit waits for the hung requests, as any exit does on a
+  # share that ignores interrupts: on_share's time limit ends it.
+  LATFS_SLOW_NAME="0/scan_" LATFS_SLOW_US=120000000 mount_share 500
+  echo "  with the files of every tenth subfolder hung for 120 s: Cancel after 4 s, then the top folder alone:"
+  share_timeout=30 on_share "$bench" --cancel "$mnt" 4000 "$mnt"
   unmount_share
 fi
 

@@ -46,7 +46,11 @@ public:
     // The most threads the pool starts for one run's work.
     int threads() const { return m_threads; }
 
-    // A sensible number of threads for requests that mostly wait.
+    // A sensible number of threads for requests that mostly wait. Set by
+    // scripts/bench_search.sh, "simulated share, 500 us per request":
+    // brimfold-count -j 4 took 2.19 s, -j 8 1.34 s, -j 16 0.87 s, -j 32
+    // 0.71 s, -j 64 0.82 s (find 5.66 s); past 16 little is won, and every
+    // thread is one more a hung server can hold.
     static constexpr int kDefaultThreads = 16;
     // Abandoned runs whose threads may all hang (a dead server each) before
     // the pool stops starting threads.
