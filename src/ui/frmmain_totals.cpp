@@ -44,7 +44,8 @@ QString frmMain::pagesToolTipAt(int row, int col) const
     if (col != ResultColumns::Pages || !m_files->isDataRow(row))
         return {};
     return pagesToolTip(m_files->textView(row, ResultColumns::Pages),
-                        m_files->textView(row, ResultColumns::PagesNote));
+                        m_files->textView(row, ResultColumns::PagesNote),
+                        m_files->textView(row, ResultColumns::PageWorth));
 }
 
 QMimeData *frmMain::selectedRowsMimeData() const

@@ -1,0 +1,251 @@
+#include "results/pagebreakdown.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// The key's names: size classes, the same landscape (with "~" before),
+// modes, then the A4-equivalent count (when it differs from the pages), the
+// first Other size and the two reasons.
+constexpr const char *kSizeKeys[kPageSizeCount] = {"A0", "A1", "A2", "A3", "A4", "A5", "A6", "B4", "B5",
+                                                   "JB4", "JB5", "Let", "Leg", "Tab", "AC", "AD", "AE",
+                                                   "Fax", "Oth", "Unk"};
+constexpr const char *kSizeNames[kPageSizeCount] = {
+    "A0", "A1", "A2", "A3", "A4", "A5", "A6", "ISO B4", "ISO B5", "JIS B4", "JIS B5", "Letter",
+    "Legal", "Tabloid", "ANSI C", "ANSI D", "ANSI E", "Fax", "Other", "Unknown size"};
+constexpr const char *kModeKeys[kCaptureModeCount] = {"c", "g", "b", "u"};
+constexpr const char *kModeNames[kCaptureModeCount] = {"color", "grayscale", "black and white",
+                                                       "unknown mode"};
+constexpr char16_t kLandscapeMark = u'~';
+
+const char *faultText(PageFault fault)
+{
+    switch (fault) {
+    case PageFault::None:
+    case PageFault::Count: break;
+    case PageFault::NoResolution: return "no resolution";
+    case PageFault::BadResolution: return "resolution is zero or no fraction";
+    case PageFault::ImplausibleResolution: return "implausible resolution";
+    case PageFault::NoAbsoluteUnit: return "resolution has no unit";
+    case PageFault::UnknownUnit: return "unknown resolution unit";
+    case PageFault::NoPixelSize: return "no width or length";
+    case PageFault::TooLarge: return "implausibly large";
+    case PageFault::ValueOutside: return "a value lies past the end of the file";
+    case PageFault::ValueNotRead: return "a value lies far from the directory";
+    case PageFault::NoPhotometric: return "no photometric interpretation";
+    case PageFault::Contradictory: return "contradictory tags";
+    }
+    return "";
+}
+
+// Sums that cannot wrap: a crafted file may claim enormous pages.
+qint64 saturatingAdd(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<qint64>::max() : sum;
+}
+
+void appendToken(QString &key, const char *name, qint64 count, bool landscape = false)
+{
+    if (count <= 0)
+        return;
+    if (!key.isEmpty())
+        key += u',';
+    if (landscape)
+        key += QChar(kLandscapeMark);
+    key += QLatin1StringView(name);
+    if (count != 1)
+        key += u'=' + QString::number(count);
+}
+
+void appendFault(QString &key, char name, PageFault fault)
+{
+    if (fault != PageFault::None)
+        key += u',' + QChar::fromLatin1(name) + u'=' + QString::number(int(fault));
+}
+
+template<size_t N>
+int indexOf(const char *const (&names)[N], QStringView name)
+{
+    for (size_t i = 0; i < N; ++i)
+        if (name == QLatin1StringView(names[i]))
+            return int(i);
+    return -1;
+}
+
+PageFault faultOf(qint64 value)
+{
+    return value > 0 && value < qint64(PageFault::Count) ? PageFault(value) : PageFault::None;
+}
+
+QString counted(qint64 count, const char *what)
+{
+    return QString::number(count) + u' ' + QLatin1StringView(what);
+}
+
+} // namespace
+
+qint64 PageBreakdown::pages() const
+{
+    qint64 total = 0;
+    for (qint64 count : sizes)
+        total = saturatingAdd(total, count);
+    return total;
+}
+
+void PageBreakdown::add(const PageFacts &page)
+{
+    a4Equivalent = saturatingAdd(a4Equivalent, page.a4Equivalent);
+    ++modes[size_t(page.mode)];
+    ++sizes[size_t(page.size)];
+    if (page.landscape)
+        ++landscape[size_t(page.size)];
+    if (page.size == PageSize::Other && sizes[size_t(PageSize::Other)] == 1) {
+        otherWidthMm = page.widthMm;
+        otherHeightMm = page.heightMm;
+    }
+    if (sizeFault == PageFault::None)
+        sizeFault = page.sizeFault;
+    if (modeFault == PageFault::None)
+        modeFault = page.modeFault;
+}
+
+void PageBreakdown::add(const PageBreakdown &other)
+{
+    if (count(PageSize::Other) == 0) {
+        otherWidthMm = other.otherWidthMm;
+        otherHeightMm = other.otherHeightMm;
+    }
+    a4Equivalent = saturatingAdd(a4Equivalent, other.a4Equivalent);
+    for (size_t i = 0; i < modes.size(); ++i)
+        modes[i] = saturatingAdd(modes[i], other.modes[i]);
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        sizes[i] = saturatingAdd(sizes[i], other.sizes[i]);
+        landscape[i] = saturatingAdd(landscape[i], other.landscape[i]);
+    }
+    if (sizeFault == PageFault::None)
+        sizeFault = other.sizeFault;
+    if (modeFault == PageFault::None)
+        modeFault = other.modeFault;
+}
+
+QString PageBreakdown::key() const
+{
+    QString key;
+    for (int i = 0; i < kCaptureModeCount; ++i)
+        appendToken(key, kModeKeys[i], modes[size_t(i)]);
+    for (int i = 0; i < kPageSizeCount; ++i) {
+        appendToken(key, kSizeKeys[i], sizes[size_t(i)] - landscape[size_t(i)]);
+        appendToken(key, kSizeKeys[i], landscape[size_t(i)], true);
+    }
+    if (key.isEmpty())
+        return key;
+    if (a4Equivalent != pages())
+        key += QStringLiteral(",e=") + QString::number(a4Equivalent);
+    if (count(PageSize::Other) > 0)
+        key += QStringLiteral(",o=%1x%2").arg(otherWidthMm).arg(otherHeightMm);
+    appendFault(key, 's', sizeFault);
+    appendFault(key, 'm', modeFault);
+    return key;
+}
+
+PageBreakdown PageBreakdown::fromKey(QStringView key)
+{
+    PageBreakdown breakdown;
+    bool a4Given = false;
+    for (QStringView token : key.tokenize(u',')) {
+        const qsizetype equals = token.indexOf(u'=');
+        const QStringView name = equals < 0 ? token : token.left(equals);
+        const QStringView value = equals < 0 ? QStringView() : token.mid(equals + 1);
+        bool ok = equals < 0;
+        const qint64 number = ok ? 1 : value.toLongLong(&ok);
+        if (name == u"o") {
+            const qsizetype x = value.indexOf(u'x');
+            breakdown.otherWidthMm = value.left(x).toUShort();
+            breakdown.otherHeightMm = x < 0 ? 0 : value.mid(x + 1).toUShort();
+            continue;
+        }
+        if (!ok || number < 0)
+            return {};
+        const bool lies = name.startsWith(kLandscapeMark);
+        const QStringView bare = lies ? name.mid(1) : name;
+        if (const int size = indexOf(kSizeKeys, bare); size >= 0) {
+            breakdown.sizes[size_t(size)] += number;
+            if (lies)
+                breakdown.landscape[size_t(size)] += number;
+        } else if (const int mode = indexOf(kModeKeys, name); mode >= 0) {
+            breakdown.modes[size_t(mode)] += number;
+        } else if (name == u"e") {
+            breakdown.a4Equivalent = number;
+            a4Given = true;
+        } else if (name == u"s") {
+            breakdown.sizeFault = faultOf(number);
+        } else if (name == u"m") {
+            breakdown.modeFault = faultOf(number);
+        }
+    }
+    if (!a4Given)
+        breakdown.a4Equivalent = breakdown.pages();
+    return breakdown;
+}
+
+QString pageSizeName(PageSize size)
+{
+    return QLatin1StringView(kSizeNames[size_t(size)]);
+}
+
+QString sizesText(const PageBreakdown &breakdown, QStringView itemSeparator, QStringView countSeparator)
+{
+    QList<int> present;
+    for (int i = 0; i < kPageSizeCount; ++i)
+        if (breakdown.sizes[size_t(i)] > 0)
+            present.append(i);
+    std::stable_sort(present.begin(), present.end(),
+                     [&](int a, int b) { return breakdown.sizes[size_t(a)] > breakdown.sizes[size_t(b)]; });
+    QStringList items;
+    for (int i : present)
+        items << pageSizeName(PageSize(i)) + countSeparator + QString::number(breakdown.sizes[size_t(i)]);
+    return items.join(itemSeparator);
+}
+
+QString modesText(const PageBreakdown &breakdown)
+{
+    QStringList items;
+    for (int i = 0; i < kCaptureModeCount; ++i)
+        if (breakdown.modes[size_t(i)] > 0)
+            items << counted(breakdown.modes[size_t(i)], kModeNames[i]);
+    return items.join(QStringLiteral(", "));
+}
+
+QString a4EquivalentText(qint64 a4Equivalent)
+{
+    return counted(a4Equivalent, a4Equivalent == 1 ? "A4-equivalent page" : "A4-equivalent pages");
+}
+
+QString breakdownText(const PageBreakdown &breakdown)
+{
+    QStringList sizes;
+    for (int i = 0; i < kPageSizeCount; ++i) {
+        const auto size = PageSize(i);
+        const qint64 across = breakdown.landscape[size_t(i)];
+        const qint64 upright = breakdown.sizes[size_t(i)] - across;
+        QString name = pageSizeName(size);
+        if (size == PageSize::Other)
+            name += QStringLiteral(" (%1 × %2 mm)").arg(breakdown.otherWidthMm).arg(breakdown.otherHeightMm);
+        if (size == PageSize::Unknown && breakdown.sizeFault != PageFault::None)
+            name += QStringLiteral(" (%1)").arg(QLatin1StringView(faultText(breakdown.sizeFault)));
+        if (upright > 0)
+            sizes << QStringLiteral("%1 × %2").arg(upright).arg(name);
+        if (across > 0)
+            sizes << QStringLiteral("%1 × %2 landscape").arg(across).arg(name);
+    }
+    QString modes = modesText(breakdown);
+    if (breakdown.count(CaptureMode::Unknown) > 0 && breakdown.modeFault != PageFault::None)
+        modes += QStringLiteral(" (%1)").arg(QLatin1StringView(faultText(breakdown.modeFault)));
+    return sizes.join(QStringLiteral(", ")) + QStringLiteral(" · ") + modes + QStringLiteral(" · ")
+            + a4EquivalentText(breakdown.a4Equivalent);
+}
