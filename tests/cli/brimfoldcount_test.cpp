@@ -88,6 +88,18 @@ QByteArray tiff(int pages)
     return builder.bytes();
 }
 
+// One color A3 page at 200 dpi.
+QByteArray colorA3()
+{
+    TiffBuilder builder;
+    builder.addPage({{TiffTag::ImageWidth, TiffType::Long, 1, 2339}, {TiffTag::ImageLength, TiffType::Long, 1, 3307},
+                     {TiffTag::XResolution, TiffType::Rational, 1, 0, {200, 1}},
+                     {TiffTag::YResolution, TiffType::Rational, 1, 0, {200, 1}},
+                     {TiffTag::Photometric, TiffType::Short, 1, 2}, {TiffTag::SamplesPerPixel, TiffType::Short, 1, 3},
+                     {TiffTag::BitsPerSample, TiffType::Short, 3, 0, {8, 8, 8}}});
+    return builder.bytes();
+}
+
 // Column `index` of the data rows, sorted (one folder's listing order is the platform's).
 QList<QByteArray> column(Rows rows, int index)
 {
@@ -131,7 +143,7 @@ void BrimfoldCountTest::initTestCase()
     writeFile(m_root + "/bad.tif", QByteArray("II*\0junk", 8));
     writeFile(m_root + "/notes.txt", "text");
     writeFile(m_root + "/sub/b.TIFF", tiff(3));
-    writeFile(m_root + "/old/c.tif", tiff(1));
+    writeFile(m_root + "/old/c.tif", colorA3());
     setModified(m_root + "/old/c.tif", QDateTime(QDate(2001, 6, 15), QTime(12, 0)));
     for (const QByteArray &name : {QByteArray("tab\tx.tif"), QByteArray("nl\nx.tif"), QByteArray("q\"x,y.tif"),
                                    QByteArray("back\\x.tif"), QByteArray("\xff\xfe.tif")})
@@ -156,9 +168,11 @@ void BrimfoldCountTest::machineFormatsCarryExactNames()
     qunsetenv("TZ");
     QCOMPARE(ran.exitCode, 3); // bad.tif
     const Rows rows = format == "csv" ? parseCsv(ran.out) : parseTsv(ran.out);
-    QCOMPARE(rows.value(0), QList<QByteArray>({"path", "folder", "name", "size", "size_kb", "modified", "pages", "reason"}));
+    QCOMPARE(rows.value(0), QList<QByteArray>({"path", "folder", "name", "size", "size_kb", "modified", "pages", "reason",
+                                               "a4_equivalent", "color", "grayscale", "black_and_white",
+                                               "unknown_size", "sizes"}));
     for (const auto &row : rows.mid(1)) {
-        QCOMPARE(row.size(), 8);
+        QCOMPARE(row.size(), 14);
         QCOMPARE(row[0], row[1] + '/' + row[2]);
         QVERIFY(QFileInfo::exists(PathCodec::decode(row[0])) || row[2].contains('\xff'));
     }
@@ -218,11 +232,18 @@ void BrimfoldCountTest::folderAndTotalLines()
     const QStringList tree = {"-r", "--format", "csv", m_root + "/sub", m_root + "/old"};
     const Ran folders = runCount(QStringList{"--folders"} + tree);
     const QByteArray root = PathCodec::encode(m_root);
-    QCOMPARE(parseCsv(folders.out), Rows({{"folder", "files", "pages", "unreadable"}, {root + "/sub", "6", "8", "0"},
-                                          {root + "/old", "1", "1", "0"}, {"", "7", "9", "0"}}));
+    const QByteArrayList worth = {"a4_equivalent", "color", "grayscale", "black_and_white", "unknown_size", "sizes"};
+    // The builder's pages are grey with no resolution; c.tif is one color A3.
+    QCOMPARE(parseCsv(folders.out), Rows({QByteArrayList{"folder", "files", "pages", "unreadable"} + worth,
+                                          {root + "/sub", "6", "8", "0", "8", "0", "8", "0", "8", "Unknown size=8"},
+                                          {root + "/old", "1", "1", "0", "2", "1", "0", "0", "0", "A3=1"},
+                                          {"", "7", "9", "0", "10", "1", "8", "0", "8", "Unknown size=8;A3=1"}}));
     const Ran total = runCount(QStringList{"--total"} + tree);
-    QCOMPARE(parseCsv(total.out), Rows({{"files", "pages", "unreadable"}, {"7", "9", "0"}}));
+    QCOMPARE(parseCsv(total.out), Rows({QByteArrayList{"files", "pages", "unreadable"} + worth,
+                                        {"7", "9", "0", "10", "1", "8", "0", "8", "Unknown size=8;A3=1"}}));
     QCOMPARE(total.exitCode, 0);
+    const Rows files = parseCsv(runCount({"-r", "--format", "csv", m_root + "/old"}).out);
+    QCOMPARE(files.value(1).mid(6), QByteArrayList({"1", "", "2", "1", "0", "0", "0", "A3=1"}));
 }
 
 void BrimfoldCountTest::sameRowsAsTheWindowSearch()
