@@ -198,7 +198,8 @@ QString pageSizeName(PageSize size)
     return QLatin1StringView(kSizeNames[size_t(size)]);
 }
 
-QString sizesText(const PageBreakdown &breakdown, QStringView itemSeparator, QStringView countSeparator)
+// The size classes present, most pages first (ties in the classes' order).
+QList<int> presentSizes(const PageBreakdown &breakdown)
 {
     QList<int> present;
     for (int i = 0; i < kPageSizeCount; ++i)
@@ -206,8 +207,13 @@ QString sizesText(const PageBreakdown &breakdown, QStringView itemSeparator, QSt
             present.append(i);
     std::stable_sort(present.begin(), present.end(),
                      [&](int a, int b) { return breakdown.sizes[size_t(a)] > breakdown.sizes[size_t(b)]; });
+    return present;
+}
+
+QString sizesText(const PageBreakdown &breakdown, QStringView itemSeparator, QStringView countSeparator)
+{
     QStringList items;
-    for (int i : present)
+    for (int i : presentSizes(breakdown))
         items << pageSizeName(PageSize(i)) + countSeparator + QString::number(breakdown.sizes[size_t(i)]);
     return items.join(itemSeparator);
 }
@@ -229,7 +235,7 @@ QString a4EquivalentText(qint64 a4Equivalent)
 QString breakdownText(const PageBreakdown &breakdown)
 {
     QStringList sizes;
-    for (int i = 0; i < kPageSizeCount; ++i) {
+    for (int i : presentSizes(breakdown)) {
         const auto size = PageSize(i);
         const qint64 across = breakdown.landscape[size_t(i)];
         const qint64 upright = breakdown.sizes[size_t(i)] - across;

@@ -75,8 +75,7 @@ struct PageBreakdown
 // "A4", "ISO B4", "JIS B5", "Letter", "ANSI C", "Fax", "Other", "Unknown size".
 QString pageSizeName(PageSize size);
 
-// The size classes present, largest count first within the listing order of
-// the classes: "A4 120, A3 4, Other 1" (separators ", " and " ") or
+// The size classes present, most pages first: "A4 120, A3 4, Other 1" (separators ", " and " ") or
 // "A4=2;A3=1" (";" and "=").
 QString sizesText(const PageBreakdown &breakdown, QStringView itemSeparator, QStringView countSeparator);
 
