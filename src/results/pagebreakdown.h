@@ -26,7 +26,7 @@ enum class PageFault : quint8 {
     NoAbsoluteUnit,        // ResolutionUnit 1
     UnknownUnit,           // ResolutionUnit other than 1, 2 or 3
     NoPixelSize,           // width or length missing or 0
-    TooLarge,              // a side over 100 m
+    TooLarge,              // a side over 65 m
     ValueOutside,          // a value stored past the end of the file
     ValueNotRead,          // a value stored where the count did not read
     NoPhotometric,         // PhotometricInterpretation missing
