@@ -13,7 +13,7 @@ namespace {
 // first Other size and the two reasons.
 constexpr const char *kSizeKeys[kPageSizeCount] = {"A0", "A1", "A2", "A3", "A4", "A5", "A6", "B4", "B5",
                                                    "JB4", "JB5", "Let", "Leg", "Tab", "AC", "AD", "AE",
-                                                   "Fax", "Oth", "Unk"};
+                                                   "Fax", "Oth", "U"};
 constexpr const char *kSizeNames[kPageSizeCount] = {
     "A0", "A1", "A2", "A3", "A4", "A5", "A6", "ISO B4", "ISO B5", "JIS B4", "JIS B5", "Letter",
     "Legal", "Tabloid", "ANSI C", "ANSI D", "ANSI E", "Fax", "Other", "Unknown size"};
@@ -148,7 +148,8 @@ QString PageBreakdown::key() const
         key += QStringLiteral(",e=") + QString::number(a4Equivalent);
     if (count(PageSize::Other) > 0)
         key += QStringLiteral(",o=%1x%2").arg(otherWidthMm).arg(otherHeightMm);
-    appendFault(key, 's', sizeFault);
+    if (sizeFault != PageFault::NoResolution) // the usual reason goes without saying
+        appendFault(key, 's', sizeFault);
     appendFault(key, 'm', modeFault);
     return key;
 }
@@ -190,6 +191,8 @@ PageBreakdown PageBreakdown::fromKey(QStringView key)
     }
     if (!a4Given)
         breakdown.a4Equivalent = breakdown.pages();
+    if (breakdown.count(PageSize::Unknown) > 0 && breakdown.sizeFault == PageFault::None)
+        breakdown.sizeFault = PageFault::NoResolution;
     return breakdown;
 }
 
@@ -198,24 +201,36 @@ QString pageSizeName(PageSize size)
     return QLatin1StringView(kSizeNames[size_t(size)]);
 }
 
-// The size classes present, most pages first (ties in the classes' order).
-QList<int> presentSizes(const PageBreakdown &breakdown)
+// The size classes present, most pages first (ties in the classes' order);
+// no allocation, as a listing of a million files asks once per file.
+struct PresentSizes
 {
-    QList<int> present;
+    std::array<int, kPageSizeCount> index{};
+    int count = 0;
+    const int *begin() const { return index.data(); }
+    const int *end() const { return index.data() + count; }
+};
+
+PresentSizes presentSizes(const PageBreakdown &breakdown)
+{
+    PresentSizes present;
     for (int i = 0; i < kPageSizeCount; ++i)
         if (breakdown.sizes[size_t(i)] > 0)
-            present.append(i);
-    std::stable_sort(present.begin(), present.end(),
+            present.index[size_t(present.count++)] = i;
+    std::stable_sort(present.index.begin(), present.index.begin() + present.count,
                      [&](int a, int b) { return breakdown.sizes[size_t(a)] > breakdown.sizes[size_t(b)]; });
     return present;
 }
 
 QString sizesText(const PageBreakdown &breakdown, QStringView itemSeparator, QStringView countSeparator)
 {
-    QStringList items;
-    for (int i : presentSizes(breakdown))
-        items << pageSizeName(PageSize(i)) + countSeparator + QString::number(breakdown.sizes[size_t(i)]);
-    return items.join(itemSeparator);
+    QString text;
+    for (int i : presentSizes(breakdown)) {
+        if (!text.isEmpty())
+            text += itemSeparator;
+        text += QLatin1StringView(kSizeNames[size_t(i)]) + countSeparator + QString::number(breakdown.sizes[size_t(i)]);
+    }
+    return text;
 }
 
 QString modesText(const PageBreakdown &breakdown)

@@ -88,18 +88,6 @@ QByteArray tiff(int pages)
     return builder.bytes();
 }
 
-// One color A3 page at 200 dpi.
-QByteArray colorA3()
-{
-    TiffBuilder builder;
-    builder.addPage({{TiffTag::ImageWidth, TiffType::Long, 1, 2339}, {TiffTag::ImageLength, TiffType::Long, 1, 3307},
-                     {TiffTag::XResolution, TiffType::Rational, 1, 0, {200, 1}},
-                     {TiffTag::YResolution, TiffType::Rational, 1, 0, {200, 1}},
-                     {TiffTag::Photometric, TiffType::Short, 1, 2}, {TiffTag::SamplesPerPixel, TiffType::Short, 1, 3},
-                     {TiffTag::BitsPerSample, TiffType::Short, 3, 0, {8, 8, 8}}});
-    return builder.bytes();
-}
-
 // Column `index` of the data rows, sorted (one folder's listing order is the platform's).
 QList<QByteArray> column(Rows rows, int index)
 {
@@ -143,7 +131,9 @@ void BrimfoldCountTest::initTestCase()
     writeFile(m_root + "/bad.tif", QByteArray("II*\0junk", 8));
     writeFile(m_root + "/notes.txt", "text");
     writeFile(m_root + "/sub/b.TIFF", tiff(3));
-    writeFile(m_root + "/old/c.tif", colorA3());
+    TiffBuilder colorA3; // 200 dpi
+    colorA3.addPage(sizedPage(2339, 3307, 200, 200, TiffCapture::Rgb));
+    writeFile(m_root + "/old/c.tif", colorA3.bytes());
     setModified(m_root + "/old/c.tif", QDateTime(QDate(2001, 6, 15), QTime(12, 0)));
     for (const QByteArray &name : {QByteArray("tab\tx.tif"), QByteArray("nl\nx.tif"), QByteArray("q\"x,y.tif"),
                                    QByteArray("back\\x.tif"), QByteArray("\xff\xfe.tif")})

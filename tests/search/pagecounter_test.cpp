@@ -152,36 +152,6 @@ QByteArray overlappingChain(int count)
     return bytes;
 }
 
-enum class Capture { Bilevel, Gray8, Gray16, Palette, Rgb, Cmyk, YCbCr, NoPhotometric, RgbOneSample };
-
-TiffField rational(quint16 tag, quint32 numerator, quint32 denominator = 1)
-{
-    return {tag, TiffType::Rational, 1, 0, {numerator, denominator}};
-}
-
-// A page of width × length pixels at x × y pixels per inch (0: no tag),
-// captured as `capture`; `extra` replaces or adds fields.
-QList<TiffField> pageOf(quint32 width, quint32 length, quint32 x, quint32 y, Capture capture = Capture::Bilevel,
-                        const QList<TiffField> &extra = {})
-{
-    struct Mode { int photometric; quint32 samples, bits; };
-    static const Mode kModes[] = {{0, 1, 1}, {1, 1, 8}, {1, 1, 16}, {3, 1, 8}, {2, 3, 8}, {5, 4, 8}, {6, 3, 8},
-                                  {-1, 1, 8}, {2, 1, 8}};
-    const Mode mode = kModes[int(capture)];
-    QList<TiffField> fields{{TiffTag::ImageWidth, TiffType::Long, 1, width},
-                            {TiffTag::ImageLength, TiffType::Long, 1, length},
-                            {TiffTag::SamplesPerPixel, TiffType::Short, 1, mode.samples},
-                            {TiffTag::BitsPerSample, TiffType::Short, mode.samples, 0,
-                             QList<quint32>(mode.samples, mode.bits)}};
-    if (mode.photometric >= 0)
-        fields.append({TiffTag::Photometric, TiffType::Short, 1, quint64(mode.photometric)});
-    if (x)
-        fields.append(rational(TiffTag::XResolution, x));
-    if (y)
-        fields.append(rational(TiffTag::YResolution, y));
-    return fields + extra;
-}
-
 // A page of the builder's with `fields`, or (exact) of these fields alone.
 QByteArray onePage(const QList<TiffField> &fields, TiffVariant variant = TiffVariant::Classic, bool exact = false)
 {
@@ -373,9 +343,9 @@ void PageCounterTest::builtFiles()
     QCOMPARE(note, leftOut.isEmpty() ? QString() : leftOut + " not counted");
 }
 
-// The key lists modes (c, g, b, u), sizes ("~" landscape), then the
-// A4-equivalent pages when not one per page, Other's mm and the reasons (s=,
-// m=) of unknown ones (PageFault's numbers).
+// The key lists modes (c, g, b, u), sizes ("~" landscape, U unknown), then
+// the A4-equivalent pages when not one per page, Other's mm and the reasons
+// (s=, m=; PageFault's numbers) of unknown ones, but for "no resolution".
 void PageCounterTest::pageWorth_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -384,38 +354,37 @@ void PageCounterTest::pageWorth_data()
     const auto row = [](const char *name, const QByteArray &bytes, const char *key, int reads = 1) {
         QTest::newRow(name) << bytes << QString::fromLatin1(key) << reads;
     };
-    row("A4 300 dpi", onePage(pageOf(2480, 3508, 300, 300)), "b,A4");
-    row("A4 landscape", onePage(pageOf(3508, 2480, 300, 300)), "b,~A4");
-    row("A4 over by 2 mm", onePage(pageOf(2504, 3531, 300, 300)), "b,A4");
-    row("A4 over by 4 mm", onePage(pageOf(2528, 3555, 300, 300)), "b,Oth,o=214x301");
-    row("A3 200 dpi", onePage(pageOf(2339, 3307, 200, 200, Capture::Gray8)), "g,A3,e=2");
-    row("A0 100 dpi", onePage(pageOf(3311, 4681, 100, 100, Capture::Rgb)), "c,A0,e=16");
-    row("Letter", onePage(pageOf(2550, 3300, 300, 300, Capture::Gray16)), "g,Let");
-    row("Legal", onePage(pageOf(2550, 4200, 300, 300, Capture::Palette)), "c,Leg,e=2");
-    row("centimetres", onePage(pageOf(2480, 3508, 0, 0, Capture::Cmyk, {rational(282, 11811, 100),
+    row("A4 300 dpi", onePage(sizedPage(2480, 3508, 300, 300)), "b,A4");
+    row("A4 landscape", onePage(sizedPage(3508, 2480, 300, 300)), "b,~A4");
+    row("A4 over by 2 mm", onePage(sizedPage(2504, 3531, 300, 300)), "b,A4");
+    row("A4 over by 4 mm", onePage(sizedPage(2528, 3555, 300, 300)), "b,Oth,o=214x301");
+    row("A3 200 dpi", onePage(sizedPage(2339, 3307, 200, 200, TiffCapture::Gray8)), "g,A3,e=2");
+    row("A0 100 dpi", onePage(sizedPage(3311, 4681, 100, 100, TiffCapture::Rgb)), "c,A0,e=16");
+    row("Letter", onePage(sizedPage(2550, 3300, 300, 300, TiffCapture::Gray16)), "g,Let");
+    row("Legal", onePage(sizedPage(2550, 4200, 300, 300, TiffCapture::Palette)), "c,Leg,e=2");
+    row("centimetres", onePage(sizedPage(2480, 3508, 0, 0, TiffCapture::Cmyk, {rational(282, 11811, 100),
         rational(283, 11811, 100), {TiffTag::ResolutionUnit, TiffType::Short, 1, 3}})), "c,A4");
-    row("unit 1", onePage(pageOf(2480, 3508, 300, 300, Capture::YCbCr, {{TiffTag::ResolutionUnit, TiffType::Short, 1, 1}})),
-        "c,Unk,s=4");
-    row("unit 4", onePage(pageOf(2480, 3508, 300, 300, Capture::Bilevel, {{TiffTag::ResolutionUnit, TiffType::Short, 1, 4}})),
-        "b,Unk,s=5");
-    row("no resolution", onePage(pageOf(2480, 3508, 0, 0)), "b,Unk,s=1");
-    row("no y resolution", onePage(pageOf(2480, 3508, 300, 0)), "b,Unk,s=1");
-    row("1 dpi", onePage(pageOf(2480, 3508, 1, 1)), "b,Unk,s=3");
-    row("zero denominator", onePage(pageOf(2480, 3508, 300, 300, Capture::Bilevel, {rational(283, 300, 0)})), "b,Unk,s=2");
-    row("width 0", onePage(pageOf(0, 3508, 300, 300)), "b,Unk,s=6");
-    row("4 billion pixels", onePage(pageOf(4000000000u, 3508, 20, 300)), "b,Unk,s=7");
-    row("fax 204 x 98", onePage(pageOf(1728, 1143, 204, 98)), "b,Fax");
-    row("fax 204 x 196", onePage(pageOf(1728, 2286, 204, 196)), "b,Fax");
-    row("BigTIFF", onePage(pageOf(2480, 3508, 300, 300), TiffVariant::BigTiff), "b,A4");
-    row("no photometric", onePage(pageOf(2480, 3508, 300, 300, Capture::NoPhotometric), TiffVariant::Classic, true),
+    row("unit 1", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::YCbCr, {{TiffTag::ResolutionUnit, TiffType::Short, 1, 1}})),
+        "c,U,s=4");
+    row("unit 4", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::Bilevel, {{TiffTag::ResolutionUnit, TiffType::Short, 1, 4}})),
+        "b,U,s=5");
+    row("no resolution", onePage(sizedPage(2480, 3508, 0, 0)), "b,U");
+    row("1 dpi", onePage(sizedPage(2480, 3508, 1, 1)), "b,U,s=3");
+    row("zero denominator", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::Bilevel, {rational(283, 300, 0)})), "b,U,s=2");
+    row("width 0", onePage(sizedPage(0, 3508, 300, 300)), "b,U,s=6");
+    row("4 billion pixels", onePage(sizedPage(4000000000u, 3508, 20, 300)), "b,U,s=7");
+    row("fax 204 x 98", onePage(sizedPage(1728, 1143, 204, 98)), "b,Fax");
+    row("fax 204 x 196", onePage(sizedPage(1728, 2286, 204, 196)), "b,Fax");
+    row("BigTIFF", onePage(sizedPage(2480, 3508, 300, 300), TiffVariant::BigTiff), "b,A4");
+    row("no photometric", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::NoPhotometric), TiffVariant::Classic, true),
         "u,A4,m=10");
-    row("RGB of one sample", onePage(pageOf(2480, 3508, 300, 300, Capture::RgbOneSample)), "u,A4,m=11");
+    row("RGB of one sample", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::RgbOneSample)), "u,A4,m=11");
 
     TiffBuilder mixed(TiffVariant::Classic, TiffEndian::Big);
-    mixed.addPage(pageOf(2480, 3508, 300, 300));
+    mixed.addPage(sizedPage(2480, 3508, 300, 300));
     mixed.addThumbnail();
-    mixed.addPage(pageOf(4961, 3508, 300, 300, Capture::Rgb));
-    mixed.addPage(pageOf(2550, 3300, 300, 300, Capture::Gray8));
+    mixed.addPage(sizedPage(4961, 3508, 300, 300, TiffCapture::Rgb));
+    mixed.addPage(sizedPage(2550, 3300, 300, 300, TiffCapture::Gray8));
     row("mixed with a thumbnail", mixed.bytes(), "c,g,b,~A3,A4,Let,e=4");
 
     // Values out beyond the first read (32 KiB): one more read gets them,
@@ -423,12 +392,12 @@ void PageCounterTest::pageWorth_data()
     TiffBuilder far;
     far.placeDirectoriesFirst();
     far.placeValuesAt(100000);
-    far.addPage(pageOf(2480, 3508, 300, 300));
-    far.addPage(pageOf(2480, 3508, 300, 300, Capture::Bilevel, {{281, TiffType::Short, 10000, 0, QList<quint32>(10000, 1)}}));
-    row("values far out", far.bytes(), "b=2,A4,Unk,s=9", 2);
-    QByteArray past = onePage(pageOf(2480, 3508, 300, 300));
+    far.addPage(sizedPage(2480, 3508, 300, 300));
+    far.addPage(sizedPage(2480, 3508, 300, 300, TiffCapture::Bilevel, {{281, TiffType::Short, 10000, 0, QList<quint32>(10000, 1)}}));
+    row("values far out", far.bytes(), "b=2,A4,U,s=9", 2);
+    QByteArray past = onePage(sizedPage(2480, 3508, 300, 300));
     past.chop(16); // the two fractions after the directory
-    row("resolution past the end", past, "b,Unk,s=8");
+    row("resolution past the end", past, "b,U,s=8");
 }
 
 void PageCounterTest::pageWorth()

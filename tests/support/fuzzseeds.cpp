@@ -74,23 +74,6 @@ QByteArray delimited(char columnPick, char rowPick, const QByteArray &text)
     return QByteArray(1, columnPick) + QByteArray(1, rowPick) + text;
 }
 
-// Pages with sizes and modes: resolutions in centimetres and out beyond the
-// first read, three samples of grey whose bits lie outside the directory.
-QByteArray sizedPages()
-{
-    TiffBuilder tiff(TiffVariant::Classic, TiffEndian::Big);
-    tiff.placeValuesAt(40000);
-    const QList<TiffField> size{{TiffTag::ImageWidth, TiffType::Long, 1, 2480},
-                                {TiffTag::ImageLength, TiffType::Long, 1, 3508},
-                                {TiffTag::XResolution, TiffType::Rational, 1, 0, {11811, 100}},
-                                {TiffTag::YResolution, TiffType::Rational, 1, 0, {300, 1}}};
-    tiff.addPage(size + QList<TiffField>{{TiffTag::ResolutionUnit, TiffType::Short, 1, 3}});
-    tiff.addPage(size + QList<TiffField>{{TiffTag::SamplesPerPixel, TiffType::Short, 1, 3},
-                                         {TiffTag::BitsPerSample, TiffType::Short, 3, 0, {8, 8, 8}}});
-    tiff.addThumbnail();
-    return tiff.bytes();
-}
-
 } // namespace
 
 QList<FuzzSeed> pageCounterSeeds()
@@ -110,7 +93,6 @@ QList<FuzzSeed> pageCounterSeeds()
         {"header-only", QByteArray("II*\0\x08\0\0\0", 8)},
         {"bigtiff-header-only", QByteArray("MM\0\x2B\0\x08\0\0\0\0\0\0\0\0\0\x10", 16)},
         {"empty", QByteArray()},
-        {"sized-pages", sizedPages()},
     };
 }
 

@@ -61,6 +61,32 @@ void putU64(QByteArray &bytes, quint64 offset, quint64 value, TiffEndian endian)
     put(bytes, offset, value, endian);
 }
 
+TiffField rational(quint16 tag, quint32 numerator, quint32 denominator)
+{
+    return {tag, TiffType::Rational, 1, 0, {numerator, denominator}};
+}
+
+QList<TiffField> sizedPage(quint32 width, quint32 length, quint32 x, quint32 y, TiffCapture capture,
+                           const QList<TiffField> &extra)
+{
+    struct Mode { int photometric; quint32 samples, bits; };
+    static const Mode kModes[] = {{0, 1, 1}, {1, 1, 8}, {1, 1, 16}, {3, 1, 8}, {2, 3, 8}, {5, 4, 8}, {6, 3, 8},
+                                  {-1, 1, 8}, {2, 1, 8}};
+    const Mode mode = kModes[int(capture)];
+    QList<TiffField> fields{{TiffTag::ImageWidth, TiffType::Long, 1, width},
+                            {TiffTag::ImageLength, TiffType::Long, 1, length},
+                            {TiffTag::SamplesPerPixel, TiffType::Short, 1, mode.samples},
+                            {TiffTag::BitsPerSample, TiffType::Short, mode.samples, 0,
+                             QList<quint32>(mode.samples, mode.bits)}};
+    if (mode.photometric >= 0)
+        fields.append({TiffTag::Photometric, TiffType::Short, 1, quint64(mode.photometric)});
+    if (x)
+        fields.append(rational(TiffTag::XResolution, x));
+    if (y)
+        fields.append(rational(TiffTag::YResolution, y));
+    return fields + extra;
+}
+
 TiffBuilder::TiffBuilder(TiffVariant variant, TiffEndian endian)
     : m_variant(variant), m_endian(endian)
 {
@@ -173,15 +199,16 @@ QByteArray TiffBuilder::encodeValues(const TiffField &field) const
     return bytes;
 }
 
-quint64 TiffBuilder::valuesSize(const Directory &directory) const
+// The values of a directory that do not fit their entries, in entry order.
+QByteArray TiffBuilder::outOfLineValues(const Directory &directory) const
 {
-    const quint64 inEntry = m_variant == TiffVariant::BigTiff ? 8 : 4;
-    quint64 size = 0;
-    for (const TiffField &field : directory.fields) {
-        const quint64 bytes = quint64(encodeValues(field).size());
-        size += bytes > inEntry ? evenUp(bytes) : 0;
+    QByteArray values;
+    for (const TiffField &field : byTag(directory.fields)) {
+        const QByteArray bytes = encodeValues(field);
+        if (bytes.size() > (m_variant == TiffVariant::BigTiff ? 8 : 4))
+            values += bytes.leftJustified(qsizetype(evenUp(quint64(bytes.size()))), '\0');
     }
-    return size;
+    return values;
 }
 
 TiffBuilder::Layout TiffBuilder::layout() const
@@ -198,7 +225,7 @@ TiffBuilder::Layout TiffBuilder::layout() const
         at += directorySize(directory);
         if (!m_valuesAt) {
             result.valueOffsets.append(at);
-            at += valuesSize(directory);
+            at += quint64(outOfLineValues(directory).size());
         }
     }
     if (m_directoriesFirst) {
@@ -209,7 +236,7 @@ TiffBuilder::Layout TiffBuilder::layout() const
         at = std::max(at, m_valuesAt);
         for (const Directory &directory : m_directories) {
             result.valueOffsets.append(at);
-            at += valuesSize(directory);
+            at += quint64(outOfLineValues(directory).size());
         }
     }
     result.size = at;
@@ -290,14 +317,7 @@ QList<TiffBuilder::Chunk> TiffBuilder::chunks() const
     QList<Chunk> result{{0, encodeHeader(at)}, {at.dataOffset, QByteArray(m_dataBytes, kPixel)}};
     for (int i = 0; i < m_directories.size(); ++i) {
         result.append({at.directoryOffsets[i], encodeDirectory(i, at)});
-        QByteArray values;
-        const quint64 inEntry = m_variant == TiffVariant::BigTiff ? 8 : 4;
-        for (const TiffField &field : byTag(m_directories[i].fields)) {
-            const QByteArray bytes = encodeValues(field);
-            if (quint64(bytes.size()) > inEntry)
-                values += bytes.leftJustified(qsizetype(evenUp(quint64(bytes.size()))), '\0');
-        }
-        result.append({at.valueOffsets[i], values});
+        result.append({at.valueOffsets[i], outOfLineValues(m_directories[i])});
     }
     return result;
 }

@@ -55,6 +55,17 @@ struct TiffField {
     QList<quint32> values = {};
 };
 
+// How a page of sizedPage() was captured: photometric interpretation,
+// samples and bits (NoPhotometric leaves the tag out).
+enum class TiffCapture { Bilevel, Gray8, Gray16, Palette, Rgb, Cmyk, YCbCr, NoPhotometric, RgbOneSample };
+
+TiffField rational(quint16 tag, quint32 numerator, quint32 denominator = 1);
+
+// The fields of a page of width × length pixels at x × y pixels per inch
+// (0: no tag) captured as `capture`, then `extra`; for TiffBuilder::addPage.
+QList<TiffField> sizedPage(quint32 width, quint32 length, quint32 x, quint32 y,
+                           TiffCapture capture = TiffCapture::Bilevel, const QList<TiffField> &extra = {});
+
 class TiffBuilder {
 public:
     explicit TiffBuilder(TiffVariant variant = TiffVariant::Classic,
@@ -113,7 +124,7 @@ private:
     Layout layout() const;
     quint64 directorySize(const Directory &directory) const;
     QByteArray encodeValues(const TiffField &field) const;
-    quint64 valuesSize(const Directory &directory) const;
+    QByteArray outOfLineValues(const Directory &directory) const;
     QList<Chunk> chunks() const;
     QByteArray encodeHeader(const Layout &layout) const;
     QByteArray encodeDirectory(int index, const Layout &layout) const;

@@ -157,12 +157,10 @@ private Q_SLOTS:
         QTest::newRow("one page") << "1" << "" << "1 page" << "";
         QTest::newRow("left out") << "12" << "2 reduced-resolution images not counted"
                                   << "12 pages (2 reduced-resolution images not counted)" << "";
-        QTest::newRow("worth") << "3" << "" << "3 pages: 2 × A4, 1 × A3 landscape · 1 color, 2 black and white "
-                                               "· 4 A4-equivalent pages" << "c,b=2,A4=2,~A3,e=4";
-        QTest::newRow("unknown") << "2" << "1 transparency mask not counted"
-                                 << "2 pages: 1 × Other (214 × 301 mm), 1 × Unknown size (no resolution) · 2 "
-                                    "grayscale · 2 A4-equivalent pages (1 transparency mask not counted)"
-                                 << "g=2,Oth,Unk,o=214x301,s=1";
+        QTest::newRow("worth") << "3" << "1 transparency mask not counted"
+                               << "3 pages: 1 × A3 landscape, 1 × Other (214 × 301 mm), 1 × Unknown size (no "
+                                  "resolution) · 1 color, 2 grayscale · 4 A4-equivalent pages (1 transparency mask "
+                                  "not counted)" << "c,g=2,~A3,Oth,U,e=4,o=214x301";
     }
     void pagesToolTips()
     {
@@ -230,12 +228,7 @@ private Q_SLOTS:
         // Files, pages, unreadable, A4-equivalent, color, grayscale, black and
         // white, unknown size. The first file of a folder holds color A3
         // pages at 200 dpi (2 A4 each), the others 1-pixel grey pages of no size.
-        const QList<TiffField> colorA3{{TiffTag::ImageWidth, TiffType::Long, 1, 2339},
-                                       {TiffTag::ImageLength, TiffType::Long, 1, 3307},
-                                       {TiffTag::XResolution, TiffType::Rational, 1, 0, {200, 1}},
-                                       {TiffTag::YResolution, TiffType::Rational, 1, 0, {200, 1}},
-                                       {TiffTag::Photometric, TiffType::Short, 1, 2},
-                                       {TiffTag::SamplesPerPixel, TiffType::Short, 1, 3}};
+        const QList<TiffField> colorA3 = sizedPage(2339, 3307, 200, 200, TiffCapture::Rgb);
         QList<qint64> all(8, 0);
         QHash<QString, QList<qint64>> expected;
         for (const Folder &folder : folders) {
