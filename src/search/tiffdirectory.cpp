@@ -93,8 +93,8 @@ TiffValue rationalValue(const uchar *entry, const TiffFormat &format)
     return {TiffValue::Pending, order.u32(entry + 8)};
 }
 
-// The first of a list of shorts, where the list is too long for the entry
-// (a colour page's three BitsPerSample values) where the entry points.
+// The first of a list of shorts: in the entry, or where the entry points
+// when the list does not fit (a colour page's three BitsPerSample values).
 TiffValue firstShortValue(const uchar *entry, const TiffFormat &format)
 {
     const quint64 count = entryCount(entry, format);
@@ -127,6 +127,7 @@ void resolveValue(TiffFile &file, const TiffFormat &format, TiffValue &value, bo
     value.second = rational ? format.order.u32(bytes + 4) : 0;
 }
 
+// A PhotometricInterpretation entry that holds no single integer.
 constexpr int kUnreadablePhotometric = 0x10000;
 
 struct EntryScan {

@@ -126,7 +126,7 @@ void ResultColumnsTest::visibility()
     QFETCH(int, comparison);
     QFETCH(QList<bool>, hidden);
     ApplyColumnVisibility(*m_grid, SettingsStore::splitVisibility(stored), EntryComparison(comparison));
-    hidden.append(true); // the pages note, whatever the list says
+    hidden << true << true; // the pages note and worth, whatever the list says
     QCOMPARE(hiddenFlags(*m_grid), hidden);
 }
 
