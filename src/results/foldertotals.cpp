@@ -33,7 +33,7 @@ std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, in
         if (isNumber && pages >= 0) {
             folder.pages += pages;
             if (worthCol >= 0)
-                folder.worth.add(PageBreakdown::fromKey(grid.textView(row, worthCol)));
+                folder.worth.addKey(grid.textView(row, worthCol));
         } else
             ++folder.unreadable;
     }

@@ -4,7 +4,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -20,7 +22,7 @@ constexpr const char *kSizeNames[kPageSizeCount] = {
 constexpr const char *kModeKeys[kCaptureModeCount] = {"c", "g", "b", "u"};
 constexpr const char *kModeNames[kCaptureModeCount] = {"color", "grayscale", "black and white",
                                                        "unknown mode"};
-constexpr char16_t kLandscapeMark = u'~';
+constexpr char kLandscapeMark = '~';
 
 const char *faultText(PageFault fault)
 {
@@ -49,24 +51,49 @@ qint64 saturatingAdd(qint64 a, qint64 b)
     return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<qint64>::max() : sum;
 }
 
-void appendToken(QString &key, const char *name, qint64 count, bool landscape = false)
+// A key is built as Latin-1 bytes and made a QString once: a search makes
+// one per listed file.
+class KeyWriter
 {
-    if (count <= 0)
-        return;
-    if (!key.isEmpty())
-        key += u',';
-    if (landscape)
-        key += QChar(kLandscapeMark);
-    key += QLatin1StringView(name);
-    if (count != 1)
-        key += u'=' + QString::number(count);
-}
+public:
+    void token(const char *name, qint64 count, bool landscape = false)
+    {
+        if (count <= 0)
+            return;
+        separate();
+        if (landscape)
+            m_text += kLandscapeMark;
+        m_text += name;
+        if (count != 1) {
+            m_text += '=';
+            number(count);
+        }
+    }
+    void field(char name, qint64 value)
+    {
+        separate();
+        m_text += name;
+        m_text += '=';
+        number(value);
+    }
+    void number(qint64 value)
+    {
+        char digits[24];
+        m_text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    }
+    void raw(char c) { m_text += c; }
+    bool isEmpty() const { return m_text.empty(); }
+    QString text() const { return QString::fromLatin1(m_text.data(), qsizetype(m_text.size())); }
 
-void appendFault(QString &key, char name, PageFault fault)
-{
-    if (fault != PageFault::None)
-        key += u',' + QChar::fromLatin1(name) + u'=' + QString::number(int(fault));
-}
+private:
+    void separate()
+    {
+        if (!m_text.empty())
+            m_text += ',';
+    }
+
+    std::string m_text;
+};
 
 template<size_t N>
 int indexOf(const char *const (&names)[N], QStringView name)
@@ -135,65 +162,81 @@ void PageBreakdown::add(const PageBreakdown &other)
 
 QString PageBreakdown::key() const
 {
-    QString key;
+    KeyWriter key;
     for (int i = 0; i < kCaptureModeCount; ++i)
-        appendToken(key, kModeKeys[i], modes[size_t(i)]);
+        key.token(kModeKeys[i], modes[size_t(i)]);
     for (int i = 0; i < kPageSizeCount; ++i) {
-        appendToken(key, kSizeKeys[i], sizes[size_t(i)] - landscape[size_t(i)]);
-        appendToken(key, kSizeKeys[i], landscape[size_t(i)], true);
+        key.token(kSizeKeys[i], sizes[size_t(i)] - landscape[size_t(i)]);
+        key.token(kSizeKeys[i], landscape[size_t(i)], true);
     }
     if (key.isEmpty())
-        return key;
+        return {};
     if (a4Equivalent != pages())
-        key += QStringLiteral(",e=") + QString::number(a4Equivalent);
-    if (count(PageSize::Other) > 0)
-        key += QStringLiteral(",o=%1x%2").arg(otherWidthMm).arg(otherHeightMm);
-    if (sizeFault != PageFault::NoResolution) // the usual reason goes without saying
-        appendFault(key, 's', sizeFault);
-    appendFault(key, 'm', modeFault);
-    return key;
+        key.field('e', a4Equivalent);
+    if (count(PageSize::Other) > 0) {
+        key.field('o', otherWidthMm);
+        key.raw('x');
+        key.number(otherHeightMm);
+    }
+    // The usual reason of an unknown size goes without saying.
+    if (sizeFault != PageFault::None && sizeFault != PageFault::NoResolution)
+        key.field('s', int(sizeFault));
+    if (modeFault != PageFault::None)
+        key.field('m', int(modeFault));
+    return key.text();
 }
 
 PageBreakdown PageBreakdown::fromKey(QStringView key)
 {
     PageBreakdown breakdown;
-    bool a4Given = false;
+    breakdown.addKey(key);
+    return breakdown;
+}
+
+// Parsed in place, without a breakdown per row: Folder Totals and the
+// labels' tooltips read a key per listed file.
+void PageBreakdown::addKey(QStringView key)
+{
+    const bool hadOther = count(PageSize::Other) > 0;
+    qint64 keyPages = 0;
+    qint64 keyA4 = -1;
     for (QStringView token : key.tokenize(u',')) {
         const qsizetype equals = token.indexOf(u'=');
-        const QStringView name = equals < 0 ? token : token.left(equals);
+        QStringView name = equals < 0 ? token : token.left(equals);
         const QStringView value = equals < 0 ? QStringView() : token.mid(equals + 1);
-        bool ok = equals < 0;
-        const qint64 number = ok ? 1 : value.toLongLong(&ok);
         if (name == u"o") {
             const qsizetype x = value.indexOf(u'x');
-            breakdown.otherWidthMm = value.left(x).toUShort();
-            breakdown.otherHeightMm = x < 0 ? 0 : value.mid(x + 1).toUShort();
+            if (!hadOther && x > 0) {
+                otherWidthMm = value.left(x).toUShort();
+                otherHeightMm = value.mid(x + 1).toUShort();
+            }
             continue;
         }
+        bool ok = equals < 0;
+        const qint64 number = ok ? 1 : value.toLongLong(&ok);
         if (!ok || number < 0)
-            return {};
-        const bool lies = name.startsWith(kLandscapeMark);
-        const QStringView bare = lies ? name.mid(1) : name;
-        if (const int size = indexOf(kSizeKeys, bare); size >= 0) {
-            breakdown.sizes[size_t(size)] += number;
-            if (lies)
-                breakdown.landscape[size_t(size)] += number;
-        } else if (const int mode = indexOf(kModeKeys, name); mode >= 0) {
-            breakdown.modes[size_t(mode)] += number;
+            continue;
+        const bool across = name.startsWith(QLatin1Char(kLandscapeMark));
+        if (across)
+            name = name.mid(1);
+        if (const int mode = across ? -1 : indexOf(kModeKeys, name); mode >= 0) {
+            modes[size_t(mode)] = saturatingAdd(modes[size_t(mode)], number);
+        } else if (const int size = indexOf(kSizeKeys, name); size >= 0) {
+            sizes[size_t(size)] = saturatingAdd(sizes[size_t(size)], number);
+            if (across)
+                landscape[size_t(size)] = saturatingAdd(landscape[size_t(size)], number);
+            keyPages = saturatingAdd(keyPages, number);
         } else if (name == u"e") {
-            breakdown.a4Equivalent = number;
-            a4Given = true;
-        } else if (name == u"s") {
-            breakdown.sizeFault = faultOf(number);
-        } else if (name == u"m") {
-            breakdown.modeFault = faultOf(number);
+            keyA4 = number;
+        } else if (name == u"s" && sizeFault == PageFault::None) {
+            sizeFault = faultOf(number);
+        } else if (name == u"m" && modeFault == PageFault::None) {
+            modeFault = faultOf(number);
         }
     }
-    if (!a4Given)
-        breakdown.a4Equivalent = breakdown.pages();
-    if (breakdown.count(PageSize::Unknown) > 0 && breakdown.sizeFault == PageFault::None)
-        breakdown.sizeFault = PageFault::NoResolution;
-    return breakdown;
+    a4Equivalent = saturatingAdd(a4Equivalent, keyA4 >= 0 ? keyA4 : keyPages);
+    if (count(PageSize::Unknown) > 0 && sizeFault == PageFault::None)
+        sizeFault = PageFault::NoResolution;
 }
 
 QString pageSizeName(PageSize size)

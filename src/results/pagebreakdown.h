@@ -67,9 +67,11 @@ struct PageBreakdown
     void add(const PageBreakdown &other);
 
     // A short text for a hidden cell ("b,A4" for one black-and-white A4
-    // page), and back; an empty or unreadable key gives an empty breakdown.
+    // page), and back, or added to this sum; an unreadable part of a key
+    // adds nothing.
     QString key() const;
     static PageBreakdown fromKey(QStringView key);
+    void addKey(QStringView key);
 };
 
 // "A4", "ISO B4", "JIS B5", "Letter", "ANSI C", "Fax", "Other", "Unknown size".

@@ -20,7 +20,7 @@ QString worthToolTip(const GridModel &grid, int pagesCol, int worthCol, bool sel
         bool isNumber = false;
         grid.textView(row, pagesCol).toLongLong(&isNumber);
         if (isNumber)
-            worth.add(PageBreakdown::fromKey(grid.textView(row, worthCol)));
+            worth.addKey(grid.textView(row, worthCol));
     }
     if (worth.pages() == 0)
         return {};
