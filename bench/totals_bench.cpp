@@ -19,9 +19,14 @@ QStringList row(int i, int folder)
 {
     const QString location = QStringLiteral("/srv/scans/box_%1").arg(folder, 5, 10, QChar(u'0'));
     const QString name = QStringLiteral("scan_%1.tif").arg(i, 7, 10, QChar(u'0'));
-    const QString pages = i % 97 == 0 ? QStringLiteral("Error") : QString::number(1 + i % 40);
+    const int count = 1 + i % 40;
+    const QString pages = i % 97 == 0 ? QStringLiteral("Error") : QString::number(count);
+    // What the pages are worth: black-and-white A4, every tenth file color A3.
+    const QString worth = i % 97 == 0 ? QString()
+            : i % 10 == 0 ? QStringLiteral("c=%1,A3=%1,e=%2").arg(count).arg(2 * count)
+                          : QStringLiteral("b=%1,A4=%1").arg(count);
     return {name, location, QStringLiteral("120 KB"), QStringLiteral("01/02/2024 10:00 AM"), pages,
-            location + u'/' + name, QStringLiteral("120")};
+            location + u'/' + name, QStringLiteral("120"), QString(), worth};
 }
 
 // Best of a few runs of `step`, in milliseconds.
@@ -61,6 +66,9 @@ int main(int argc, char *argv[])
     out << "Click one row + label:    " << bestMs([&] { grid.selectOnly(rows / 2, rows / 2); label(); })
         << " ms\n";
     out << "  label reads: " << text << "\n";
+    out << "Page total's tooltip:     "
+        << bestMs([&] { text = worthToolTip(grid, ResultColumns::Pages, ResultColumns::PageWorth, false); })
+        << " ms (" << text << ")\n";
     double openMs = 0;
     openMs = bestMs([&] {
         dlgFolderTotals window(grid);

@@ -19,13 +19,19 @@ QByteArray bytes(const QString &text)
     return PathCodec::encode(text);
 }
 
+// What the pages are worth, after the counts: the table's columns and the
+// fields of the other formats.
+const LineWriter::Fields kWorthCaptions{"A4-eq", "Color", "Grayscale", "Black and white", "Unknown size", "Sizes"};
+const LineWriter::Fields kWorthNames{"a4_equivalent", "color", "grayscale", "black_and_white", "unknown_size", "sizes"};
+const QList<bool> kWorthAligned{true, true, true, true, true, false};
+
 QList<bool> rightAligned(Listing listing)
 {
     if (listing == Listing::Files)
-        return {false, false, true, false, true, false};
+        return {false, false, true, false, true, true, false};
     if (listing == Listing::Folders)
-        return {false, true, true, true};
-    return {true, true, true};
+        return QList<bool>{false, true, true, true} + kWorthAligned;
+    return QList<bool>{true, true, true} + kWorthAligned;
 }
 
 // Appends `value` as `digits` decimal digits, zero-padded.
@@ -71,9 +77,10 @@ QByteArray isoTime(const QDateTime &time)
 void CountTotals::add(const FoundFile &file)
 {
     ++files;
-    if (file.pages.pages >= 0)
+    if (file.pages.pages >= 0) {
         pages += file.pages.pages;
-    else
+        worth.add(file.pages.breakdown);
+    } else
         ++unreadable;
 }
 
@@ -93,18 +100,21 @@ void CountReport::begin()
             LineWriter::Fields header;
             for (const char *caption : ResultColumns::kCaptions)
                 header.append(caption);
-            m_writer->line(header << "Reason");
+            m_writer->line(header << kWorthCaptions.first() << "Reason");
         } else {
-            m_writer->line({"path", "folder", "name", "size", "size_kb", "modified", "pages", "reason"});
+            m_writer->line(LineWriter::Fields{"path", "folder", "name", "size", "size_kb", "modified", "pages",
+                                              "reason"} + kWorthNames);
         }
         break;
     case Listing::Folders:
-        m_writer->line(table ? LineWriter::Fields{"Folder", "Files", "Pages", "Unreadable"}
-                             : LineWriter::Fields{"folder", "files", "pages", "unreadable"});
+        m_writer->line((table ? LineWriter::Fields{"Folder", "Files", "Pages", "Unreadable"}
+                              : LineWriter::Fields{"folder", "files", "pages", "unreadable"})
+                       + (table ? kWorthCaptions : kWorthNames));
         break;
     case Listing::Total:
-        m_writer->line(table ? LineWriter::Fields{"Files", "Pages", "Unreadable"}
-                             : LineWriter::Fields{"files", "pages", "unreadable"});
+        m_writer->line((table ? LineWriter::Fields{"Files", "Pages", "Unreadable"}
+                              : LineWriter::Fields{"files", "pages", "unreadable"})
+                       + (table ? kWorthCaptions : kWorthNames));
         break;
     }
 }
@@ -163,24 +173,38 @@ void CountReport::endFolder()
 LineWriter::Fields CountReport::fileFields(const FoundFile &file, const QStringList &cells) const
 {
     const QByteArray reason = file.pages.ok() ? QByteArray() : pageCountNote(file.pages).toUtf8();
+    const PageBreakdown &worth = file.pages.breakdown;
     if (m_format == OutputFormat::Table)
         return {bytes(cells[ResultColumns::FileName]), bytes(cells[ResultColumns::Location]),
                 bytes(cells[ResultColumns::Size]),     bytes(cells[ResultColumns::ModifiedDate]),
-                bytes(cells[ResultColumns::Pages]),    reason};
+                bytes(cells[ResultColumns::Pages]),
+                file.pages.ok() ? number(worth.a4Equivalent) : QByteArray(), reason};
     const QDateTime modified = QDateTime::fromMSecsSinceEpoch(file.facts.modifiedMs, m_zone);
-    return {bytes(file.fullPath),
+    return LineWriter::Fields{bytes(file.fullPath),
             m_folderBytes,
             bytes(file.name),
             QByteArray::number(file.facts.size),
             QByteArray::number(sizeInKB(file.facts.size)),
             isoTime(modified),
             file.pages.ok() ? QByteArray::number(file.pages.pages) : QByteArray(),
-            reason};
+            reason} + (file.pages.ok() ? worthFields(worth) : LineWriter::Fields(kWorthNames.size()));
 }
 
 LineWriter::Fields CountReport::countFields(const QByteArray &label, const CountTotals &totals) const
 {
-    return {label, number(totals.files), number(totals.pages), number(totals.unreadable)};
+    return LineWriter::Fields{label, number(totals.files), number(totals.pages), number(totals.unreadable)}
+            + worthFields(totals.worth);
+}
+
+LineWriter::Fields CountReport::worthFields(const PageBreakdown &worth) const
+{
+    const bool table = m_format == OutputFormat::Table;
+    return {number(worth.a4Equivalent),
+            number(worth.count(CaptureMode::Color)),
+            number(worth.count(CaptureMode::Grayscale)),
+            number(worth.count(CaptureMode::BlackAndWhite)),
+            number(worth.count(PageSize::Unknown)),
+            sizesText(worth, table ? u", " : u";", table ? u" " : u"=").toUtf8()};
 }
 
 QByteArray CountReport::number(qint64 value) const

@@ -20,6 +20,7 @@ struct CountTotals
     qint64 files = 0;
     qint64 pages = 0;
     qint64 unreadable = 0;
+    PageBreakdown worth; // of the counted pages
 
     void add(const FoundFile &file);
 };
@@ -50,6 +51,7 @@ public:
 private:
     LineWriter::Fields fileFields(const FoundFile &file, const QStringList &cells) const;
     LineWriter::Fields countFields(const QByteArray &label, const CountTotals &totals) const;
+    LineWriter::Fields worthFields(const PageBreakdown &worth) const;
     QByteArray number(qint64 value) const;
     void endFolder();
 

@@ -1,5 +1,7 @@
 #include "results/cellformats.h"
 
+#include "results/pagebreakdown.h"
+
 #include <cmath>
 
 namespace {
@@ -163,7 +165,7 @@ QString pagesCellText(int pageCount)
     return pageCount < 0 ? PagesErrorText : QString::number(pageCount);
 }
 
-QString pagesToolTip(QStringView pagesCell, QStringView note)
+QString pagesToolTip(QStringView pagesCell, QStringView note, QStringView worth)
 {
     if (pagesCell == PagesErrorText)
         return note.toString();
@@ -171,6 +173,8 @@ QString pagesToolTip(QStringView pagesCell, QStringView note)
     const qint64 pages = pagesCell.toLongLong(&isNumber);
     if (!isNumber)
         return {};
-    const QString count = QString::number(pages) + (pages == 1 ? QStringLiteral(" page") : QStringLiteral(" pages"));
+    QString count = QString::number(pages) + (pages == 1 ? QStringLiteral(" page") : QStringLiteral(" pages"));
+    if (!worth.isEmpty())
+        count += QStringLiteral(": ") + breakdownText(PageBreakdown::fromKey(worth));
     return note.isEmpty() ? count : count + QStringLiteral(" (") + note + u')';
 }

@@ -52,8 +52,10 @@ QString sizeCellText(const QString &sizeInKBText);
 // The Pages cell: the count in plain digits, or "Error" when negative.
 QString pagesCellText(int pageCount);
 
-// The tooltip of a Pages cell: "12 pages", with the count's note in
-// brackets when it has one; for "Error" the note alone (why).
-QString pagesToolTip(QStringView pagesCell, QStringView note);
+// The tooltip of a Pages cell: "12 pages", then what they are worth when
+// the row knows it (the PageBreakdown key `worth`: ": 12 × A4 · 12 black and
+// white · 12 A4-equivalent pages"), with the count's note in brackets when
+// it has one; for "Error" the note alone (why).
+QString pagesToolTip(QStringView pagesCell, QStringView note, QStringView worth = {});
 
 inline const QString PagesErrorText = QStringLiteral("Error");

@@ -14,7 +14,8 @@ enum Column : int {
     FullPath = 5, // hidden: the file's full path
     SizeInKB = 6, // hidden: the size in kilobytes, "###,###,##0"
     PagesNote = 7, // hidden: why the pages are "Error", or what the count left out
-    Count = 8
+    PageWorth = 8, // hidden: the pages' sizes and modes as PageBreakdown::key() gives them
+    Count = 9
 };
 constexpr int kDataColumns = 5; // the columns the user sees and the visibility list names
 

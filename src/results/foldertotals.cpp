@@ -5,7 +5,7 @@
 
 #include <QHash>
 
-std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol)
+std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol, int worthCol)
 {
     std::vector<FolderTotal> folders;
     QHash<QString, size_t> indexOf;
@@ -23,16 +23,18 @@ std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, in
             } else {
                 current = folders.size();
                 indexOf.insert(key, current);
-                folders.push_back({key, 0, 0, 0});
+                folders.push_back({key, 0, 0, 0, {}});
             }
         }
         FolderTotal &folder = folders[current];
         ++folder.files;
         bool isNumber = false;
         const qint64 pages = grid.textView(row, pagesCol).toLongLong(&isNumber);
-        if (isNumber && pages >= 0)
+        if (isNumber && pages >= 0) {
             folder.pages += pages;
-        else
+            if (worthCol >= 0)
+                folder.worth.addKey(grid.textView(row, worthCol));
+        } else
             ++folder.unreadable;
     }
     return folders;
@@ -40,8 +42,9 @@ std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, in
 
 FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString &location)
 {
-    FolderTotal all{location, 0, 0, 0};
+    FolderTotal all{location, 0, 0, 0, {}};
     for (const FolderTotal &folder : folders) {
+        all.worth.add(folder.worth);
         all.files += folder.files;
         all.pages += folder.pages;
         all.unreadable += folder.unreadable;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/pagebreakdown.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -8,19 +10,21 @@
 
 class GridModel;
 
-// Files, pages and unreadable files per folder, over the shown data rows of
-// a grid: `locationCol` names the folder, `pagesCol` holds a whole number or
-// anything else for a file that could not be counted.
+// Files, pages, unreadable files and what the pages are worth per folder,
+// over the shown data rows of a grid: `locationCol` names the folder,
+// `pagesCol` holds a whole number or anything else for a file that could not
+// be counted, `worthCol` (when not -1) the counted pages' PageBreakdown key.
 struct FolderTotal
 {
     QString location;
     qint64 files = 0;
     qint64 pages = 0;
     qint64 unreadable = 0;
+    PageBreakdown worth;
 };
 
 // One entry per folder, in the order the folders first appear.
-std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol);
+std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol, int worthCol = -1);
 
 // The sum of all entries, named `location`.
 FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString &location);

@@ -50,6 +50,7 @@ const std::array<Definition, Count> &definitions()
         {"", -1, kLeft, GridDataType::None},
         {"", -1, kLeft, GridDataType::None},
         {"", -1, kLeft, GridDataType::None},
+        {"", -1, kLeft, GridDataType::None},
     }};
     return table;
 }
@@ -70,6 +71,7 @@ void setupColumns(GridModel &grid)
     grid.setColumnHidden(SizeInKB, true);
     grid.setColumnHidden(FullPath, true);
     grid.setColumnHidden(PagesNote, true);
+    grid.setColumnHidden(PageWorth, true);
     grid.setTallyColumn(Pages); // the selection and unreadable totals
 }
 

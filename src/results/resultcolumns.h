@@ -9,8 +9,8 @@
 
 class GridModel;
 
-// The results table: its eight columns (five shown; the full path, the size
-// in kilobytes and the pages note kept hidden for the program), their
+// The results table: its nine columns (five shown; the full path, the size
+// in kilobytes, the pages note and the pages' worth kept hidden for the program), their
 // visibility and the sort arrow of the header-click sort.
 namespace ResultColumns {
 

@@ -1,5 +1,7 @@
 #include "results/selectiontotal.h"
 
+#include "results/pagebreakdown.h"
+
 QString selectionTotalText(const GridModel::Tally &selected, const GridModel::Tally &shown)
 {
     if (selected.rows > 0)
@@ -7,4 +9,20 @@ QString selectionTotalText(const GridModel::Tally &selected, const GridModel::Ta
     if (shown.unnumbered > 0)
         return QStringLiteral("Unreadable : %1 file(s)").arg(shown.unnumbered);
     return {};
+}
+
+QString worthToolTip(const GridModel &grid, int pagesCol, int worthCol, bool selectedOnly)
+{
+    PageBreakdown worth;
+    for (int row = grid.fixedRows(); row < grid.rows(); ++row) {
+        if (grid.isRowHidden(row) || (selectedOnly && !grid.isRowSelected(row)))
+            continue;
+        bool isNumber = false;
+        grid.textView(row, pagesCol).toLongLong(&isNumber);
+        if (isNumber)
+            worth.addKey(grid.textView(row, worthCol));
+    }
+    if (worth.pages() == 0)
+        return {};
+    return a4EquivalentText(worth.a4Equivalent) + QStringLiteral(" · ") + modesText(worth);
 }

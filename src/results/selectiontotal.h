@@ -9,3 +9,9 @@
 // shown files could not be counted ("Unreadable : 2 file(s)"); else empty.
 // A row whose pages are no number counts as a file with no pages.
 QString selectionTotalText(const GridModel::Tally &selected, const GridModel::Tally &shown);
+
+// What the pages of the shown rows (or of the selected ones among them) are
+// worth, for the tooltips of the selection and page-total labels: "17
+// A4-equivalent pages · 3 color, 14 black and white". `worthCol` holds each
+// row's PageBreakdown key; empty when no counted row is there.
+QString worthToolTip(const GridModel &grid, int pagesCol, int worthCol, bool selectedOnly);

@@ -20,14 +20,19 @@ struct ChainCount {
     qint64 pages = 0;
     qint64 masks = 0;
     bool readFailed = false;
+    PageBreakdown ofPages;
+    PageBreakdown ofDirectories; // for a file where no directory is a page
 
     void add(const TiffDirectory &directory)
     {
         ++directories;
-        if (directory.isPage)
+        ofDirectories.add(directory.page);
+        if (directory.isPage) {
             ++pages;
-        else if (directory.isMask)
+            ofPages.add(directory.page);
+        } else if (directory.isMask) {
             ++masks;
+        }
     }
 };
 
@@ -149,12 +154,17 @@ ChainCount countChain(ChainWalker &walker, quint64 first, const TiffDirectory &f
 
 PageCountResult pageCount(const ChainCount &count)
 {
-    if (count.pages == 0) // no directory qualifies: every one counts
-        return count.directories > INT_MAX ? PageCountResult::failed(Failure::TooManyDirectories)
-                                           : PageCountResult(int(count.directories));
+    if (count.pages == 0) { // no directory qualifies: every one counts
+        if (count.directories > INT_MAX)
+            return PageCountResult::failed(Failure::TooManyDirectories);
+        PageCountResult result(int(count.directories));
+        result.breakdown = count.ofDirectories;
+        return result;
+    }
     if (count.pages > INT_MAX)
         return PageCountResult::failed(Failure::TooManyDirectories);
     PageCountResult result(int(count.pages));
+    result.breakdown = count.ofPages;
     result.masks = count.masks;
     result.reducedImages = count.directories - count.pages - count.masks;
     return result;

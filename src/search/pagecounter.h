@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/pagebreakdown.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -33,6 +35,7 @@ struct PageCountResult {
     qint64 directory = 0;    // DirectoryCutOff: 1 for the first
     qint64 reducedImages = 0; // left out of `pages`
     qint64 masks = 0;         // left out of `pages`
+    PageBreakdown breakdown;  // what the counted pages are worth
 
     PageCountResult() = default;
     // A bare count (negative: not countable, no reason known).

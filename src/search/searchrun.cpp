@@ -31,6 +31,7 @@ QStringList resultCells(const CellTextFormat &format, const QString &name, const
     cells[ResultColumns::ModifiedDate] = format.modifiedDate(modified);
     cells[ResultColumns::Pages] = pagesCellText(pages.pages);
     cells[ResultColumns::PagesNote] = pageCountNote(pages);
+    cells[ResultColumns::PageWorth] = pages.breakdown.key();
     cells[ResultColumns::FullPath] = fullPath;
     cells[ResultColumns::SizeInKB] = sizeInKBText;
     return cells;

@@ -1,5 +1,7 @@
 #include "search/tiffdirectory.h"
 
+#include "search/pagesize.h"
+
 #include <algorithm>
 
 namespace {
@@ -9,7 +11,13 @@ enum TiffTag : quint16 {
     SubfileTypeTag = 255,
     ImageWidthTag = 256,
     ImageLengthTag = 257,
+    BitsPerSampleTag = 258,
+    PhotometricTag = 262,
     StripOffsetsTag = 273,
+    SamplesPerPixelTag = 277,
+    XResolutionTag = 282,
+    YResolutionTag = 283,
+    ResolutionUnitTag = 296,
     TileOffsetsTag = 324,
 };
 
@@ -17,6 +25,7 @@ enum TiffFieldType : quint16 {
     ByteType = 1,
     ShortType = 3,
     LongType = 4,
+    RationalType = 5,
     IfdType = 13,
     Long8Type = 16,
     Ifd8Type = 18,
@@ -49,13 +58,18 @@ quint64 fieldTypeSize(quint16 type)
     }
 }
 
+quint64 entryCount(const uchar *entry, const TiffFormat &format)
+{
+    return format.bigTiff ? format.order.u64(entry + 4) : format.order.u32(entry + 4);
+}
+
 // The first value of an integer entry when it is stored in the entry
 // itself; 0 for any other entry (nothing to go on, so no special meaning).
 quint64 inlineValue(const uchar *entry, const TiffFormat &format)
 {
     const TiffByteOrder &order = format.order;
     const quint16 type = order.u16(entry + 2);
-    const quint64 count = format.bigTiff ? order.u64(entry + 4) : order.u32(entry + 4);
+    const quint64 count = entryCount(entry, format);
     const uchar *value = entry + 4 + format.offsetSize();
     const quint64 typeSize = fieldTypeSize(type);
     if (typeSize == 0 || count == 0 || count > format.offsetSize() / typeSize)
@@ -68,7 +82,56 @@ quint64 inlineValue(const uchar *entry, const TiffFormat &format)
     }
 }
 
+// A fraction: in a BigTIFF entry itself, else where the entry points.
+TiffValue rationalValue(const uchar *entry, const TiffFormat &format)
+{
+    const TiffByteOrder &order = format.order;
+    if (order.u16(entry + 2) != RationalType || entryCount(entry, format) == 0)
+        return {TiffValue::Malformed};
+    if (format.bigTiff)
+        return {TiffValue::Read, 0, order.u32(entry + 12), order.u32(entry + 16)};
+    return {TiffValue::Pending, order.u32(entry + 8)};
+}
+
+// The first of a list of shorts: in the entry, or where the entry points
+// when the list does not fit (a colour page's three BitsPerSample values).
+TiffValue firstShortValue(const uchar *entry, const TiffFormat &format)
+{
+    const quint64 count = entryCount(entry, format);
+    if (format.order.u16(entry + 2) != ShortType || count == 0)
+        return {TiffValue::Malformed};
+    if (count * 2 <= format.offsetSize())
+        return {TiffValue::Read, 0, quint32(inlineValue(entry, format))};
+    const uchar *at = entry + 4 + format.offsetSize();
+    return {TiffValue::Pending, format.bigTiff ? format.order.u64(at) : format.order.u32(at)};
+}
+
+// Reads a value stored outside its directory; never more than the file's
+// one extra read.
+void resolveValue(TiffFile &file, const TiffFormat &format, TiffValue &value, bool rational)
+{
+    if (value.state != TiffValue::Pending)
+        return;
+    const quint64 length = rational ? 8 : 2;
+    if (!file.contains(value.offset, length)) {
+        value.state = TiffValue::Outside;
+        return;
+    }
+    const uchar *bytes = file.valueAt(value.offset, length);
+    if (!bytes) {
+        value.state = TiffValue::NotRead;
+        return;
+    }
+    value.state = TiffValue::Read;
+    value.first = rational ? format.order.u32(bytes) : format.order.u16(bytes);
+    value.second = rational ? format.order.u32(bytes + 4) : 0;
+}
+
+// A PhotometricInterpretation entry that holds no single integer.
+constexpr int kUnreadablePhotometric = 0x10000;
+
 struct EntryScan {
+    TiffPageTags tags;
     bool hasWidth = false;
     bool hasLength = false;
     bool hasPixelData = false;
@@ -88,8 +151,24 @@ struct EntryScan {
             if (inlineValue(entry, format) == kOldReducedResolution)
                 reduced = true;
             break;
-        case ImageWidthTag: hasWidth = true; break;
-        case ImageLengthTag: hasLength = true; break;
+        case ImageWidthTag:
+            hasWidth = true;
+            tags.width = inlineValue(entry, format);
+            break;
+        case ImageLengthTag:
+            hasLength = true;
+            tags.length = inlineValue(entry, format);
+            break;
+        case BitsPerSampleTag: tags.bitsPerSample = firstShortValue(entry, format); break;
+        case PhotometricTag:
+            // Not an integer in the entry: no interpretation a page can have.
+            tags.photometric = entryCount(entry, format) == 1 && fieldTypeSize(format.order.u16(entry + 2)) > 0
+                    ? int(quint16(inlineValue(entry, format))) : kUnreadablePhotometric;
+            break;
+        case SamplesPerPixelTag: tags.samplesPerPixel = inlineValue(entry, format); break;
+        case XResolutionTag: tags.xResolution = rationalValue(entry, format); break;
+        case YResolutionTag: tags.yResolution = rationalValue(entry, format); break;
+        case ResolutionUnitTag: tags.resolutionUnit = inlineValue(entry, format); break;
         case StripOffsetsTag:
         case TileOffsetsTag: hasPixelData = true; break;
         default: break;
@@ -166,6 +245,11 @@ std::optional<TiffDirectory> readTiffDirectory(TiffFile &file, const TiffFormat 
     directory.isImage = scan.hasWidth && scan.hasLength && scan.hasPixelData;
     directory.isPage = !scan.reduced && !scan.mask;
     directory.isMask = scan.mask && !scan.reduced;
+    resolveValue(file, format, scan.tags.xResolution, true);
+    resolveValue(file, format, scan.tags.yResolution, true);
+    if (modeNeedsBits(scan.tags.photometric))
+        resolveValue(file, format, scan.tags.bitsPerSample, false);
+    directory.page = classifyPage(scan.tags);
     const quint64 nextAt = entriesStart + directory.entryCount * format.entrySize();
     if (const uchar *next = file.bytesAt(nextAt, format.offsetSize()))
         directory.next = format.bigTiff ? format.order.u64(next) : format.order.u32(next);

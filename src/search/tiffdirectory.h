@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/pagebreakdown.h"
 #include "search/tifffile.h"
 
 #include <optional>
@@ -28,6 +29,7 @@ struct TiffDirectory {
     bool isImage = false; // has a width, a length and strip or tile offsets
     bool isPage = true;   // neither a reduced-resolution image nor a transparency mask
     bool isMask = false;  // a transparency mask (and not a reduced-resolution image)
+    PageFacts page;       // its size class, capture mode and A4-equivalent count
 };
 
 // Why a directory could not be read.

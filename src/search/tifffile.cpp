@@ -10,6 +10,15 @@ namespace {
 // data, covers the directories that usually follow one another there.
 constexpr quint64 kFirstWindowSize = 32 * 1024;
 constexpr quint64 kLaterWindowSize = 64 * 1024;
+// A value stored away from its directory: the values of the directories
+// near it usually lie close by.
+constexpr quint64 kAsideWindowSize = 16 * 1024;
+
+bool holds(quint64 windowOffset, quint64 windowLength, quint64 offset, quint64 length)
+{
+    return offset >= windowOffset && offset - windowOffset <= windowLength
+            && length <= windowLength - (offset - windowOffset);
+}
 
 } // namespace
 
@@ -27,10 +36,7 @@ const uchar *TiffFile::bytesAt(quint64 offset, quint64 length)
 {
     if (!isOpen() || !contains(offset, length))
         return nullptr;
-    const bool inWindow = offset >= m_windowOffset
-            && offset - m_windowOffset <= m_windowLength
-            && length <= m_windowLength - (offset - m_windowOffset);
-    if (!inWindow && !fill(offset, length))
+    if (!holds(m_windowOffset, m_windowLength, offset, length) && !fill(offset, length))
         return nullptr;
     return m_window.data() + (offset - m_windowOffset);
 }
@@ -57,4 +63,29 @@ bool TiffFile::fill(quint64 offset, quint64 length)
         m_windowLength += quint64(got);
     }
     return m_windowLength >= length;
+}
+
+const uchar *TiffFile::valueAt(quint64 offset, quint64 length)
+{
+    if (!isOpen() || !contains(offset, length))
+        return nullptr;
+    if (holds(m_windowOffset, m_windowLength, offset, length))
+        return m_window.data() + (offset - m_windowOffset);
+    if (!m_asideRead) {
+        // A failure here leaves the value unknown; the count is not affected.
+        m_asideRead = true;
+        m_aside.resize(std::min(std::max(length, kAsideWindowSize), m_size - offset));
+        m_asideOffset = offset;
+        quint64 got = 0;
+        while (got < m_aside.size()) {
+            const qint64 read = m_source->readAt(m_aside.data() + got, m_aside.size() - got, offset + got);
+            if (read <= 0)
+                break;
+            got += quint64(read);
+        }
+        m_aside.resize(got);
+    }
+    if (!holds(m_asideOffset, m_aside.size(), offset, length))
+        return nullptr;
+    return m_aside.data() + (offset - m_asideOffset);
 }

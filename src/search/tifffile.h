@@ -50,6 +50,12 @@ public:
     // file or cannot be read. Valid until the next call.
     const uchar *bytesAt(quint64 offset, quint64 length);
 
+    // The same for a value a directory points to: from the window when it
+    // holds the bytes, else from one more read per file into a window of
+    // its own (the main window stays as it is, so the chain costs no re-read).
+    // Null when the bytes are not in the file, or that read is spent.
+    const uchar *valueAt(quint64 offset, quint64 length);
+
 private:
     bool fill(quint64 offset, quint64 length);
 
@@ -59,4 +65,7 @@ private:
     quint64 m_windowOffset = 0;
     quint64 m_windowLength = 0;
     bool m_failed = false;
+    std::vector<uchar> m_aside; // valueAt's one read
+    quint64 m_asideOffset = 0;
+    bool m_asideRead = false;
 };

@@ -24,8 +24,11 @@ constexpr int kAllFoldersRole = Qt::UserRole + 1;
 
 const QStringList &headers()
 {
-    static const QStringList captions{QStringLiteral("Location"), QStringLiteral("Files"),
-                                      QStringLiteral("Pages"), QStringLiteral("Unreadable")};
+    static const QStringList captions{QStringLiteral("Location"),      QStringLiteral("Files"),
+                                      QStringLiteral("Pages"),         QStringLiteral("Unreadable"),
+                                      QStringLiteral("A4-equivalent"), QStringLiteral("Color"),
+                                      QStringLiteral("Grayscale"),     QStringLiteral("Black and white"),
+                                      QStringLiteral("Unknown size"),  QStringLiteral("Sizes")};
     return captions;
 }
 
@@ -57,12 +60,16 @@ QList<QStandardItem *> totalRow(const FolderTotal &total, bool allFolders)
     auto *location = new QStandardItem(total.location);
     location->setData(allFolders, kAllFoldersRole);
     QList<QStandardItem *> items{location};
-    for (qint64 value : {total.files, total.pages, total.unreadable}) {
+    const PageBreakdown &worth = total.worth;
+    for (qint64 value : {total.files, total.pages, total.unreadable, worth.a4Equivalent,
+                         worth.count(CaptureMode::Color), worth.count(CaptureMode::Grayscale),
+                         worth.count(CaptureMode::BlackAndWhite), worth.count(PageSize::Unknown)}) {
         auto *item = new QStandardItem;
         item->setData(value, Qt::DisplayRole);
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         items.append(item);
     }
+    items.append(new QStandardItem(sizesText(worth, u", ", u" ")));
     for (QStandardItem *item : items)
         item->setEditable(false);
     return items;
@@ -124,7 +131,7 @@ dlgFolderTotals::dlgFolderTotals(const GridModel &files, QWidget *parent)
 void dlgFolderTotals::Refresh()
 {
     const std::vector<FolderTotal> folders =
-            folderTotals(m_files, ResultColumns::Location, ResultColumns::Pages);
+            folderTotals(m_files, ResultColumns::Location, ResultColumns::Pages, ResultColumns::PageWorth);
     m_totals->clear();
     m_totals->setHorizontalHeaderLabels(headers());
     // Filled while detached: the sorted view would re-sort after every row.

@@ -11,7 +11,8 @@ class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTableView;
 
-// The modeless "Folder Totals" window: files, pages and unreadable files of
+// The modeless "Folder Totals" window: files, pages, unreadable files and
+// what the pages are worth (A4-equivalent pages, modes, size classes) of
 // every folder with shown rows in the results table, and an "All folders"
 // row that stays last whichever way the table is sorted. Computed when it
 // opens and on Refresh, never behind the user's back.

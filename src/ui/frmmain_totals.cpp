@@ -11,6 +11,7 @@
 #include "results/cellformats.h"
 #include "ui/dlgfoldertotals.h"
 #include "ui/gridview.h"
+#include "ui/lazytooltip.h"
 
 #include <QClipboard>
 #include <QDrag>
@@ -29,6 +30,14 @@ void frmMain::connectTotals()
     connect(m_files, &GridModel::rowsRemoved, this, update);
     connect(m_files, &GridModel::modelReset, this, update);
     vsFiles->toolTipFor = [this](int row, int col) { return pagesToolTipAt(row, col); };
+    // Summed on hover only: the labels change with every selection click.
+    setLazyToolTip(lblSelectionTotal, [this] {
+        return m_files->selectedCount() > 0
+                ? worthToolTip(*m_files, ResultColumns::Pages, ResultColumns::PageWorth, true) : QString();
+    });
+    setLazyToolTip(lblPageCount, [this] {
+        return worthToolTip(*m_files, ResultColumns::Pages, ResultColumns::PageWorth, false);
+    });
     vsFiles->dragOut = [this] { dragSelectedRows(); };
 }
 
@@ -44,7 +53,8 @@ QString frmMain::pagesToolTipAt(int row, int col) const
     if (col != ResultColumns::Pages || !m_files->isDataRow(row))
         return {};
     return pagesToolTip(m_files->textView(row, ResultColumns::Pages),
-                        m_files->textView(row, ResultColumns::PagesNote));
+                        m_files->textView(row, ResultColumns::PagesNote),
+                        m_files->textView(row, ResultColumns::PageWorth));
 }
 
 QMimeData *frmMain::selectedRowsMimeData() const

@@ -135,7 +135,9 @@ void BrimfoldCountTest::initTestCase()
     writeFile(m_root + "/bad.tif", QByteArray("II*\0junk", 8));
     writeFile(m_root + "/notes.txt", "text");
     writeFile(m_root + "/sub/b.TIFF", tiff(3));
-    writeFile(m_root + "/old/c.tif", tiff(1));
+    TiffBuilder colorA3; // 200 dpi
+    colorA3.addPage(sizedPage(2339, 3307, 200, 200, TiffCapture::Rgb));
+    writeFile(m_root + "/old/c.tif", colorA3.bytes());
     setModified(m_root + "/old/c.tif", QDateTime(QDate(2001, 6, 15), QTime(12, 0)));
     for (const QByteArray &name : {QByteArray("tab\t\rx.tif"), QByteArray("nl\nx.tif"), QByteArray("q\"x,y.tif"),
                                    QByteArray("back\\x.tif"), QByteArray("\xff\xfe.tif")})
@@ -160,9 +162,11 @@ void BrimfoldCountTest::machineFormatsCarryExactNames()
     qunsetenv("TZ");
     QCOMPARE(ran.exitCode, 3); // bad.tif
     const Rows rows = format == "csv" ? parseCsv(ran.out) : parseTsv(ran.out);
-    QCOMPARE(rows.value(0), QList<QByteArray>({"path", "folder", "name", "size", "size_kb", "modified", "pages", "reason"}));
+    QCOMPARE(rows.value(0), QList<QByteArray>({"path", "folder", "name", "size", "size_kb", "modified", "pages", "reason",
+                                               "a4_equivalent", "color", "grayscale", "black_and_white",
+                                               "unknown_size", "sizes"}));
     for (const auto &row : rows.mid(1)) {
-        QCOMPARE(row.size(), 8);
+        QCOMPARE(row.size(), 14);
         QCOMPARE(row[0], row[1] + '/' + row[2]);
         QVERIFY(QFileInfo::exists(PathCodec::decode(row[0])) || row[2].contains('\xff'));
     }
@@ -224,11 +228,18 @@ void BrimfoldCountTest::folderAndTotalLines()
     const QStringList tree = {"-r", "--format", "csv", m_root + "/sub", m_root + "/old"};
     const Ran folders = runCount(QStringList{"--folders"} + tree);
     const QByteArray root = PathCodec::encode(m_root);
-    QCOMPARE(parseCsv(folders.out), Rows({{"folder", "files", "pages", "unreadable"}, {root + "/sub", "6", "8", "0"},
-                                          {root + "/old", "1", "1", "0"}, {"", "7", "9", "0"}}));
+    const QByteArrayList worth = {"a4_equivalent", "color", "grayscale", "black_and_white", "unknown_size", "sizes"};
+    // The builder's pages are grey with no resolution; c.tif is one color A3.
+    QCOMPARE(parseCsv(folders.out), Rows({QByteArrayList{"folder", "files", "pages", "unreadable"} + worth,
+                                          {root + "/sub", "6", "8", "0", "8", "0", "8", "0", "8", "Unknown size=8"},
+                                          {root + "/old", "1", "1", "0", "2", "1", "0", "0", "0", "A3=1"},
+                                          {"", "7", "9", "0", "10", "1", "8", "0", "8", "Unknown size=8;A3=1"}}));
     const Ran total = runCount(QStringList{"--total"} + tree);
-    QCOMPARE(parseCsv(total.out), Rows({{"files", "pages", "unreadable"}, {"7", "9", "0"}}));
+    QCOMPARE(parseCsv(total.out), Rows({QByteArrayList{"files", "pages", "unreadable"} + worth,
+                                        {"7", "9", "0", "10", "1", "8", "0", "8", "Unknown size=8;A3=1"}}));
     QCOMPARE(total.exitCode, 0);
+    const Rows files = parseCsv(runCount({"-r", "--format", "csv", m_root + "/old"}).out);
+    QCOMPARE(files.value(1).mid(6), QByteArrayList({"1", "", "2", "1", "0", "0", "0", "A3=1"}));
 }
 
 void BrimfoldCountTest::sameRowsAsTheWindowSearch()

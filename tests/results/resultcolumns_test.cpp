@@ -81,13 +81,13 @@ void ResultColumnsTest::setupBuildsTheColumnTable()
 {
     const GridModel &grid = *m_grid;
     QCOMPARE(grid.rows(), 1);
-    QCOMPARE(grid.cols(), 8);
+    QCOMPARE(grid.cols(), 9);
     QStringList captions;
     for (int col = 0; col < kDataColumns; ++col)
         captions << grid.text(0, col);
     QCOMPARE(captions, (QStringList{"File Name", "Location", "Size", "Modified Date", "Pages"}));
     QCOMPARE(grid.text(0, FullPath), QString());
-    QCOMPARE(hiddenFlags(grid), (QList<bool>{false, false, false, false, false, true, true, true}));
+    QCOMPARE(hiddenFlags(grid), (QList<bool>{false, false, false, false, false, true, true, true, true}));
     QCOMPARE(grid.columnWidthTwips(Location), 2500);
     QCOMPARE(grid.columnWidthTwips(SizeInKB), -1);
     QCOMPARE(grid.columnAlignment(Pages), Qt::AlignRight | Qt::AlignVCenter);
@@ -126,7 +126,7 @@ void ResultColumnsTest::visibility()
     QFETCH(int, comparison);
     QFETCH(QList<bool>, hidden);
     ApplyColumnVisibility(*m_grid, SettingsStore::splitVisibility(stored), EntryComparison(comparison));
-    hidden.append(true); // the pages note, whatever the list says
+    hidden << true << true; // the pages note and worth, whatever the list says
     QCOMPARE(hiddenFlags(*m_grid), hidden);
 }
 

@@ -152,6 +152,30 @@ QByteArray overlappingChain(int count)
     return bytes;
 }
 
+// A page of the builder's with `fields`, or (exact) of these fields alone.
+QByteArray onePage(const QList<TiffField> &fields, TiffVariant variant = TiffVariant::Classic, bool exact = false)
+{
+    TiffBuilder tiff(variant);
+    if (exact)
+        tiff.addDirectory(fields + QList<TiffField>{{TiffTag::StripOffsets, TiffType::Long, 1, 8}});
+    else
+        tiff.addPage(fields);
+    return tiff.bytes();
+}
+
+// Counts the reads the counter makes.
+class CountingSource : public MemoryByteSource
+{
+public:
+    using MemoryByteSource::MemoryByteSource;
+    qint64 readAt(uchar *buffer, quint64 length, quint64 offset) override
+    {
+        ++reads;
+        return MemoryByteSource::readAt(buffer, length, offset);
+    }
+    int reads = 0;
+};
+
 } // namespace
 
 class PageCounterTest : public QObject {
@@ -165,6 +189,8 @@ private Q_SLOTS:
     void builtFiles();
     void brokenFiles_data();
     void brokenFiles();
+    void pageWorth_data();
+    void pageWorth();
     void loops_data();
     void loops();
     void staleKnownSize();
@@ -316,6 +342,76 @@ void PageCounterTest::builtFiles()
     QCOMPARE(count(QStringLiteral("built.tif"), bytes), expected);
     const QString note = pageCountNote(PageCounter::countContents(bytes));
     QCOMPARE(note, leftOut.isEmpty() ? QString() : leftOut + " not counted");
+}
+
+// The key lists modes (c, g, b, u), sizes ("~" landscape, U unknown), then
+// the A4-equivalent pages when not one per page, Other's mm and the reasons
+// (s=, m=; PageFault's numbers) of unknown ones, but for "no resolution".
+void PageCounterTest::pageWorth_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("reads");
+    const auto row = [](const char *name, const QByteArray &bytes, const char *key, int reads = 1) {
+        QTest::newRow(name) << bytes << QString::fromLatin1(key) << reads;
+    };
+    row("A4 300 dpi", onePage(sizedPage(2480, 3508, 300, 300)), "b,A4");
+    row("A4 landscape", onePage(sizedPage(3508, 2480, 300, 300)), "b,~A4");
+    row("A4 over by 2 mm", onePage(sizedPage(2504, 3531, 300, 300)), "b,A4");
+    row("A4 over by 4 mm", onePage(sizedPage(2528, 3555, 300, 300)), "b,Oth,o=214x301");
+    row("A3 200 dpi", onePage(sizedPage(2339, 3307, 200, 200, TiffCapture::Gray8)), "g,A3,e=2");
+    row("A0 100 dpi", onePage(sizedPage(3311, 4681, 100, 100, TiffCapture::Rgb)), "c,A0,e=16");
+    row("Letter", onePage(sizedPage(2550, 3300, 300, 300, TiffCapture::Gray16)), "g,Let");
+    row("Legal", onePage(sizedPage(2550, 4200, 300, 300, TiffCapture::Palette)), "c,Leg,e=2");
+    row("centimetres", onePage(sizedPage(2480, 3508, 0, 0, TiffCapture::Cmyk, {rational(282, 11811, 100),
+        rational(283, 11811, 100), {TiffTag::ResolutionUnit, TiffType::Short, 1, 3}})), "c,A4");
+    row("unit 1", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::YCbCr, {{TiffTag::ResolutionUnit, TiffType::Short, 1, 1}})),
+        "c,U,s=4");
+    row("unit 4", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::Bilevel, {{TiffTag::ResolutionUnit, TiffType::Short, 1, 4}})),
+        "b,U,s=5");
+    row("no resolution", onePage(sizedPage(2480, 3508, 0, 0)), "b,U");
+    row("1 dpi", onePage(sizedPage(2480, 3508, 1, 1)), "b,U,s=3");
+    row("zero denominator", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::Bilevel, {rational(283, 300, 0)})), "b,U,s=2");
+    row("width 0", onePage(sizedPage(0, 3508, 300, 300)), "b,U,s=6");
+    row("4 billion pixels", onePage(sizedPage(4000000000u, 3508, 20, 300)), "b,U,s=7");
+    row("fax 204 x 98", onePage(sizedPage(1728, 1143, 204, 98)), "b,Fax");
+    row("fax 204 x 196", onePage(sizedPage(1728, 2286, 204, 196)), "b,Fax");
+    row("BigTIFF", onePage(sizedPage(2480, 3508, 300, 300), TiffVariant::BigTiff), "b,A4");
+    row("no photometric", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::NoPhotometric), TiffVariant::Classic, true),
+        "u,A4,m=10");
+    row("RGB of one sample", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::RgbOneSample)), "u,A4,m=11");
+
+    TiffBuilder mixed(TiffVariant::Classic, TiffEndian::Big);
+    mixed.addPage(sizedPage(2480, 3508, 300, 300));
+    mixed.addThumbnail();
+    mixed.addPage(sizedPage(4961, 3508, 300, 300, TiffCapture::Rgb));
+    mixed.addPage(sizedPage(2550, 3300, 300, 300, TiffCapture::Gray8));
+    row("mixed with a thumbnail", mixed.bytes(), "c,g,b,~A3,A4,Let,e=4");
+
+    // Values out beyond the first read (32 KiB): one more read gets them,
+    // and past the end of the file none can.
+    TiffBuilder far;
+    far.placeDirectoriesFirst();
+    far.placeValuesAt(100000);
+    far.addPage(sizedPage(2480, 3508, 300, 300));
+    far.addPage(sizedPage(2480, 3508, 300, 300, TiffCapture::Bilevel, {{281, TiffType::Short, 10000, 0, QList<quint32>(10000, 1)}}));
+    row("values far out", far.bytes(), "b=2,A4,U,s=9", 2);
+    QByteArray past = onePage(sizedPage(2480, 3508, 300, 300));
+    past.chop(16); // the two fractions after the directory
+    row("resolution past the end", past, "b,U,s=8");
+}
+
+void PageCounterTest::pageWorth()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, key);
+    QFETCH(int, reads);
+    CountingSource source(bytes);
+    const PageCountResult result = PageCounter::count(&source);
+    QCOMPARE(result.breakdown.key(), key);
+    QCOMPARE(source.reads, reads);
+    QCOMPARE(result.breakdown.pages(), qint64(result.pages));
+    QCOMPARE(PageBreakdown::fromKey(key).key(), key);
 }
 
 void PageCounterTest::brokenFiles_data()

@@ -114,7 +114,7 @@ void SearchRunTest::walksDepthFirstAndFillsCells()
     QCOMPARE(h.results.column(ResultColumns::Location),
              QStringList({"/scan", "/scan", "/scan/sub1", "/scan/sub1/deep", "/scan/sub2"}));
     QCOMPARE(h.results.rows.first(), QStringList({"a.tif", "/scan", "2 KB", "03/15/2004 02:07 PM",
-                                                  "1", "/scan/a.tif", "2", ""}));
+                                                  "1", "/scan/a.tif", "2", "", ""}));
     QCOMPARE(h.results.column(ResultColumns::PagesNote),
              QStringList({"", "", "The pages could not be counted", "", ""}));
     QCOMPARE(h.results.column(ResultColumns::Pages),

@@ -31,6 +31,14 @@ void append(QByteArray &bytes, T value, TiffEndian endian)
     put(bytes, at, value, endian);
 }
 
+// Entries in the order a directory stores them.
+QList<TiffField> byTag(QList<TiffField> fields)
+{
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](const TiffField &a, const TiffField &b) { return a.tag < b.tag; });
+    return fields;
+}
+
 quint64 evenUp(quint64 offset)
 {
     return (offset + 1) & ~quint64(1);
@@ -53,6 +61,32 @@ void putU64(QByteArray &bytes, quint64 offset, quint64 value, TiffEndian endian)
     put(bytes, offset, value, endian);
 }
 
+TiffField rational(quint16 tag, quint32 numerator, quint32 denominator)
+{
+    return {tag, TiffType::Rational, 1, 0, {numerator, denominator}};
+}
+
+QList<TiffField> sizedPage(quint32 width, quint32 length, quint32 x, quint32 y, TiffCapture capture,
+                           const QList<TiffField> &extra)
+{
+    struct Mode { int photometric; quint32 samples, bits; };
+    static const Mode kModes[] = {{0, 1, 1}, {1, 1, 8}, {1, 1, 16}, {3, 1, 8}, {2, 3, 8}, {5, 4, 8}, {6, 3, 8},
+                                  {-1, 1, 8}, {2, 1, 8}};
+    const Mode mode = kModes[int(capture)];
+    QList<TiffField> fields{{TiffTag::ImageWidth, TiffType::Long, 1, width},
+                            {TiffTag::ImageLength, TiffType::Long, 1, length},
+                            {TiffTag::SamplesPerPixel, TiffType::Short, 1, mode.samples},
+                            {TiffTag::BitsPerSample, TiffType::Short, mode.samples, 0,
+                             QList<quint32>(mode.samples, mode.bits)}};
+    if (mode.photometric >= 0)
+        fields.append({TiffTag::Photometric, TiffType::Short, 1, quint64(mode.photometric)});
+    if (x)
+        fields.append(rational(TiffTag::XResolution, x));
+    if (y)
+        fields.append(rational(TiffTag::YResolution, y));
+    return fields + extra;
+}
+
 TiffBuilder::TiffBuilder(TiffVariant variant, TiffEndian endian)
     : m_variant(variant), m_endian(endian)
 {
@@ -73,7 +107,14 @@ int TiffBuilder::addPage(const QList<TiffField> &extra)
         {278, TiffType::Short, 1, 1},        // RowsPerStrip
         {279, offsetType, 1, 1},             // StripByteCounts
     };
-    directory.fields += extra;
+    for (const TiffField &field : extra) {
+        auto same = std::find_if(directory.fields.begin(), directory.fields.end(),
+                                 [&](const TiffField &f) { return f.tag == field.tag; });
+        if (same != directory.fields.end())
+            *same = field;
+        else
+            directory.fields.append(field);
+    }
     directory.dataIndex = m_dataBytes++;
     m_directories.append(directory);
     return int(m_directories.size()) - 1;
@@ -106,6 +147,11 @@ void TiffBuilder::placeDirectoriesFirst()
 void TiffBuilder::placeDirectoriesAt(quint64 offset)
 {
     m_directoriesAt = offset;
+}
+
+void TiffBuilder::placeValuesAt(quint64 offset)
+{
+    m_valuesAt = offset;
 }
 
 void TiffBuilder::link(int from, int to)
@@ -141,6 +187,30 @@ quint64 TiffBuilder::directorySize(const Directory &directory) const
     return (big ? 8 : 2) + quint64(directory.fields.size()) * (big ? 20 : 12) + (big ? 8 : 4);
 }
 
+QByteArray TiffBuilder::encodeValues(const TiffField &field) const
+{
+    QByteArray bytes;
+    for (quint32 value : field.values) {
+        if (field.type == TiffType::Short)
+            append<quint16>(bytes, quint16(value), m_endian);
+        else
+            append<quint32>(bytes, value, m_endian);
+    }
+    return bytes;
+}
+
+// The values of a directory that do not fit their entries, in entry order.
+QByteArray TiffBuilder::outOfLineValues(const Directory &directory) const
+{
+    QByteArray values;
+    for (const TiffField &field : byTag(directory.fields)) {
+        const QByteArray bytes = encodeValues(field);
+        if (bytes.size() > (m_variant == TiffVariant::BigTiff ? 8 : 4))
+            values += bytes.leftJustified(qsizetype(evenUp(quint64(bytes.size()))), '\0');
+    }
+    return values;
+}
+
 TiffBuilder::Layout TiffBuilder::layout() const
 {
     Layout result;
@@ -153,10 +223,21 @@ TiffBuilder::Layout TiffBuilder::layout() const
     for (const Directory &directory : m_directories) {
         result.directoryOffsets.append(at);
         at += directorySize(directory);
+        if (!m_valuesAt) {
+            result.valueOffsets.append(at);
+            at += quint64(outOfLineValues(directory).size());
+        }
     }
     if (m_directoriesFirst) {
         result.dataOffset = at;
         at += quint64(m_dataBytes);
+    }
+    if (m_valuesAt) {
+        at = std::max(at, m_valuesAt);
+        for (const Directory &directory : m_directories) {
+            result.valueOffsets.append(at);
+            at += quint64(outOfLineValues(directory).size());
+        }
     }
     result.size = at;
     return result;
@@ -182,10 +263,9 @@ QByteArray TiffBuilder::encodeDirectory(int index, const Layout &layout) const
 {
     const Directory &directory = m_directories[index];
     const bool big = m_variant == TiffVariant::BigTiff;
-    QList<TiffField> fields = directory.fields;
-    std::stable_sort(fields.begin(), fields.end(),
-                     [](const TiffField &a, const TiffField &b) { return a.tag < b.tag; });
+    const QList<TiffField> fields = byTag(directory.fields);
     QByteArray bytes;
+    quint64 valuesAt = layout.valueOffsets.value(index);
     if (big)
         append<quint64>(bytes, fields.size(), m_endian);
     else
@@ -201,6 +281,14 @@ QByteArray TiffBuilder::encodeDirectory(int index, const Layout &layout) const
         else
             append<quint32>(bytes, quint32(field.count), m_endian);
         QByteArray valueField(big ? 8 : 4, '\0');
+        const QByteArray values = encodeValues(field);
+        if (values.size() > valueField.size()) {
+            value = valuesAt;
+            valuesAt += evenUp(quint64(values.size()));
+        } else if (!values.isEmpty()) {
+            bytes += values.leftJustified(valueField.size(), '\0');
+            continue;
+        }
         switch (field.type) {
         case TiffType::Byte: valueField[0] = char(value); break;
         case TiffType::Short: put<quint16>(valueField, 0, quint16(value), m_endian); break;
@@ -227,8 +315,10 @@ QList<TiffBuilder::Chunk> TiffBuilder::chunks() const
 {
     const Layout at = layout();
     QList<Chunk> result{{0, encodeHeader(at)}, {at.dataOffset, QByteArray(m_dataBytes, kPixel)}};
-    for (int i = 0; i < m_directories.size(); ++i)
+    for (int i = 0; i < m_directories.size(); ++i) {
         result.append({at.directoryOffsets[i], encodeDirectory(i, at)});
+        result.append({at.valueOffsets[i], outOfLineValues(m_directories[i])});
+    }
     return result;
 }
 

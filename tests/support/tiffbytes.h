@@ -25,7 +25,13 @@ constexpr quint16 NewSubfileType = 254;
 constexpr quint16 SubfileType = 255;
 constexpr quint16 ImageWidth = 256;
 constexpr quint16 ImageLength = 257;
+constexpr quint16 BitsPerSample = 258;
+constexpr quint16 Photometric = 262;
 constexpr quint16 StripOffsets = 273;
+constexpr quint16 SamplesPerPixel = 277;
+constexpr quint16 XResolution = 282;
+constexpr quint16 YResolution = 283;
+constexpr quint16 ResolutionUnit = 296;
 constexpr quint16 TileOffsets = 324;
 constexpr quint16 SubIfds = 330;
 } // namespace TiffTag
@@ -34,16 +40,31 @@ namespace TiffType {
 constexpr quint16 Byte = 1;
 constexpr quint16 Short = 3;
 constexpr quint16 Long = 4;
+constexpr quint16 Rational = 5;
 constexpr quint16 Long8 = 16;
 } // namespace TiffType
 
-// One directory entry whose value is held in the entry itself.
+// One directory entry whose value is held in the entry itself, or whose
+// `values` (shorts, or a fraction's numerator and denominator for each
+// rational) go in the entry when they fit and after the directory otherwise.
 struct TiffField {
     quint16 tag;
     quint16 type;
     quint64 count;
     quint64 value;
+    QList<quint32> values = {};
 };
+
+// How a page of sizedPage() was captured: photometric interpretation,
+// samples and bits (NoPhotometric leaves the tag out).
+enum class TiffCapture { Bilevel, Gray8, Gray16, Palette, Rgb, Cmyk, YCbCr, NoPhotometric, RgbOneSample };
+
+TiffField rational(quint16 tag, quint32 numerator, quint32 denominator = 1);
+
+// The fields of a page of width × length pixels at x × y pixels per inch
+// (0: no tag) captured as `capture`, then `extra`; for TiffBuilder::addPage.
+QList<TiffField> sizedPage(quint32 width, quint32 length, quint32 x, quint32 y,
+                           TiffCapture capture = TiffCapture::Bilevel, const QList<TiffField> &extra = {});
 
 class TiffBuilder {
 public:
@@ -51,7 +72,7 @@ public:
                          TiffEndian endian = TiffEndian::Little);
 
     // Appends a page: a 1×1 8-bit grey image in one strip, plus `extra`
-    // fields. Returns the directory's index.
+    // fields (one with a tag of those replaces it). Returns the directory's index.
     int addPage(const QList<TiffField> &extra = {});
     void addPages(int count);
     // Appends a reduced-resolution page (NewSubfileType 1).
@@ -63,6 +84,9 @@ public:
     void placeDirectoriesFirst();
     // Directories start no earlier than `offset`, leaving a hole before them.
     void placeDirectoriesAt(quint64 offset);
+    // Values that do not fit their entries go together at `offset` (past
+    // everything else) instead of after their directories.
+    void placeValuesAt(quint64 offset);
 
     // Directory `from` links to directory `to` (by default each links to the
     // next one and the last to 0).
@@ -89,6 +113,7 @@ private:
     struct Layout {
         quint64 dataOffset = 0;
         QList<quint64> directoryOffsets;
+        QList<quint64> valueOffsets; // each directory's values that do not fit
         quint64 size = 0;
     };
     struct Chunk {
@@ -98,6 +123,8 @@ private:
 
     Layout layout() const;
     quint64 directorySize(const Directory &directory) const;
+    QByteArray encodeValues(const TiffField &field) const;
+    QByteArray outOfLineValues(const Directory &directory) const;
     QList<Chunk> chunks() const;
     QByteArray encodeHeader(const Layout &layout) const;
     QByteArray encodeDirectory(int index, const Layout &layout) const;
@@ -108,6 +135,7 @@ private:
     int m_dataBytes = 0;
     bool m_directoriesFirst = false;
     quint64 m_directoriesAt = 0;
+    quint64 m_valuesAt = 0;
 };
 
 // Overwrite integers in built bytes, to break a file on purpose.

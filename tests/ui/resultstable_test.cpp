@@ -55,7 +55,7 @@ private Q_SLOTS:
     {
         Window w(iniPath());
         QCOMPARE(w.files().rows(), 1);
-        QCOMPARE(w.files().cols(), 8);
+        QCOMPARE(w.files().cols(), 9);
         QStringList captions;
         for (int col = 0; col < 5; ++col)
             captions.append(w.files().text(0, col));

@@ -35,7 +35,8 @@ namespace {
 struct Window : LoadedWindow
 {
     using LoadedWindow::LoadedWindow;
-    void addRow(const QString &location, const QString &name, const QString &pages, const QString &note = {})
+    void addRow(const QString &location, const QString &name, const QString &pages, const QString &note = {},
+                const QString &worth = {})
     {
         QStringList cells(ResultColumns::Count);
         cells[Col::FileName] = name;
@@ -43,6 +44,7 @@ struct Window : LoadedWindow
         cells[Col::Pages] = pages;
         cells[Col::FullPath] = location + u'/' + name;
         cells[Col::PagesNote] = note;
+        cells[Col::PageWorth] = worth;
         files().appendRow(cells);
     }
     // The label's text worked out from the rows themselves.
@@ -73,6 +75,15 @@ struct Window : LoadedWindow
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
 };
+
+QString labelToolTip(QLabel *label)
+{
+    label->window()->show();
+    QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
+    QToolTip::hideText();
+    QCoreApplication::sendEvent(label, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
 
 } // namespace
 
@@ -140,20 +151,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pages");
         QTest::addColumn<QString>("note");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("error") << "Error" << "Not a TIFF file" << "Not a TIFF file";
-        QTest::newRow("count") << "12" << "" << "12 pages";
-        QTest::newRow("one page") << "1" << "" << "1 page";
+        QTest::addColumn<QString>("worth"); // the hidden key
+        QTest::newRow("error") << "Error" << "Not a TIFF file" << "Not a TIFF file" << "";
+        QTest::newRow("count") << "12" << "" << "12 pages" << "";
+        QTest::newRow("one page") << "1" << "" << "1 page" << "";
         QTest::newRow("left out") << "12" << "2 reduced-resolution images not counted"
-                                  << "12 pages (2 reduced-resolution images not counted)";
+                                  << "12 pages (2 reduced-resolution images not counted)" << "";
+        QTest::newRow("worth") << "3" << "1 transparency mask not counted"
+                               << "3 pages: 1 × A3 landscape, 1 × Other (214 × 301 mm), 1 × Unknown size (no "
+                                  "resolution) · 1 color, 2 grayscale · 4 A4-equivalent pages (1 transparency mask "
+                                  "not counted)" << "c,g=2,~A3,Oth,U,e=4,o=214x301";
     }
     void pagesToolTips()
     {
         QFETCH(QString, pages);
         QFETCH(QString, note);
         QFETCH(QString, tip);
+        QFETCH(QString, worth);
         Window w(iniPath());
         w.window->show();
-        w.addRow(QStringLiteral("/f"), QStringLiteral("a.tif"), pages, note);
+        w.addRow(QStringLiteral("/f"), QStringLiteral("a.tif"), pages, note, worth);
         QCOMPARE(w.toolTipAt(1, Col::Pages), tip);
     }
 
@@ -208,28 +225,37 @@ private Q_SLOTS:
         QTemporaryDir tree;
         struct Folder { QString name; QList<int> pages; }; // -1: a broken file
         const QList<Folder> folders{{"a", {1, 2, 3}}, {"a/deep", {5, -1}}, {"b c", {-1, -1, 7, 5}}, {"", {9}}};
-        qint64 allFiles = 0, allPages = 0, allBroken = 0;
+        // Files, pages, unreadable, A4-equivalent, color, grayscale, black and
+        // white, unknown size. The first file of a folder holds color A3
+        // pages at 200 dpi (2 A4 each), the others 1-pixel grey pages of no size.
+        const QList<TiffField> colorA3 = sizedPage(2339, 3307, 200, 200, TiffCapture::Rgb);
+        QList<qint64> all(8, 0);
         QHash<QString, QList<qint64>> expected;
         for (const Folder &folder : folders) {
             const QString location = folder.name.isEmpty() ? tree.path() : tree.filePath(folder.name);
-            QList<qint64> sums{0, 0, 0};
+            QList<qint64> sums(8, 0);
             for (int i = 0; i < folder.pages.size(); ++i) {
                 TiffBuilder tiff;
-                tiff.addPages(std::max(1, folder.pages[i]));
+                const int pages = folder.pages[i];
+                for (int page = 0; page < std::max(1, pages); ++page)
+                    tiff.addPage(i == 0 ? colorA3 : QList<TiffField>());
                 writeFile(location + QStringLiteral("/f%1.tif").arg(i),
-                          folder.pages[i] < 0 ? QByteArray("not a tiff") : tiff.bytes());
+                          pages < 0 ? QByteArray("not a tiff") : tiff.bytes());
                 sums[0] += 1;
-                if (folder.pages[i] < 0)
+                if (pages < 0) {
                     sums[2] += 1;
-                else
-                    sums[1] += folder.pages[i];
+                    continue;
+                }
+                sums[1] += pages;
+                sums[3] += i == 0 ? 2 * pages : pages;
+                sums[i == 0 ? 4 : 5] += pages;
+                sums[7] += i == 0 ? 0 : pages;
             }
             expected.insert(location, sums);
-            allFiles += sums[0];
-            allPages += sums[1];
-            allBroken += sums[2];
+            for (int k = 0; k < 8; ++k)
+                all[k] += sums[k];
         }
-        expected.insert(dlgFolderTotals::AllFoldersText, {allFiles, allPages, allBroken});
+        expected.insert(dlgFolderTotals::AllFoldersText, all);
         writeFile(tree.filePath(QStringLiteral("a/deleted.tif")), QByteArray("not a tiff"));
         Window w(iniPath());
         w.window->chkSearchIncSubFlder->setChecked(true);
@@ -239,6 +265,14 @@ private Q_SLOTS:
         for (int row = 1; row < w.files().rows(); ++row) // as a deletion leaves it
             w.files().setRowHidden(row, w.files().text(row, Col::FileName) == QStringLiteral("deleted.tif"));
         QCOMPARE(w.window->lblSelectionTotal->text(), QStringLiteral("Unreadable : 3 file(s)"));
+        QCOMPARE(labelToolTip(w.window->lblPageCount),
+                 QStringLiteral("%1 A4-equivalent pages · %2 color, %3 grayscale").arg(all[3]).arg(all[4]).arg(all[5]));
+        const QString deep = tree.filePath(QStringLiteral("a/deep")); // its first file is color
+        for (int row = 1; row < w.files().rows(); ++row)
+            w.files().setRowSelected(row, w.files().text(row, Col::Location) == deep);
+        QCOMPARE(labelToolTip(w.window->lblSelectionTotal), QStringLiteral("%1 A4-equivalent pages · %2 color")
+                                                                 .arg(expected[deep][3]).arg(expected[deep][4]));
+        w.files().clearSelection();
 
         w.window->mnuFolderTotals_Click();
         dlgFolderTotals *totals = w.window->folderTotalsWindow();
@@ -251,9 +285,9 @@ private Q_SLOTS:
             QCOMPARE(model->index(model->rowCount() - 1, 0).data().toString(), dlgFolderTotals::AllFoldersText);
             for (int row = 0; row < model->rowCount(); ++row) {
                 const QString location = model->index(row, 0).data().toString();
-                const QList<qint64> got{model->index(row, 1).data().toLongLong(),
-                                        model->index(row, 2).data().toLongLong(),
-                                        model->index(row, 3).data().toLongLong()};
+                QList<qint64> got;
+                for (int col = 1; col <= 8; ++col)
+                    got << model->index(row, col).data().toLongLong();
                 QCOMPARE(got, expected.value(location));
                 if (sortColumn >= 0 && row > 0 && row < model->rowCount() - 1)
                     QVERIFY(model->index(row - 1, 2).data().toLongLong() >= got[1]);
@@ -264,8 +298,9 @@ private Q_SLOTS:
         const QString csv = m_dir.filePath(QStringLiteral("totals.csv"));
         QVERIFY(totals->ExportTo(csv));
         const QByteArray written = readFile(csv);
-        QVERIFY(written.startsWith("Location,Files,Pages,Unreadable\r\n"));
-        QVERIFY(written.contains("\r\nAll folders,10,32,3\r\n"));
+        QVERIFY(written.startsWith("Location,Files,Pages,Unreadable,A4-equivalent,Color,Grayscale,"
+                                   "Black and white,Unknown size,Sizes\r\n"));
+        QVERIFY(written.contains("\r\nAll folders,10,32,3,47,15,17,0,17,\"Unknown size 17, A3 15\"\r\n"));
         QVERIFY(!totals->ExportTo(m_dir.filePath(QStringLiteral("missing/totals.csv"))));
         QVERIFY(!totals->lblStatus->text().isEmpty());
     }
