@@ -1,8 +1,8 @@
 // Not a benchmark: saves pictures of the totals that follow the user. Builds
 // a small tree of TIFF files (two of them broken), searches it, selects some
 // rows, and grabs the main window with its selection label, the tooltip of
-// an "Error" cell, and the Folder Totals window.
-//   totalsshots_bench OUT_FOLDER
+// an "Error" cell and of a counted one, and the Folder Totals window.
+//   totalsshots_bench OUT_FOLDER [SCANS]   SCANS: search that folder instead
 #include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "settings/settings.h"
@@ -55,6 +55,27 @@ void write(const QString &path, const QByteArray &bytes)
         file.write(bytes);
 }
 
+// The window with the tooltip of `row`'s Pages cell drawn into it.
+bool saveTooltip(frmMain &window, int row, const QDir &out, const QString &name)
+{
+    GridModel &grid = *window.filesModel();
+    QWidget *viewport = window.vsFiles->viewport();
+    const QRect cell = window.vsFiles->visualRect(grid.index(grid.modelRow(row), ResultColumns::Pages));
+    QHelpEvent help(QEvent::ToolTip, cell.center(), viewport->mapToGlobal(cell.center()));
+    QCoreApplication::sendEvent(viewport, &help);
+    QCoreApplication::processEvents();
+    QPixmap shot = window.grab();
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible()) {
+            QPainter painter(&shot);
+            painter.drawPixmap(window.mapFromGlobal(top->pos()), top->grab());
+        }
+    }
+    const QString path = out.filePath(name);
+    QTextStream(stdout) << "saved " << path << " (tooltip: " << QToolTip::text() << ")\n";
+    return shot.save(path);
+}
+
 bool save(QWidget *widget, const QDir &out, const QString &name)
 {
     QCoreApplication::processEvents();
@@ -69,8 +90,8 @@ bool save(QWidget *widget, const QDir &out, const QString &name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: totalsshots_bench OUT_FOLDER\n";
+    if (argc != 2 && argc != 3) {
+        QTextStream(stderr) << "usage: totalsshots_bench OUT_FOLDER [SCANS]\n";
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -92,7 +113,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 50 || window.isSearching(); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     window.chkSearchIncSubFlder->setChecked(true);
-    window.ftv->setSelectedFolder(tree.path());
+    window.ftv->setSelectedFolder(argc == 3 ? QString::fromLocal8Bit(argv[2]) : tree.path());
     window.cmdSearch_Click();
     while (window.isSearching())
         QCoreApplication::processEvents();
@@ -101,27 +122,16 @@ int main(int argc, char *argv[])
     grid.setRowSelected(5, true);
     bool ok = save(&window, out, QStringLiteral("totals-selection.png"));
 
-    // The tooltip of the first "Error" cell, drawn into a copy of the window.
-    for (int row = 1; row < grid.rows(); ++row) {
-        if (grid.text(row, ResultColumns::Pages) != QStringLiteral("Error"))
+    // The tooltips of the first "Error" cell and of the first counted one.
+    grid.clearSelection();
+    bool errorShown = false, countShown = false;
+    for (int row = 1; row < grid.rows() && !(errorShown && countShown); ++row) {
+        const bool error = grid.text(row, ResultColumns::Pages) == QStringLiteral("Error");
+        if (error ? errorShown : countShown)
             continue;
-        grid.clearSelection();
-        QWidget *viewport = window.vsFiles->viewport();
-        const QRect cell = window.vsFiles->visualRect(grid.index(grid.modelRow(row), ResultColumns::Pages));
-        QHelpEvent help(QEvent::ToolTip, cell.center(), viewport->mapToGlobal(cell.center()));
-        QCoreApplication::sendEvent(viewport, &help);
-        QCoreApplication::processEvents();
-        QPixmap shot = window.grab();
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (top->inherits("QTipLabel") && top->isVisible()) {
-                QPainter painter(&shot);
-                painter.drawPixmap(window.mapFromGlobal(top->pos()), top->grab());
-            }
-        }
-        const QString path = out.filePath(QStringLiteral("totals-error-tooltip.png"));
-        ok = shot.save(path) && ok;
-        QTextStream(stdout) << "saved " << path << " (tooltip: " << QToolTip::text() << ")\n";
-        break;
+        (error ? errorShown : countShown) = true;
+        ok = saveTooltip(window, row, out, error ? QStringLiteral("totals-error-tooltip.png")
+                                                 : QStringLiteral("totals-pages-tooltip.png")) && ok;
     }
     window.mnuFolderTotals_Click();
     ok = save(window.folderTotalsWindow(), out, QStringLiteral("totals-folder-totals.png")) && ok;

@@ -13,10 +13,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -95,7 +99,7 @@ dlgFolderTotals::dlgFolderTotals(const GridModel &files, QWidget *parent)
     // Unsorted until a header is clicked: folders in the order of the results.
     tblTotals->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     tblTotals->setSortingEnabled(true);
-    tblTotals->horizontalHeader()->setStretchLastSection(false);
+    tblTotals->horizontalHeader()->setStretchLastSection(true); // the size classes take the room left
 
     auto *copy = new QAction(tblTotals);
     copy->setShortcut(QKeySequence::Copy);
@@ -119,13 +123,17 @@ dlgFolderTotals::dlgFolderTotals(const GridModel &files, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tblTotals);
     layout->addLayout(buttons);
-    resize(640, 420);
 
     chooseExportFile = [](QWidget *parent) {
         return QFileDialog::getSaveFileName(parent, QStringLiteral("Export Folder Totals"), QString(),
                                             QStringLiteral("CSV File (*.csv)"));
     };
     Refresh();
+    // Wide enough for every column, as far as the screen allows.
+    const int width = tblTotals->horizontalHeader()->length() + 2 * tblTotals->frameWidth()
+                      + tblTotals->verticalScrollBar()->sizeHint().width() + layout->contentsMargins().left()
+                      + layout->contentsMargins().right();
+    resize(std::min(std::max(width, 640), screen()->availableGeometry().width()), 420);
 }
 
 void dlgFolderTotals::Refresh()
@@ -140,7 +148,7 @@ void dlgFolderTotals::Refresh()
         m_totals->appendRow(totalRow(folder, false));
     m_totals->appendRow(totalRow(sumOfFolders(folders, AllFoldersText), true));
     m_sorted->setSourceModel(m_totals);
-    tblTotals->resizeColumnToContents(0);
+    tblTotals->resizeColumnsToContents(); // looks at a sample of rows, not all
     lblStatus->clear();
 }
 
