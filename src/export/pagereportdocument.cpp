@@ -2,6 +2,7 @@
 
 #include "export/pagereportchart.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
@@ -329,12 +330,20 @@ bool paintPageReport(const PageReport &report, QPagedPaintDevice &device, const 
 bool writePageReportPdf(const PageReport &report, QIODevice *device, const QPageLayout &layout,
                         const ReportProgress &progress)
 {
-    QPdfWriter writer(device);
-    writer.setPageLayout(layout);
-    writer.setResolution(300);
-    writer.setTitle(PageReport::TitleText);
-    writer.setCreator(report.heading.program);
-    return paintPageReport(report, writer, progress);
+    // Made in memory and written in one piece: the PDF writer does not look
+    // at what its device's writes return, so a short write would pass.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageLayout(layout);
+        writer.setResolution(300);
+        writer.setTitle(PageReport::TitleText);
+        writer.setCreator(report.heading.program);
+        if (!paintPageReport(report, writer, progress))
+            return false;
+    }
+    return device->write(pdf.data()) == pdf.size();
 }
 
 QPageLayout reportPageLayout(const QLocale &locale)

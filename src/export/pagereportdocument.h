@@ -78,7 +78,8 @@ using ReportProgress = std::function<bool(int done, int total)>;
 bool paintPageReport(const PageReport &report, QPagedPaintDevice &device, const ReportProgress &progress = {});
 
 // Writes the report as a PDF onto `device` on `layout`'s paper, with the
-// report's title and the program as its creator; fonts are embedded.
+// report's title and the program as its creator; fonts are embedded. False
+// when cancelled or not all of it could be written.
 bool writePageReportPdf(const PageReport &report, QIODevice *device, const QPageLayout &layout,
                         const ReportProgress &progress = {});
 

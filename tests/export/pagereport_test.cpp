@@ -5,17 +5,19 @@
 #include "export/pagereportdocument.h"
 #include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
+#include "support/pdftext.h"
 
 #include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace ResultColumns;
+using TestSupport::hasLine;
+using TestSupport::pdfTextPages;
 
 namespace {
 
@@ -53,30 +55,16 @@ void addFile(GridModel &grid, const QString &folder, int pages, PageSize size = 
     grid.appendRow(cells);
 }
 
-// The report's PDF as text, one entry a page, spaces squeezed.
-QStringList pdfPages(const PageReport &report, const QPageLayout &layout = reportPageLayout(QLocale::c()))
+// The report's PDF as text, one entry a page.
+QStringList pdfPages(const PageReport &report)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !writePageReportPdf(report, &file, layout))
+    if (!file.open(QIODevice::WriteOnly) || !writePageReportPdf(report, &file, reportPageLayout(QLocale::c())))
         return {};
     file.close();
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
-        return {};
-    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
-    pages.removeLast(); // after the last page's form feed
-    for (QString &page : pages)
-        page = page.split(u'\n').replaceInStrings(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" "))
-                       .join(u'\n');
-    return pages;
-}
-
-bool hasLine(const QString &text, const QString &line)
-{
-    return text.split(u'\n').replaceInStrings(QRegularExpression(QStringLiteral("^ | $")), QString()).contains(line);
+    return pdfTextPages(path);
 }
 
 SearchRecord finishedSearch()
