@@ -21,17 +21,16 @@ using TestSupport::pdfTextPages;
 
 namespace {
 
-struct Expected
+// A folder's files, pages, A4-equivalent, color, grayscale, black-and-white,
+// unknown-size pages and unreadable files, as its table row reads.
+using Expected = std::array<qint64, 8>;
+QString tableLine(const QString &name, const Expected &counts)
 {
-    qint64 files = 0, pages = 0, a4 = 0, color = 0, gray = 0, bw = 0, unknownSize = 0, unreadable = 0;
-    QString line(const QString &name) const
-    {
-        return QStringList{name, QString::number(files), QString::number(pages), QString::number(a4),
-                           QString::number(color), QString::number(gray), QString::number(bw),
-                           QString::number(unknownSize), QString::number(unreadable)}
-                .join(QStringLiteral(" "));
-    }
-};
+    QStringList cells{name};
+    for (qint64 count : counts)
+        cells.append(QString::number(count));
+    return cells.join(u' ');
+}
 
 // The rows of one file: `pages` pages of `size` in `mode`, or unreadable (pages < 0).
 void addFile(GridModel &grid, const QString &folder, int pages, PageSize size = PageSize::A4,
@@ -110,32 +109,24 @@ private Q_SLOTS:
         const QString text = pages.join(u'\n');
 
         // Worked out here from the files as added.
-        Expected acme{selectedOnly ? 1 : 2, selectedOnly ? 3 : 7, selectedOnly ? 3 : 7, 3, 0, selectedOnly ? 0 : 4, 0, 0};
-        Expected globex{2, 2, 4, 0, 2, 0, 0, 1};
-        Expected cafe{1, 5, 5, 0, 0, 5, 5, 0};
-        Expected all;
-        for (const Expected &folder : {acme, globex, cafe})
-            for (auto field : {&Expected::files, &Expected::pages, &Expected::a4, &Expected::color, &Expected::gray,
-                               &Expected::bw, &Expected::unknownSize, &Expected::unreadable})
-                all.*field += folder.*field;
-        QVERIFY2(hasLine(text, acme.line(QStringLiteral("/scans/acme"))), qPrintable(text));
-        QVERIFY(hasLine(text, globex.line(QStringLiteral("/scans/globex"))));
-        QVERIFY(hasLine(text, cafe.line(QStringLiteral("/scans/caf\ufffd"))));
-        QVERIFY(hasLine(text, all.line(QStringLiteral("All folders"))));
+        const Expected acme{selectedOnly ? 1 : 2, selectedOnly ? 3 : 7, selectedOnly ? 3 : 7, 3, 0,
+                            selectedOnly ? 0 : 4, 0, 0};
+        const Expected globex{2, 2, 4, 0, 2, 0, 0, 1}, cafe{1, 5, 5, 0, 0, 5, 5, 0};
+        Expected all{};
+        for (size_t i = 0; i < all.size(); ++i)
+            all[i] = acme[i] + globex[i] + cafe[i];
+        QVERIFY2(hasLine(text, tableLine(QStringLiteral("/scans/acme"), acme)), qPrintable(text));
+        QVERIFY(hasLine(text, tableLine(QStringLiteral("/scans/globex"), globex)));
+        QVERIFY(hasLine(text, tableLine(QStringLiteral("/scans/caf\ufffd"), cafe)));
+        QVERIFY(hasLine(text, tableLine(QStringLiteral("All folders"), all)));
         // The grid's own running sums agree.
         const GridModel::Tally &tally = selectedOnly ? grid.selectedTally() : grid.shownTally();
-        QCOMPARE(all.files, tally.rows);
-        QCOMPARE(all.pages, tally.sum);
-        for (const auto &[label, value] : std::initializer_list<std::pair<QString, qint64>>{
-                 {QStringLiteral("Files"), all.files},
-                 {QStringLiteral("Pages"), all.pages},
-                 {QStringLiteral("A4-equivalent pages"), all.a4},
-                 {QStringLiteral("Color pages"), all.color},
-                 {QStringLiteral("Grayscale pages"), all.gray},
-                 {QStringLiteral("Black-and-white pages"), all.bw},
-                 {QStringLiteral("Pages of unknown size"), all.unknownSize},
-                 {QStringLiteral("Unreadable files"), all.unreadable}})
-            QVERIFY2(hasLine(text, label + u' ' + QString::number(value)), qPrintable(label));
+        QCOMPARE(all[0], tally.rows);
+        QCOMPARE(all[1], tally.sum);
+        const char *const labels[] = {"Files", "Pages", "A4-equivalent pages", "Color pages", "Grayscale pages",
+                                      "Black-and-white pages", "Pages of unknown size", "Unreadable files"};
+        for (size_t i = 0; i < all.size(); ++i)
+            QVERIFY2(hasLine(text, QStringLiteral("%1 %2").arg(QLatin1String(labels[i])).arg(all[i])), labels[i]);
         QVERIFY(hasLine(text, QStringLiteral("/scans/globex/f4.tif Not a TIFF file")));
     }
 
@@ -230,25 +221,20 @@ private Q_SLOTS:
             --base;
         QVERIFY(base > 0);
         // Columns of bar colours, each bar measured down its middle.
+        const auto segmentsAt = [&](int column) {
+            std::array<int, kChartSegments> heights{};
+            for (int y = 0; y < base; ++y)
+                for (int segment = 0; segment < kChartSegments; ++segment)
+                    heights[segment] += image.pixel(column, y) == chartSegmentColor(segment).rgb();
+            return heights;
+        };
         std::vector<std::array<int, kChartSegments>> bars;
-        for (int x = 0; x < image.width();) {
-            const auto segmentsAt = [&](int column) {
-                std::array<int, kChartSegments> heights{};
-                for (int y = 0; y < base; ++y)
-                    for (int segment = 0; segment < kChartSegments; ++segment)
-                        heights[segment] += image.pixel(column, y) == chartSegmentColor(segment).rgb();
-                return heights;
-            };
-            const auto empty = std::array<int, kChartSegments>{};
-            if (segmentsAt(x) == empty) {
-                ++x;
-                continue;
-            }
-            int end = x;
-            while (end < image.width() && segmentsAt(end) != empty)
-                ++end;
-            bars.push_back(segmentsAt((x + end) / 2));
-            x = end;
+        for (int x = 0, start = -1; x <= image.width(); ++x) {
+            const bool inBar = x < image.width() && segmentsAt(x) != std::array<int, kChartSegments>{};
+            if (inBar && start < 0)
+                start = x;
+            else if (!inBar && start >= 0)
+                bars.push_back(segmentsAt(std::exchange(start, -1) / 2 + x / 2));
         }
         const std::vector<std::array<qint64, kChartSegments>> expected{
             {0, 15, 0, 0, 0}, {40, 0, 20, 0, 0}, {0, 0, 0, 6, 0}}; // A3, A4, Letter: size order
