@@ -4,6 +4,7 @@
 #include "export/pagereportdocument.h"
 #include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
+#include "settings/pagereportsettings.h"
 #include "ui/pagereportwindow.h"
 
 #include <QApplication>
@@ -139,6 +140,7 @@ int shots(const QString &folder)
     QDir().mkpath(folder);
     const QDir out(folder);
     GridModel *grid = sampleGrid();
+    grid->selectOnly(1, 2); // "Selected rows only" shows
     SearchRecord search;
     search.ran = true;
     search.startFolder = QStringLiteral("/srv/scans/");
@@ -158,10 +160,12 @@ int shots(const QString &folder)
     dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
     dark.setColor(QPalette::ButtonText, Qt::white);
     dark.setColor(QPalette::Dark, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
     for (const auto &[name, palette] : {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
         QApplication::setPalette(palette);
         const QString ini = out.filePath(QStringLiteral("shots.ini"));
         QFile::remove(ini);
+        writePageReportLines(ini, {QStringLiteral("Northfield Records Office"), QStringLiteral("Job 2026-117, November")});
         PageReportWindow window(*grid, [&] { return search; }, ini);
         window.show();
         QCoreApplication::processEvents();

@@ -8,12 +8,13 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 
 #include <algorithm>
 
 namespace {
 
-constexpr qreal kNumberWidth = 46; // points: a header wraps to two lines, "equivalent" the longest word
+constexpr qreal kNumberWidth = 46; // points, at the least: wide enough for 9 digits
 constexpr qreal kPadding = 3;
 constexpr qreal kChartHeight = 200;
 const QColor kHeaderFill(0xe6, 0xe6, 0xe6);
@@ -101,7 +102,7 @@ Lines titleLines(const PageReportHeading &heading)
 PageReportDocument::PageReportDocument(const PageReport &report, const QSizeF &paintAreaPoints)
     : m_report(report), m_area(paintAreaPoints), m_titleFont(reportFont(18, true)),
       m_headingFont(reportFont(11, true)), m_bodyFont(reportFont(9)), m_tableFont(reportFont(8)),
-      m_headerFont(reportFont(7, true)), m_totalFont(reportFont(8, true))
+      m_headerFont(reportFont(7)), m_totalFont(reportFont(8, true))
 {
     const QFontMetricsF body(m_bodyFont), table(m_tableFont);
     m_lineHeight = body.lineSpacing() * 1.25;
@@ -113,10 +114,17 @@ PageReportDocument::PageReportDocument(const PageReport &report, const QSizeF &p
     m_chartHeight = std::min(kChartHeight, m_area.height() / 2);
     m_rulesHeight = body.boundingRect(QRectF(0, 0, m_area.width(), 1e6), Qt::TextWordWrap, RulesText).height();
 
-    const qreal width = m_area.width();
-    const qreal folderWidth = std::max(width - kNumberWidth * (folderHeaders().size() - 1), width / 4);
-    m_folderWidths.assign(folderHeaders().size(), kNumberWidth);
-    m_folderWidths[0] = folderWidth;
+    // A header wraps at spaces and after hyphens only: its longest piece sets
+    // the width of the number columns.
+    static const QRegularExpression breaks(QStringLiteral("(?<=-)| "));
+    qreal numberWidth = kNumberWidth;
+    for (const QString &caption : folderHeaders())
+        for (const QString &word : caption.split(breaks))
+            numberWidth = std::max(numberWidth, QFontMetricsF(m_headerFont).horizontalAdvance(word) + 2 * kPadding + 1);
+    const qreal width = m_area.width(), numbers = qreal(folderHeaders().size() - 1);
+    numberWidth = std::min(numberWidth, width * 0.75 / numbers); // the folder keeps a quarter
+    m_folderWidths.assign(folderHeaders().size(), numberWidth);
+    m_folderWidths[0] = width - numberWidth * numbers;
     m_unreadableWidths = {width * 0.6, width * 0.4};
     layOut();
 }

@@ -142,6 +142,7 @@ bool PageReportWindow::paintWithProgress(const QString &what, const std::functio
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressDelayMs);
     progress.setAutoReset(false);
+    progress.setValue(0); // starts the clock the delay is measured by
     const bool done = paint([&progress](int page, int pages) {
         progress.setMaximum(pages);
         progress.setValue(page); // processes events: the windows repaint, Cancel answers
