@@ -208,7 +208,11 @@ private Q_SLOTS:
         addFile(grid, QStringLiteral("/s"), 20, PageSize::A4, CaptureMode::BlackAndWhite);
         addFile(grid, QStringLiteral("/s"), 15, PageSize::A3, CaptureMode::Grayscale);
         addFile(grid, QStringLiteral("/s"), 6, PageSize::Letter, CaptureMode::Unknown);
-        const PageReport report = buildPageReport(grid, {}, finishedSearch(), RowScope::Shown);
+        PageReport report = buildPageReport(grid, {}, finishedSearch(), RowScope::Shown);
+        PageBreakdown mixed; // an A4 color page and an A3 black-and-white one: a segment of their own
+        mixed.add(PageFacts{.size = PageSize::A4, .mode = CaptureMode::Color});
+        mixed.add(PageFacts{.size = PageSize::A3, .mode = CaptureMode::BlackAndWhite});
+        addToChart(report.chart, mixed);
         QImage image(600, 400, QImage::Format_RGB32);
         image.fill(Qt::white);
         {
@@ -237,13 +241,13 @@ private Q_SLOTS:
                 bars.push_back(segmentsAt(std::exchange(start, -1) / 2 + x / 2));
         }
         const std::vector<std::array<qint64, kChartSegments>> expected{
-            {0, 15, 0, 0, 0}, {40, 0, 20, 0, 0}, {0, 0, 0, 6, 0}}; // A3, A4, Letter: size order
+            {0, 15, 0, 0, 1}, {40, 0, 20, 0, 1}, {0, 0, 0, 6, 0}}; // A3, A4, Letter: size order
         QCOMPARE(bars.size(), size_t(3));
-        const int tallest = bars[1][0] + bars[1][2];
+        const int tallest = bars[1][0] + bars[1][2] + bars[1][4];
         QVERIFY(tallest > 200);
         for (size_t bar = 0; bar < bars.size(); ++bar)
             for (int segment = 0; segment < kChartSegments; ++segment)
-                QVERIFY2(std::abs(bars[bar][segment] - expected[bar][segment] * tallest / 60.0) <= 2,
+                QVERIFY2(std::abs(bars[bar][segment] - expected[bar][segment] * tallest / 61.0) <= 2,
                          qPrintable(QStringLiteral("bar %1 segment %2: %3 pixels").arg(bar).arg(segment)
                                             .arg(bars[bar][segment])));
     }
