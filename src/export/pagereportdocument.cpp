@@ -324,10 +324,10 @@ bool paintPageReport(const PageReport &report, QPagedPaintDevice &device, const 
     const qreal scale = qreal(device.logicalDpiX()) / 72.0;
     painter.scale(scale, scale);
     for (int page = 0; page < document.pageCount(); ++page) {
-        if (page > 0 && !device.newPage())
-            break;
-        document.paintPage(painter, page);
-        if (progress && !progress(page + 1, document.pageCount())) {
+        const bool pageStarted = page == 0 || device.newPage();
+        if (pageStarted)
+            document.paintPage(painter, page);
+        if (!pageStarted || (progress && !progress(page + 1, document.pageCount()))) {
             painter.end();
             return false;
         }
