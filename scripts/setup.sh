@@ -11,6 +11,7 @@ packages=(
   xvfb xauth imagemagick x11-utils xdotool qt6ct fonts-dejavu-core
   clang libclang-rt-dev strace python3 dbus dbus-x11 xdg-utils
   fp-utils desktop-file-utils
+  poppler-utils
 )
 
 missing=()

@@ -5,13 +5,26 @@
 
 #include <QHash>
 
-std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol, int worthCol)
+bool isInScope(const GridModel &grid, int row, RowScope scope)
+{
+    return !grid.isRowHidden(row) && (scope == RowScope::Shown || grid.isRowSelected(row));
+}
+
+std::optional<qint64> countedPages(QStringView pagesCell)
+{
+    bool isNumber = false;
+    const qint64 pages = pagesCell.toLongLong(&isNumber);
+    return isNumber && pages >= 0 ? std::optional<qint64>(pages) : std::nullopt;
+}
+
+std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol, int worthCol,
+                                      RowScope scope)
 {
     std::vector<FolderTotal> folders;
     QHash<QString, size_t> indexOf;
     size_t current = 0;
     for (int row = grid.fixedRows(); row < grid.rows(); ++row) {
-        if (grid.isRowHidden(row))
+        if (!isInScope(grid, row, scope))
             continue;
         const QStringView location = grid.textView(row, locationCol);
         // A search lists a folder's files together: most rows need no lookup.
@@ -28,10 +41,8 @@ std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, in
         }
         FolderTotal &folder = folders[current];
         ++folder.files;
-        bool isNumber = false;
-        const qint64 pages = grid.textView(row, pagesCol).toLongLong(&isNumber);
-        if (isNumber && pages >= 0) {
-            folder.pages += pages;
+        if (const auto pages = countedPages(grid.textView(row, pagesCol))) {
+            folder.pages += *pages;
             if (worthCol >= 0)
                 folder.worth.addKey(grid.textView(row, worthCol));
         } else

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class GridModel;
@@ -23,8 +24,18 @@ struct FolderTotal
     PageBreakdown worth;
 };
 
+// Which data rows a total covers: the shown ones, or the shown and selected.
+enum class RowScope { Shown, Selected };
+bool isInScope(const GridModel &grid, int row, RowScope scope);
+
+// A Pages cell's count; nothing for a file whose pages could not be counted.
+std::optional<qint64> countedPages(QStringView pagesCell);
+
 // One entry per folder, in the order the folders first appear.
-std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol, int worthCol = -1);
+std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol, int worthCol = -1,
+                                      RowScope scope = RowScope::Shown);
+
+inline const QString kAllFoldersText = QStringLiteral("All folders");
 
 // The sum of all entries, named `location`.
 FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString &location);

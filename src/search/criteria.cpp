@@ -5,6 +5,7 @@
 #include "results/cellformats.h"
 
 #include <QDateTime>
+#include <QLocale>
 
 #include <optional>
 #include <string>
@@ -237,4 +238,60 @@ bool PassesNameRules(const QString &name, const SearchCriteriaSource &criteria,
     if (filter.isEmpty() || filter == CriteriaDefaults::AllFilesPattern)
         return true;
     return patterns.matches(name);
+}
+
+namespace {
+
+QString dayText(const QDate &day)
+{
+    return QLocale::c().toString(day, u"d MMM yyyy");
+}
+
+QString dateRuleText(const SearchCriteriaSource &criteria, const QDate &searchDay)
+{
+    if (!criteria.dateOn())
+        return QStringLiteral("Any date");
+    const auto window = dateWindow(criteria, searchDay);
+    if (!window)
+        return QStringLiteral("A date rule that cannot be read: no file passes");
+    const QString between = QStringLiteral("between %1 and %2").arg(dayText(window->first), dayText(window->second));
+    if (!criteria.inPeriodMode())
+        return criteria.dateRangeTypeText() + u' ' + between;
+    return QStringLiteral("%1 in the last %2 %3 (%4)")
+            .arg(criteria.dateRangeTypeText(), criteria.periodText().trimmed(), criteria.periodUnitText(), between);
+}
+
+QString sizeRuleText(const SearchCriteriaSource &criteria)
+{
+    if (!criteria.sizeOn())
+        return QStringLiteral("Any size");
+    const QString unreadable = QStringLiteral("A size rule that cannot be read: no file passes");
+    if (criteria.sizeAtMode()) {
+        const auto limit = readWholeNumber(criteria.sizeLimitText(), MinSize, MaxSize);
+        if (!limit)
+            return unreadable;
+        return QStringLiteral("Size at %1 %2 KB").arg(criteria.leastMostText().toLower()).arg(*limit);
+    }
+    const auto from = readWholeNumber(criteria.sizeFromText(), MinSize, MaxSize);
+    const auto to = readWholeNumber(criteria.sizeToText(), MinSize, MaxSize);
+    if (!from || !to)
+        return unreadable;
+    return QStringLiteral("Size between %1 and %2 KB").arg(*from).arg(*to);
+}
+
+QString yesNo(bool yes)
+{
+    return yes ? QStringLiteral("Yes") : QStringLiteral("No");
+}
+
+} // namespace
+
+QList<CriteriaLine> criteriaInWords(const SearchCriteriaSource &criteria, const QDate &searchDay)
+{
+    const QString filter = criteria.filterText().trimmed();
+    return {{QStringLiteral("File names"), filter.isEmpty() ? CriteriaDefaults::AllFilesPattern : filter},
+            {QStringLiteral("Subfolders"), yesNo(criteria.includeSubfolders())},
+            {QStringLiteral("Hidden files"), yesNo(criteria.showHidden())},
+            {QStringLiteral("Date"), dateRuleText(criteria, searchDay)},
+            {QStringLiteral("Size"), sizeRuleText(criteria)}};
 }

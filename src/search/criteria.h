@@ -157,3 +157,14 @@ bool PassesDateAndSize(const FileFacts &facts, const SearchCriteriaSource &crite
 // BuildPatternList of the criteria's filter text.
 bool PassesNameRules(const QString &name, const SearchCriteriaSource &criteria,
                      const NamePatterns &patterns);
+
+// One rule of the criteria in words, for a report: "Date", "Files Modified
+// between 1 Nov 2026 and 30 Nov 2026". The values are read as the search
+// reads them (a rule it cannot read says so); `searchDay` is the day the
+// search ran, which an "in the last" rule counts back from.
+struct CriteriaLine
+{
+    QString label;
+    QString text;
+};
+QList<CriteriaLine> criteriaInWords(const SearchCriteriaSource &criteria, const QDate &searchDay);

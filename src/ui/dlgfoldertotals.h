@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/foldertotals.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -32,7 +34,7 @@ public:
     // Asks where to export; an empty answer cancels. Tests replace it.
     std::function<QString(QWidget *parent)> chooseExportFile;
 
-    static inline const QString AllFoldersText = QStringLiteral("All folders");
+    static inline const QString AllFoldersText = kAllFoldersText;
 
     QTableView *tblTotals = nullptr;
     QPushButton *cmdRefresh = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/mainlayout.h"
+#include "export/pagereport.h"
 #include "search/criteria.h"
 #include "ui/appservices.h"
 
@@ -26,6 +27,7 @@ class QPushButton;
 class QSplitter;
 class dlgPreferences;
 class dlgFolderTotals;
+class PageReportWindow;
 class QMimeData;
 
 // The main window. Its handlers carry the names of the controls and events
@@ -107,6 +109,7 @@ public:
     QMenu *mnuTools = nullptr;
     QAction *mnuExport = nullptr;
     QAction *mnuFolderTotals = nullptr;
+    QAction *mnuPageReport = nullptr;
     QAction *mnuPreferences = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuSupport = nullptr;
@@ -125,6 +128,9 @@ public:
     // (tab-separated text and a text/uri-list of the files); null when none.
     QMimeData *selectedRowsMimeData() const;
     dlgFolderTotals *folderTotalsWindow() const { return m_folderTotals; }
+    // frmmain_report.cpp: the last search as the page report describes it.
+    SearchRecord lastSearch() const;
+    PageReportWindow *pageReportWindow() const { return m_pageReport; }
 
     // The layout last applied, in twips (for checks and the toggle).
     const MainLayoutResult &currentLayout() const { return m_layout; }
@@ -157,6 +163,7 @@ public Q_SLOTS:
     // frmmain_totals.cpp
     void mnuEditCopy_Click();
     void mnuFolderTotals_Click();
+    void mnuPageReport_Click();
 
 protected:
     bool event(QEvent *event) override;
@@ -229,6 +236,8 @@ private:
     std::unique_ptr<SearchPorts> m_searchPorts;
     SearchRun *m_searchRun = nullptr;
     dlgFolderTotals *m_folderTotals = nullptr;
+    PageReportWindow *m_pageReport = nullptr;
+    SearchRecord m_lastSearch; // taken as each search starts and ends
     MainLayoutResult m_layout;
     bool m_firstActivation = false;
     bool m_loaded = false;

@@ -48,6 +48,7 @@ void frmMain::createSearchRun()
     ports.wait = [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); };
     ports.wake = [dispatcher = QAbstractEventDispatcher::instance()] { dispatcher->wakeUp(); };
     m_searchRun = new SearchRun(ports, this);
+    connect(m_searchRun, &SearchRun::runFinished, this, [this](bool cancelled) { m_lastSearch.cancelled = cancelled; });
 }
 
 bool frmMain::isSearching() const
@@ -74,6 +75,8 @@ void frmMain::cmdSearch_Click()
 
 void frmMain::RunSearch()
 {
+    if (!isSearching()) // the criteria as the run starts; its end sets whether it was cancelled
+        m_lastSearch = {true, false, false, m_startFolder, CriteriaValues::of(*this), QDateTime::currentDateTime()};
     m_searchRun->RunSearch(m_startFolder);
 }
 

@@ -5,11 +5,13 @@
 #include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "platform/filesystem.h"
+#include "support/pdftext.h"
 #include "support/tempfiles.h"
 #include "support/testservices.h"
 #include "support/tiffbytes.h"
 #include "ui/foldertree.h"
 #include "ui/frmmain.h"
+#include "ui/pagereportwindow.h"
 #include "ui/statusbar.h"
 
 #include <QAbstractItemModelTester>
@@ -285,6 +287,32 @@ private Q_SLOTS:
         QCOMPARE(t.panel(StatusBar::FilesKey), QStringLiteral("No file found"));
         QCOMPARE(t.window->lblPageCount->text(), QStringLiteral("Total Pages : 0"));
         QCOMPARE(t.panel(StatusBar::MessageKey), QStringLiteral("Done"));
+    }
+
+    // The report tells a partial count from a whole one, with the window's totals.
+    void pageReportSaysHowTheSearchEnded_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("ran to its end") << false;
+        QTest::newRow("cancelled") << true;
+    }
+    void pageReportSaysHowTheSearchEnded()
+    {
+        QFETCH(bool, cancel);
+        writeTiffs(path(QStringLiteral("many")), 30);
+        TestWindow t(ini());
+        DuringRun probe([&](int turn) {
+            if (cancel && turn == 2 && t.window->isSearching())
+                t.window->cmdSearch->click();
+        });
+        t.searchIn(path(QStringLiteral("many")));
+        t.window->mnuPageReport->trigger();
+        QVERIFY(t.window->pageReportWindow()->savePdf(path(QStringLiteral("report.pdf"))));
+        const QString text = pdfTextPages(path(QStringLiteral("report.pdf"))).join(u'\n');
+        QCOMPARE(text.contains(QStringLiteral("Search Terminated by User")), cancel);
+        QVERIFY(text.contains(QStringLiteral("Start folder ") + path(QStringLiteral("many"))));
+        QVERIFY2(hasLine(text, QStringLiteral("Pages %1").arg(t.pageSum())), qPrintable(text));
+        QVERIFY(hasLine(text, QStringLiteral("Files %1").arg(t.dataRows())));
     }
 
     void clickDuringRunCancels_data()

@@ -1,0 +1,92 @@
+#include "export/pagereport.h"
+
+#include "grid/gridmodel.h"
+#include "results/columnindex.h"
+#include "search/searchrun.h"
+
+#include <algorithm>
+
+namespace {
+
+QList<CriteriaLine> searchedLines(const SearchRecord &search)
+{
+    if (!search.ran)
+        return {{QStringLiteral("Start folder"), QStringLiteral("No search has run")}};
+    QList<CriteriaLine> lines{{QStringLiteral("Start folder"), shownText(search.startFolder)}};
+    lines += criteriaInWords(search.criteria, search.started.date());
+    return lines;
+}
+
+QString stateText(const SearchRecord &search)
+{
+    if (search.running)
+        return QStringLiteral("Search still running: the counts are partial");
+    if (search.cancelled)
+        return SearchRun::TerminatedText;
+    return {};
+}
+
+} // namespace
+
+QString shownText(const QString &text)
+{
+    QString shown = text;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i].isHighSurrogate() && i + 1 < shown.size() && shown[i + 1].isLowSurrogate())
+            ++i; // a character beyond the first plane
+        else if (shown[i].isSurrogate())
+            shown[i] = QChar::ReplacementCharacter;
+    }
+    return shown;
+}
+
+void addToChart(SizeModeTable &chart, const PageBreakdown &file)
+{
+    const auto present = [](const auto &counts) {
+        return std::count_if(counts.begin(), counts.end(), [](qint64 n) { return n > 0; });
+    };
+    const bool oneSize = present(file.sizes) <= 1, oneMode = present(file.modes) <= 1;
+    for (int size = 0; size < kPageSizeCount; ++size) {
+        if (file.sizes[size] == 0)
+            continue;
+        if (oneSize) {
+            for (int mode = 0; mode < kCaptureModeCount; ++mode)
+                chart[size][mode] += file.modes[mode];
+        } else if (oneMode) {
+            const auto mode = std::find_if(file.modes.begin(), file.modes.end(), [](qint64 n) { return n > 0; });
+            chart[size][mode == file.modes.end() ? kMixedSegment : mode - file.modes.begin()] += file.sizes[size];
+        } else {
+            chart[size][kMixedSegment] += file.sizes[size];
+        }
+    }
+}
+
+PageReport buildPageReport(const GridModel &results, const PageReportHeading &heading, const SearchRecord &search,
+                           RowScope scope)
+{
+    using namespace ResultColumns;
+    PageReport report;
+    report.heading = heading;
+    report.selectedOnly = scope == RowScope::Selected;
+    report.searched = searchedLines(search);
+    report.searchState = stateText(search);
+    report.folders = folderTotals(results, Location, Pages, PageWorth, scope);
+    for (FolderTotal &folder : report.folders)
+        folder.location = shownText(folder.location);
+    report.all = sumOfFolders(report.folders, kAllFoldersText);
+
+    for (int row = results.fixedRows(); row < results.rows(); ++row) {
+        if (!isInScope(results, row, scope))
+            continue;
+        if (countedPages(results.textView(row, Pages))) {
+            addToChart(report.chart, PageBreakdown::fromKey(results.textView(row, PageWorth)));
+        } else if (report.unreadable.size() < size_t(PageReport::kMaxListedUnreadable)) {
+            const QString reason = results.text(row, PagesNote);
+            report.unreadable.push_back({shownText(results.text(row, FullPath)),
+                                         reason.isEmpty() ? QStringLiteral("No reason given") : reason});
+        } else {
+            ++report.unlistedUnreadable;
+        }
+    }
+    return report;
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "results/foldertotals.h"
+#include "search/criteria.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class GridModel;
+
+// What the last search was, as the main window recorded it when it started
+// (the criteria then) and ended.
+struct SearchRecord
+{
+    bool ran = false;
+    bool running = false;
+    bool cancelled = false;
+    QString startFolder;
+    CriteriaValues criteria;
+    QDateTime started;
+};
+
+// The title block's lines.
+struct PageReportHeading
+{
+    QString organisation;
+    QString reference;
+    QDateTime madeAt;
+    QString program; // name and version
+};
+
+struct UnreadableFile
+{
+    QString path;
+    QString reason;
+};
+
+// Pages per size class split by capture mode; a file that mixes both sizes
+// and modes cannot say which of its pages had which mode, so its pages go to
+// a segment of their own (kMixedSegment) rather than be guessed.
+constexpr int kMixedSegment = kCaptureModeCount;
+constexpr int kChartSegments = kCaptureModeCount + 1;
+using SizeModeTable = std::array<std::array<qint64, kChartSegments>, kPageSizeCount>;
+void addToChart(SizeModeTable &chart, const PageBreakdown &file);
+
+// The whole content of a page report, in the order it is printed. Plain
+// values: built on the window's thread, then painted on any one thread.
+struct PageReport
+{
+    static constexpr int kMaxListedUnreadable = 1000;
+    static inline const QString TitleText = QStringLiteral("Page Report");
+
+    PageReportHeading heading;
+    bool selectedOnly = false;
+    QList<CriteriaLine> searched; // the start folder, then the criteria's rules
+    QString searchState;          // empty for a search that ran to its end
+    std::vector<FolderTotal> folders; // in the order Folder Totals shows them
+    FolderTotal all;
+    SizeModeTable chart{};
+    std::vector<UnreadableFile> unreadable; // the first kMaxListedUnreadable, in grid order
+    qint64 unlistedUnreadable = 0;
+};
+
+// The report of the results table's shown rows (or of the shown rows
+// selected). Names are given as the table shows them.
+PageReport buildPageReport(const GridModel &results, const PageReportHeading &heading, const SearchRecord &search,
+                           RowScope scope);
+
+// A text as the table draws it: each byte of a name that was not UTF-8 (a
+// lone surrogate, see PathCodec) as the replacement mark.
+QString shownText(const QString &text);

@@ -1,0 +1,25 @@
+#include "settings/pagereportsettings.h"
+
+#include "settings/inifile.h"
+
+namespace {
+const QString kSection = QStringLiteral("PageReport");
+const QString kOrganisation = QStringLiteral("Organisation");
+const QString kReference = QStringLiteral("Reference");
+constexpr int kLongestLine = 1024;
+} // namespace
+
+PageReportLines readPageReportLines(const QString &settingsPath)
+{
+    const IniDocument ini = IniDocument::load(settingsPath);
+    return {ini.value(kSection, kOrganisation, {}, kLongestLine + 1),
+            ini.value(kSection, kReference, {}, kLongestLine + 1)};
+}
+
+bool writePageReportLines(const QString &settingsPath, const PageReportLines &lines)
+{
+    IniDocument ini = IniDocument::load(settingsPath);
+    const bool stored = ini.setValue(kSection, kOrganisation, lines.organisation)
+                        & ini.setValue(kSection, kReference, lines.reference);
+    return ini.save(settingsPath) && stored;
+}

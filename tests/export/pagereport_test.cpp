@@ -1,0 +1,257 @@
+// The page report read back from its PDF (pdftotext), and its chart
+// measured from a rendered image.
+#include "base/pathcodec.h"
+#include "export/pagereportchart.h"
+#include "export/pagereportdocument.h"
+#include "grid/gridmodel.h"
+#include "results/resultcolumns.h"
+#include "support/pdftext.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ResultColumns;
+using TestSupport::hasLine;
+using TestSupport::pdfTextPages;
+
+namespace {
+
+// A folder's files, pages, A4-equivalent, color, grayscale, black-and-white,
+// unknown-size pages and unreadable files, as its table row reads.
+using Expected = std::array<qint64, 8>;
+QString tableLine(const QString &name, const Expected &counts)
+{
+    QStringList cells{name};
+    for (qint64 count : counts)
+        cells.append(QString::number(count));
+    return cells.join(u' ');
+}
+
+// The rows of one file: `pages` pages of `size` in `mode`, or unreadable (pages < 0).
+void addFile(GridModel &grid, const QString &folder, int pages, PageSize size = PageSize::A4,
+             CaptureMode mode = CaptureMode::BlackAndWhite)
+{
+    PageBreakdown worth;
+    for (int page = 0; page < pages; ++page) {
+        PageFacts facts;
+        facts.size = size;
+        facts.mode = mode;
+        facts.a4Equivalent = size == PageSize::A3 ? 2 : 1;
+        worth.add(facts);
+    }
+    QStringList cells(Count);
+    cells[FileName] = QStringLiteral("f%1.tif").arg(grid.rows());
+    cells[Location] = folder;
+    cells[FullPath] = folder + u'/' + cells[FileName];
+    cells[Pages] = pages < 0 ? QStringLiteral("Error") : QString::number(pages);
+    cells[PagesNote] = pages < 0 ? QStringLiteral("Not a TIFF file") : QString();
+    cells[PageWorth] = worth.key();
+    grid.appendRow(cells);
+}
+
+// The report's PDF as text, one entry a page.
+QStringList pdfPages(const PageReport &report)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !writePageReportPdf(report, &file, reportPageLayout(QLocale::c())))
+        return {};
+    file.close();
+    return pdfTextPages(path);
+}
+
+SearchRecord finishedSearch()
+{
+    SearchRecord search;
+    search.ran = true;
+    search.startFolder = QStringLiteral("/scans/");
+    search.started = QDateTime(QDate(2026, 12, 1), QTime(9, 0));
+    return search;
+}
+
+} // namespace
+
+class PageReportTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void totalsAndFoldersMatchTheGrid_data()
+    {
+        QTest::addColumn<bool>("selectedOnly");
+        QTest::newRow("shown rows") << false;
+        QTest::newRow("selected rows") << true;
+    }
+    void totalsAndFoldersMatchTheGrid()
+    {
+        QFETCH(bool, selectedOnly);
+        GridModel grid;
+        setupColumns(grid);
+        const QString odd = PathCodec::decode("/scans/caf\xe9");
+        addFile(grid, QStringLiteral("/scans/acme"), 3, PageSize::A4, CaptureMode::Color);
+        addFile(grid, QStringLiteral("/scans/globex"), 2, PageSize::A3, CaptureMode::Grayscale);
+        addFile(grid, QStringLiteral("/scans/acme"), 4);
+        addFile(grid, QStringLiteral("/scans/globex"), -1);
+        addFile(grid, odd, 5, PageSize::Unknown);
+        addFile(grid, QStringLiteral("/scans/acme"), 7); // hidden: never in the report
+        grid.setRowHidden(grid.rows() - 1, true);
+        for (int row : {1, 2, 4, 5, 6})
+            grid.setRowSelected(row, true);
+
+        const RowScope scope = selectedOnly ? RowScope::Selected : RowScope::Shown;
+        const QStringList pages = pdfPages(buildPageReport(grid, {}, finishedSearch(), scope));
+        QVERIFY(!pages.isEmpty());
+        const QString text = pages.join(u'\n');
+
+        // Worked out here from the files as added.
+        const Expected acme{selectedOnly ? 1 : 2, selectedOnly ? 3 : 7, selectedOnly ? 3 : 7, 3, 0,
+                            selectedOnly ? 0 : 4, 0, 0};
+        const Expected globex{2, 2, 4, 0, 2, 0, 0, 1}, cafe{1, 5, 5, 0, 0, 5, 5, 0};
+        Expected all{};
+        for (size_t i = 0; i < all.size(); ++i)
+            all[i] = acme[i] + globex[i] + cafe[i];
+        QVERIFY2(hasLine(text, tableLine(QStringLiteral("/scans/acme"), acme)), qPrintable(text));
+        QVERIFY(hasLine(text, tableLine(QStringLiteral("/scans/globex"), globex)));
+        QVERIFY(hasLine(text, tableLine(QStringLiteral("/scans/caf\ufffd"), cafe)));
+        QVERIFY(hasLine(text, tableLine(QStringLiteral("All folders"), all)));
+        // The grid's own running sums agree.
+        const GridModel::Tally &tally = selectedOnly ? grid.selectedTally() : grid.shownTally();
+        QCOMPARE(all[0], tally.rows);
+        QCOMPARE(all[1], tally.sum);
+        const char *const labels[] = {"Files", "Pages", "A4-equivalent pages", "Color pages", "Grayscale pages",
+                                      "Black-and-white pages", "Pages of unknown size", "Unreadable files"};
+        for (size_t i = 0; i < all.size(); ++i)
+            QVERIFY2(hasLine(text, QStringLiteral("%1 %2").arg(QLatin1String(labels[i])).arg(all[i])), labels[i]);
+        QVERIFY(hasLine(text, QStringLiteral("/scans/globex/f4.tif Not a TIFF file")));
+    }
+
+    // Every page of a long report says which of how many it is, and every
+    // page of the folder table starts with its header row.
+    void longReportRepeatsTheHeader()
+    {
+        GridModel grid;
+        setupColumns(grid);
+        constexpr int kFolders = 1000;
+        for (int folder = 0; folder < kFolders; ++folder)
+            addFile(grid, QStringLiteral("/f/%1").arg(folder), folder % 7);
+        for (int file = 0; file < PageReport::kMaxListedUnreadable + 5; ++file)
+            addFile(grid, QStringLiteral("/f/0"), -1);
+        const QStringList pages = pdfPages(buildPageReport(grid, {}, finishedSearch(), RowScope::Shown));
+        QVERIFY(pages.size() > 2);
+        const QRegularExpression folderRow(QStringLiteral("^ ?/f/(\\d+) \\d"), QRegularExpression::MultilineOption);
+        QList<int> seen(kFolders, 0);
+        int tablePages = 0;
+        for (int page = 0; page < pages.size(); ++page) {
+            QVERIFY2(hasLine(pages[page], QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages.size())),
+                     qPrintable(pages[page]));
+            auto rows = folderRow.globalMatch(pages[page]);
+            if (!rows.hasNext())
+                continue;
+            ++tablePages;
+            QVERIFY2(pages[page].contains(QStringLiteral("Folder Files Pages")), qPrintable(pages[page]));
+            while (rows.hasNext())
+                ++seen[rows.next().captured(1).toInt()];
+        }
+        QCOMPARE(seen, QList<int>(kFolders, 1));
+        QVERIFY(tablePages > 10);
+        QVERIFY(pages.join(u'\n').contains(QStringLiteral("and 5 more")));
+    }
+
+    void searchInWords_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("done") << false << false << QString();
+        QTest::newRow("cancelled") << true << false << QStringLiteral("Search Terminated by User");
+        QTest::newRow("running") << false << true << QStringLiteral("Search still running: the counts are partial");
+    }
+    void searchInWords()
+    {
+        QFETCH(bool, cancelled);
+        QFETCH(bool, running);
+        QFETCH(QString, state);
+        GridModel grid;
+        setupColumns(grid);
+        addFile(grid, QStringLiteral("/scans"), 1);
+        SearchRecord search = finishedSearch();
+        search.cancelled = cancelled;
+        search.running = running;
+        search.criteria.date = true;
+        search.criteria.from = QDate(2026, 11, 1);
+        search.criteria.to = QDate(2026, 11, 30);
+        search.criteria.size = true;
+        search.criteria.limit = QStringLiteral(" 100");
+        const QString text = pdfPages(buildPageReport(grid, {}, search, RowScope::Shown)).join(u'\n');
+        QVERIFY2(hasLine(text, QStringLiteral("Date Files Modified between 1 Nov 2026 and 30 Nov 2026")),
+                 qPrintable(text));
+        QVERIFY(hasLine(text, QStringLiteral("Size Size at least 100 KB")));
+        QCOMPARE(text.contains(QStringLiteral("Search Terminated by User")), cancelled);
+        if (!state.isEmpty())
+            QVERIFY(hasLine(text, QStringLiteral("Status ") + state));
+        else
+            QVERIFY(!text.contains(QStringLiteral("Status")));
+    }
+
+    // Each bar's segments, measured in pixels, stand to the tallest bar as
+    // their pages to its pages.
+    void chartBarsAreInProportion()
+    {
+        GridModel grid;
+        setupColumns(grid);
+        addFile(grid, QStringLiteral("/s"), 40, PageSize::A4, CaptureMode::Color);
+        addFile(grid, QStringLiteral("/s"), 20, PageSize::A4, CaptureMode::BlackAndWhite);
+        addFile(grid, QStringLiteral("/s"), 15, PageSize::A3, CaptureMode::Grayscale);
+        addFile(grid, QStringLiteral("/s"), 6, PageSize::Letter, CaptureMode::Unknown);
+        PageReport report = buildPageReport(grid, {}, finishedSearch(), RowScope::Shown);
+        PageBreakdown mixed; // an A4 color page and an A3 black-and-white one: a segment of their own
+        mixed.add(PageFacts{.size = PageSize::A4, .mode = CaptureMode::Color});
+        mixed.add(PageFacts{.size = PageSize::A3, .mode = CaptureMode::BlackAndWhite});
+        addToChart(report.chart, mixed);
+        QImage image(600, 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            paintPageChart(painter, QRectF(0, 0, 600, 400), report.chart, QFont());
+        }
+        // The base line runs under the bars, the legend below it.
+        int base = image.height() - 1;
+        while (base > 0 && image.pixel(image.width() / 2, base) != qRgb(0, 0, 0))
+            --base;
+        QVERIFY(base > 0);
+        // Columns of bar colours, each bar measured down its middle.
+        const auto segmentsAt = [&](int column) {
+            std::array<int, kChartSegments> heights{};
+            for (int y = 0; y < base; ++y)
+                for (int segment = 0; segment < kChartSegments; ++segment)
+                    heights[segment] += image.pixel(column, y) == chartSegmentColor(segment).rgb();
+            return heights;
+        };
+        std::vector<std::array<int, kChartSegments>> bars;
+        for (int x = 0, start = -1; x <= image.width(); ++x) {
+            const bool inBar = x < image.width() && segmentsAt(x) != std::array<int, kChartSegments>{};
+            if (inBar && start < 0)
+                start = x;
+            else if (!inBar && start >= 0)
+                bars.push_back(segmentsAt(std::exchange(start, -1) / 2 + x / 2));
+        }
+        const std::vector<std::array<qint64, kChartSegments>> expected{
+            {0, 15, 0, 0, 1}, {40, 0, 20, 0, 1}, {0, 0, 0, 6, 0}}; // A3, A4, Letter: size order
+        QCOMPARE(bars.size(), size_t(3));
+        const int tallest = bars[1][0] + bars[1][2] + bars[1][4];
+        QVERIFY(tallest > 200);
+        for (size_t bar = 0; bar < bars.size(); ++bar)
+            for (int segment = 0; segment < kChartSegments; ++segment)
+                QVERIFY2(std::abs(bars[bar][segment] - expected[bar][segment] * tallest / 61.0) <= 2,
+                         qPrintable(QStringLiteral("bar %1 segment %2: %3 pixels").arg(bar).arg(segment)
+                                            .arg(bars[bar][segment])));
+    }
+};
+
+QTEST_MAIN(PageReportTest)
+#include "pagereport_test.moc"

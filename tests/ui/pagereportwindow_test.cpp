@@ -1,0 +1,72 @@
+// The page report window: its narrowing to the selection, its own lines in
+// the settings file, and a save that fails.
+#include "results/resultcolumns.h"
+#include "support/filesizelimit.h"
+#include "support/loadedwindow.h"
+#include "support/tempfiles.h"
+#include "ui/pagereportwindow.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace TestSupport;
+
+class PageReportWindowTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void reportFollowsTheSelectionAndKeepsItsLines()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("Settings.ini"));
+        writeFile(ini, "[General]\r\nStartupFolder=/scans\r\n");
+        LoadedWindow loaded(ini);
+        for (int file = 0; file < 4; ++file) {
+            QStringList cells(ResultColumns::Count);
+            cells[ResultColumns::Location] = QStringLiteral("/scans/%1").arg(file % 2);
+            cells[ResultColumns::Pages] = QString::number(file + 1);
+            loaded.files().appendRow(cells);
+        }
+        loaded.files().setRowSelected(1, true);
+        loaded.window->mnuPageReport->trigger();
+        PageReportWindow *window = loaded.window->pageReportWindow();
+        auto *selectedOnly = window->findChild<QCheckBox *>();
+        QVERIFY(!selectedOnly->isVisibleTo(window)); // one selected row narrows nothing
+        QCOMPARE(window->report().all.pages, 10);
+
+        loaded.files().setRowSelected(4, true);
+        loaded.window->mnuPageReport->trigger();
+        QVERIFY(selectedOnly->isVisibleTo(window));
+        selectedOnly->setChecked(true);
+        QCOMPARE(window->report().all.pages, 1 + 4);
+        QCOMPARE(window->report().folders.size(), size_t(2));
+
+        // The lines are kept in a section of their own: the settings still read.
+        const auto edits = window->findChildren<QLineEdit *>();
+        edits[0]->setText(QStringLiteral("Acme Records"));
+        edits[1]->setText(QStringLiteral("Job 42"));
+        Q_EMIT edits[1]->editingFinished();
+        QCOMPARE(window->report().heading.reference, QStringLiteral("Job 42"));
+        PageReportWindow again(loaded.files(), [] { return SearchRecord{}; }, ini);
+        QCOMPARE(again.report().heading.organisation, QStringLiteral("Acme Records"));
+        SettingsStore settings(ini);
+        QVERIFY(settings.ReadSettings());
+        QCOMPARE(settings.record().startupFolder, QStringLiteral("/scans"));
+
+        // A save that cannot be written in full keeps the old file.
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        writeFile(pdf, "old report");
+        {
+            FileSizeLimit full(2048);
+            QVERIFY(full.ok());
+            QVERIFY(!window->savePdf(pdf));
+        }
+        QCOMPARE(readFile(pdf), QByteArray("old report"));
+    }
+};
+
+QTEST_MAIN(PageReportWindowTest)
+#include "pagereportwindow_test.moc"
