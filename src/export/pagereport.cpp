@@ -17,6 +17,16 @@ QList<CriteriaLine> searchedLines(const SearchRecord &search)
     return lines;
 }
 
+// The start folder with its separator, when the folders of the table lie
+// below it: their rows then leave it out (it heads the report), so a long
+// path keeps the part that tells the folders apart.
+QString folderBase(const SearchRecord &search)
+{
+    if (!search.ran || search.startFolder.isEmpty())
+        return {};
+    return search.startFolder.endsWith(u'/') ? search.startFolder : search.startFolder + u'/';
+}
+
 QString stateText(const SearchRecord &search)
 {
     if (search.running)
@@ -71,8 +81,14 @@ PageReport buildPageReport(const GridModel &results, const PageReportHeading &he
     report.searched = searchedLines(search);
     report.searchState = stateText(search);
     report.folders = folderTotals(results, Location, Pages, PageWorth, scope);
-    for (FolderTotal &folder : report.folders)
+    const QString base = folderBase(search);
+    for (FolderTotal &folder : report.folders) {
+        if (!base.isEmpty() && folder.location.size() > base.size() && folder.location.startsWith(base)) {
+            folder.location.remove(0, base.size());
+            report.foldersBelowStart = true;
+        }
         folder.location = shownText(folder.location);
+    }
     report.all = sumOfFolders(report.folders, kAllFoldersText);
 
     for (int row = results.fixedRows(); row < results.rows(); ++row) {

@@ -59,6 +59,7 @@ struct PageReport
     QList<CriteriaLine> searched; // the start folder, then the criteria's rules
     QString searchState;          // empty for a search that ran to its end
     std::vector<FolderTotal> folders; // in the order Folder Totals shows them
+    bool foldersBelowStart = false;   // some names leave the start folder out
     FolderTotal all;
     SizeModeTable chart{};
     std::vector<UnreadableFile> unreadable; // the first kMaxListedUnreadable, in grid order

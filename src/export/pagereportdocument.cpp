@@ -89,7 +89,7 @@ Lines titleLines(const PageReportHeading &heading)
 {
     Lines lines;
     if (!heading.organisation.isEmpty())
-        lines.emplace_back(QString(), heading.organisation);
+        lines.emplace_back(QStringLiteral("Organisation"), heading.organisation);
     if (!heading.reference.isEmpty())
         lines.emplace_back(QStringLiteral("Reference"), heading.reference);
     lines.emplace_back(QStringLiteral("Made"), dayAndTime(heading.madeAt));
@@ -217,7 +217,7 @@ void PageReportDocument::paintPlaced(QPainter &painter, const Placed &placed) co
     switch (placed.part) {
     case Part::Folders:
         if (placed.row == kHeader)
-            paintCells(painter, placed.y, folderHeaders(), m_folderWidths, RowStyle::Header);
+            paintCells(painter, placed.y, folderHeaderCells(), m_folderWidths, RowStyle::Header);
         else
             paintFolderRow(painter, placed.row, placed.y);
         return;
@@ -265,6 +265,14 @@ void PageReportDocument::paintBlock(QPainter &painter, Part part, qreal y) const
                          metrics.elidedText(value, Qt::ElideMiddle, valueWidth));
         y += m_lineHeight;
     }
+}
+
+QStringList PageReportDocument::folderHeaderCells() const
+{
+    QStringList headers = folderHeaders();
+    if (m_report.foldersBelowStart)
+        headers[0] = QStringLiteral("Folder (below the start folder)");
+    return headers;
 }
 
 void PageReportDocument::paintFolderRow(QPainter &painter, int row, qreal y) const

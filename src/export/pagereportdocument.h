@@ -57,6 +57,7 @@ private:
     void paintPlaced(QPainter &painter, const Placed &placed) const;
     void paintBlock(QPainter &painter, Part part, qreal y) const;
     void paintFolderRow(QPainter &painter, int row, qreal y) const;
+    QStringList folderHeaderCells() const;
     void paintUnreadableRow(QPainter &painter, int row, qreal y) const;
     enum class RowStyle { Header, Plain, Total };
     void paintCells(QPainter &painter, qreal y, const QStringList &cells, const std::vector<qreal> &widths,

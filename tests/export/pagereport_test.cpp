@@ -115,9 +115,10 @@ private Q_SLOTS:
         Expected all{};
         for (size_t i = 0; i < all.size(); ++i)
             all[i] = acme[i] + globex[i] + cafe[i];
-        QVERIFY2(hasLine(text, tableLine(QStringLiteral("/scans/acme"), acme)), qPrintable(text));
-        QVERIFY(hasLine(text, tableLine(QStringLiteral("/scans/globex"), globex)));
-        QVERIFY(hasLine(text, tableLine(QStringLiteral("/scans/caf\ufffd"), cafe)));
+        // Folders below the start folder are named from it.
+        QVERIFY2(hasLine(text, tableLine(QStringLiteral("acme"), acme)), qPrintable(text));
+        QVERIFY(hasLine(text, tableLine(QStringLiteral("globex"), globex)));
+        QVERIFY(hasLine(text, tableLine(QStringLiteral("caf\ufffd"), cafe)));
         QVERIFY(hasLine(text, tableLine(QStringLiteral("All folders"), all)));
         // The grid's own running sums agree.
         const GridModel::Tally &tally = selectedOnly ? grid.selectedTally() : grid.shownTally();
