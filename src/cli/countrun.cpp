@@ -75,7 +75,18 @@ int runCount(CountOptions options)
         check();
     };
     ports.wake = [&wakeSignal] { wakeSignal.wake(); };
+    if (options.cache != CountOptions::Cache::Off)
+        ports.cache.cache = openPageCountCache();
     run = std::make_unique<SearchRun>(ports);
+    const bool recount = options.cache == CountOptions::Cache::Recount;
+    const bool talk = !options.quiet && (options.progress || options.verbose);
+    if (ports.cache.cache && talk) {
+        if (const QString problem = ports.cache.cache->problem(); !problem.isEmpty()) {
+            progress.clear();
+            say("counting without the page-count cache: " + problem.toLocal8Bit());
+        }
+    }
+    qint64 fromCache = 0;
 
     report.begin();
     bool folderFailed = false;
@@ -90,7 +101,13 @@ int runCount(CountOptions options)
             folderFailed = true;
             continue;
         }
-        run->RunSearch(folder);
+        run->RunSearch(folder, recount);
+        fromCache += run->countsFromCache();
+    }
+    if (options.verbose && !options.quiet) {
+        progress.clear();
+        say(QByteArray::number(fromCache) + " of " + QByteArray::number(report.totals().files)
+            + " counts came from the page-count cache");
     }
     const bool interrupted = Console::interrupted();
     if (!output.failed()) {

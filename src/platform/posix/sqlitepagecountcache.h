@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/posix/pagecountdatabase.h"
+#include "search/pagecountcache.h"
+
+#include <QHash>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+// The page-count cache over its SQLite file. Each folder's entries are read
+// in one query at its first lookup and kept until the folder is flushed, so
+// a lookup costs no query of its own; records and entries seen valid again
+// wait there too, and a flush hands them to the writer thread as one batch.
+// The writer thread also opens the file (so the window never waits for it),
+// prunes it once a day, and starts a new file when the old one proves
+// damaged.
+class SqlitePageCountCache : public PageCountCache
+{
+public:
+    // `folder`: where the file lives (native bytes), made 0700 when missing.
+    explicit SqlitePageCountCache(const QByteArray &folder);
+    ~SqlitePageCountCache() override; // writes what was handed over, then ends the writer
+
+    std::optional<PageCountResult> lookup(const QByteArray &folder, const QByteArray &name,
+                                          const CountValidators &validators) override;
+    void record(const QByteArray &folder, const QByteArray &name, const CountValidators &validators,
+                const PageCountResult &result) override;
+    void flush(const QByteArray &folder) override;
+    void flushAll() override;
+    QString problem() const override; // waits for the opening
+
+    // Entries not seen for this many days are removed.
+    static constexpr int kKeepDays = 90;
+
+private:
+    struct FolderState
+    {
+        bool loaded = false;
+        PageCountDatabase::Folder stored;
+        PageCountDatabase::Batch batch;
+    };
+
+    void runWriter(const QByteArray &folder);
+    void openStore(const QByteArray &folder);
+    void recover();
+    bool waitForOpening() const;
+    void queueLocked(FolderState &&state, const QByteArray &folder);
+
+    const int m_today = PageCountDatabase::today();
+    QByteArray m_path;
+    mutable std::mutex m_mutex; // the fields below, up to m_dbMutex
+    mutable std::condition_variable m_changed;
+    bool m_opening = true;
+    bool m_stopping = false;
+    bool m_recovered = false;
+    QString m_problem;
+    QHash<QByteArray, FolderState> m_folders;
+    std::deque<PageCountDatabase::Batch> m_queue;
+    std::atomic<bool> m_damaged = false;
+    std::mutex m_dbMutex; // the connection; never taken while m_mutex is held
+    std::unique_ptr<PageCountDatabase> m_db;
+    std::thread m_writer; // last: started once everything above exists
+};
