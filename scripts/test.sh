@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 if [ "${1:-}" = "--tsan" ]; then
-  threaded=(searchahead_test searchrun_test churn_test mainwindow_search_test brimfoldcount_test)
+  threaded=(searchahead_test searchrun_test churn_test mainwindow_search_test brimfoldcount_test pagecountcache_test)
   "$root/scripts/build.sh" tsan --target "${threaded[@]}"
   cd "$root/build/tsan"
   QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$root/tests/tsan.supp" \

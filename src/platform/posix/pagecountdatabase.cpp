@@ -3,6 +3,8 @@
 #include <QDateTime>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 #include <cstring>
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -16,6 +18,7 @@ constexpr int kApplicationId = 0x42464331; // marks the file as this cache's
 // hold one folder's entries and take milliseconds; the wait happens on the
 // cache's writer or an I/O thread, never the window's.
 constexpr int kBusyTimeoutMs = 5000;
+constexpr int kBusyRetryMs = 20;
 
 const char *const kSchema = R"(
 CREATE TABLE folders(id INTEGER PRIMARY KEY, path BLOB NOT NULL UNIQUE, seen INTEGER NOT NULL);
@@ -92,7 +95,7 @@ void moveAside(const QByteArray &path)
     ::unlink(shared.constData());
 }
 
-enum class Check { Usable, Damaged, Failed };
+enum class Check { Usable, Damaged, Busy, Failed };
 
 qint64 pragmaValue(sqlite3 *db, const char *sql, int &code)
 {
@@ -112,6 +115,8 @@ Check checkOrCreate(sqlite3 *db, QString &problem)
     int code = SQLITE_OK;
     const auto fail = [&](int failed) {
         problem = QString::fromUtf8(sqlite3_errstr(failed));
+        if ((failed & 0xff) == SQLITE_BUSY || (failed & 0xff) == SQLITE_LOCKED)
+            return Check::Busy;
         return isDamage(failed) ? Check::Damaged : Check::Failed;
     };
     Statement wal(db, "PRAGMA journal_mode=WAL");
@@ -152,6 +157,7 @@ Check checkOrCreate(sqlite3 *db, QString &problem)
 
 std::unique_ptr<PageCountDatabase> PageCountDatabase::open(const QByteArray &path, QString &problem)
 {
+    int busyWaits = 0;
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!makeFile(path)) {
             problem = QString::fromLocal8Bit(strerror(errno));
@@ -167,6 +173,13 @@ std::unique_ptr<PageCountDatabase> PageCountDatabase::open(const QByteArray &pat
         if (opened != SQLITE_OK)
             problem = QString::fromUtf8(sqlite3_errstr(opened));
         sqlite3_close_v2(db);
+        // Switching to the log needs the file to itself for a moment, and
+        // SQLite gives up at once when the other program is starting too.
+        if (check == Check::Busy && ++busyWaits * kBusyRetryMs < kBusyTimeoutMs) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(kBusyRetryMs));
+            --attempt;
+            continue;
+        }
         if (check != Check::Damaged)
             return nullptr;
         moveAside(path);

@@ -1,0 +1,3 @@
+# The test runs the built counter.
+add_dependencies(${name} brimfold-count)
+target_compile_definitions(${name} PRIVATE BRIMFOLD_COUNT="$<TARGET_FILE:brimfold-count>")

@@ -1,0 +1,367 @@
+#include "platform/filesystem.h"
+#include "platform/posix/posixfolderlister.h"
+#include "search/pagecountrecord.h"
+#include "search/searchrun.h"
+#include "support/searchfakes.h"
+#include "support/tempfiles.h"
+#include "support/tiffbytes.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace TestSupport;
+
+namespace {
+
+// Every row with the values behind it, as a cached count must repeat them.
+struct FoundRows : RecordingResults
+{
+    QStringList values;
+    void appendFound(const FoundFile &file, const QStringList &cells, const QVariant &icon) override
+    {
+        const PageCountResult &p = file.pages;
+        values << QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8").arg(file.fullPath).arg(p.pages).arg(int(p.failure))
+                      .arg(p.directory).arg(p.reducedImages).arg(p.masks).arg(pageCountNote(p),
+                                                                              breakdownText(p.breakdown));
+        appendRow(cells, icon);
+    }
+};
+
+struct Outcome
+{
+    QList<QStringList> rows;
+    QStringList values;
+    QString total;
+    qint64 fromCache = 0;
+};
+
+// Now as the racy rule sees it: the real clock moved by `offsetNs`.
+std::function<qint64()> clockAhead(qint64 offsetNs)
+{
+    return [offsetNs] { return QDateTime::currentMSecsSinceEpoch() * 1'000'000 + offsetNs; };
+}
+
+// One search as brimfold-count runs it: the real lister, four I/O threads,
+// and a cache opened for the run alone (so its writes are done when it ends).
+Outcome search(const QString &root, bool withCache, std::function<qint64()> clock = clockAhead(3'000'000'000LL),
+               bool recount = false)
+{
+    FakeCriteria criteria;
+    criteria.subfolders = true;
+    criteria.filter = QStringLiteral("*");
+    FoundRows results;
+    RecordingStatus status;
+    CountingIcons icons;
+    SearchRunPorts ports{&criteria, &results, &status, &icons, std::make_shared<PosixFolderLister>()};
+    ports.ioThreads = 4;
+    if (withCache)
+        ports.cache = {openPageCountCache(), true, std::move(clock)};
+    SearchRun run(ports);
+    run.RunSearch(root, recount);
+    return {results.rows, results.values, status.pageTotal, run.countsFromCache()};
+}
+
+QByteArray tiffOf(QRandomGenerator &random)
+{
+    TiffBuilder tiff;
+    tiff.addPages(1 + random.bounded(5));
+    if (random.bounded(3) == 0)
+        tiff.addThumbnail();
+    return tiff.bytes();
+}
+
+struct Times
+{
+    struct timespec access, modified;
+};
+
+Times timesOf(const QString &path)
+{
+    struct stat info;
+    stat(QFile::encodeName(path).constData(), &info);
+    return {info.st_atim, info.st_mtim};
+}
+
+// As `touch -r` does: the times put back after a change.
+void putBack(const QString &path, const Times &times)
+{
+    const struct timespec both[2] = {times.access, times.modified};
+    QVERIFY(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), both, 0) == 0);
+}
+
+QStringList filesUnder(const QString &root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    return files;
+}
+
+// The edits that fool a cache trusting less than every validator.
+void edit(QRandomGenerator &random, const QString &root)
+{
+    const QStringList files = filesUnder(root);
+    const QString file = files.value(random.bounded(qMax<qsizetype>(1, files.size())));
+    const QString other = files.value(random.bounded(qMax<qsizetype>(1, files.size())));
+    const Times times = timesOf(file);
+    const QByteArray path = QFile::encodeName(file);
+    switch (random.bounded(7)) {
+    case 0: { // other contents of the same size, the times put back
+        QByteArray bytes = tiffOf(random);
+        bytes.resize(QFileInfo(file).size(), '\0');
+        writeFile(file, bytes);
+        putBack(file, times);
+        break;
+    }
+    case 1: // another file renamed over it, with its times
+        if (other != file && QFileInfo(other).size() == QFileInfo(file).size())
+            putBack(other, times);
+        QVERIFY(::rename(QFile::encodeName(other).constData(), path.constData()) == 0 || other == file);
+        break;
+    case 2: // cut to nothing and grown back to its size
+        QVERIFY(::truncate(path.constData(), 0) == 0);
+        QVERIFY(::truncate(path.constData(), QFileInfo(other).size()) == 0);
+        putBack(file, times);
+        break;
+    case 3:
+        QVERIFY(::chmod(path.constData(), random.bounded(2) ? 0600 : 0444) == 0);
+        break;
+    case 4: { // the folder renamed, another made under its name with files alike in size and times
+        const QString folder = QFileInfo(file).absolutePath();
+        if (folder == root)
+            break;
+        QVERIFY(QDir().rename(folder, folder + QString::number(random.generate())));
+        writeFile(file, tiffOf(random).leftJustified(QFileInfo(file).size(), '\0', true));
+        putBack(file, times);
+        break;
+    }
+    case 5:
+        writeFile(root + QStringLiteral("/new%1.tif").arg(random.generate()), tiffOf(random));
+        break;
+    default:
+        QFile::remove(file);
+    }
+}
+
+void makeTree(QRandomGenerator &random, const QString &root)
+{
+    const QStringList folders = {QString(), QStringLiteral("/a"), QStringLiteral("/a/b"), QStringLiteral("/c")};
+    for (const QString &folder : folders)
+        for (int i = random.bounded(2, 7); i > 0; --i) {
+            const QString file = root + folder + QStringLiteral("/f%1.tif").arg(i);
+            writeFile(file, random.bounded(6) ? tiffOf(random) : QByteArray("no tiff"));
+            setModified(file, QDateTime::fromSecsSinceEpoch(1'600'000'000 + random.bounded(1000)));
+        }
+}
+
+void compareRuns(const Outcome &cached, const Outcome &fresh)
+{
+    QCOMPARE(cached.rows, fresh.rows);
+    QCOMPARE(cached.values, fresh.values);
+    QCOMPARE(cached.total, fresh.total);
+}
+
+QString cacheFile(const QString &home)
+{
+    return home + QStringLiteral("/brimfold/pagecounts.sqlite");
+}
+
+void sqlite(const QString &file, const QString &sql)
+{
+    QCOMPARE(QProcess::execute(QStringLiteral("sqlite3"), {file, sql}), 0);
+}
+
+} // namespace
+
+class PageCountCacheTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cachedRunsEqualFreshOnesThroughEdits();
+    void racyCountsAreNotRemembered_data();
+    void racyCountsAreNotRemembered();
+    void damagedFileMovedAsideNeverTrusted_data();
+    void damagedFileMovedAsideNeverTrusted();
+    void twoProgramsWriteAtOnce();
+    void commandLineUsesSkipsOrRenewsTheCache();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_home;
+};
+
+void PageCountCacheTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_home = m_dir->filePath(QStringLiteral("cache"));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home));
+}
+
+void PageCountCacheTest::cachedRunsEqualFreshOnesThroughEdits()
+{
+    for (quint32 seed = 1; seed <= 16; ++seed) {
+        QRandomGenerator random(seed);
+        const QString root = m_dir->filePath(QStringLiteral("tree%1").arg(seed));
+        makeTree(random, root);
+        qint64 fromCache = 0;
+        for (int round = 0; round < 6; ++round) {
+            const Outcome cached = search(root, true);
+            compareRuns(cached, search(root, false));
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("seed %1, round %2").arg(seed).arg(round)));
+            fromCache += cached.fromCache;
+            for (int edits = random.bounded(1, 3); edits > 0; --edits)
+                edit(random, root);
+        }
+        QVERIFY2(fromCache > 0, "the cache was never used");
+    }
+}
+
+void PageCountCacheTest::racyCountsAreNotRemembered_data()
+{
+    QTest::addColumn<qint64>("afterChangeNs");
+    QTest::addColumn<bool>("remembered");
+    QTest::newRow("changed 1.9 s before the count") << 1'900'000'000LL << false;
+    QTest::newRow("changed 2.1 s before the count") << 2'100'000'000LL << true;
+}
+
+// The files were just written: their change time is now, whatever their
+// modification time says.
+void PageCountCacheTest::racyCountsAreNotRemembered()
+{
+    QFETCH(qint64, afterChangeNs);
+    QFETCH(bool, remembered);
+    QRandomGenerator random(7);
+    const QString root = m_dir->filePath(QStringLiteral("tree"));
+    makeTree(random, root);
+    qint64 changed = 0;
+    for (const QString &file : filesUnder(root)) {
+        struct statx st;
+        statx(AT_FDCWD, QFile::encodeName(file).constData(), 0, STATX_CTIME, &st);
+        changed = qMax(changed, qint64(st.stx_ctime.tv_sec) * 1'000'000'000 + st.stx_ctime.tv_nsec);
+    }
+    search(root, true, [=] { return changed + afterChangeNs; });
+    const Outcome second = search(root, true);
+    QCOMPARE(second.fromCache, remembered ? qint64(second.rows.size()) : 0);
+}
+
+void PageCountCacheTest::damagedFileMovedAsideNeverTrusted_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<bool>("movedAside");
+    QTest::newRow("garbage") << "garbage" << true;
+    QTest::newRow("truncated") << "truncated" << true;
+    QTest::newRow("newer version") << "PRAGMA user_version=2" << true;
+    QTest::newRow("another program's file") << "PRAGMA application_id=7" << true;
+    QTest::newRow("entry altered") << "UPDATE entries SET result=replace(result, '1;2;0;', '1;3;0;')" << false;
+}
+
+void PageCountCacheTest::damagedFileMovedAsideNeverTrusted()
+{
+    QFETCH(QString, damage);
+    QFETCH(bool, movedAside);
+    QRandomGenerator random(3);
+    const QString root = m_dir->filePath(QStringLiteral("tree"));
+    makeTree(random, root);
+    // Enough folders that the tables span pages a truncation cuts off.
+    for (int i = 0; i < 40; ++i)
+        writeFile(root + QStringLiteral("/many%1/%2.tif").arg(i).arg(QString(200, u'n')), tiffOf(random));
+    const Outcome fresh = search(root, false);
+    QCOMPARE(search(root, true).fromCache, 0);
+    QCOMPARE(search(root, true).fromCache, fresh.rows.size());
+    const QString file = cacheFile(m_home);
+    QFile store(file);
+    if (damage == QLatin1String("garbage")) {
+        QVERIFY(store.open(QIODevice::ReadWrite));
+        for (qint64 at = 0; at < store.size(); at += 8)
+            store.write(QByteArray::number(random.generate64()).left(8));
+        store.close();
+    } else if (damage == QLatin1String("truncated")) {
+        QVERIFY(store.resize(store.size() / 2));
+    } else {
+        sqlite(file, damage);
+    }
+    compareRuns(search(root, true), fresh);
+    QCOMPARE(QFile::exists(file + QStringLiteral(".broken")), movedAside);
+    // The new file (or the altered entries, counted again) serve the next run.
+    compareRuns(search(root, true), fresh);
+    QCOMPARE(search(root, true).fromCache, fresh.rows.size());
+}
+
+// Two connections, as the window and brimfold-count have, each written by
+// two threads while lookups run: every batch lands whole.
+void PageCountCacheTest::twoProgramsWriteAtOnce()
+{
+    const auto validators = [](int folder, int file) { return CountValidators{folder * 100 + file, 1, 2, 3}; };
+    const auto folderName = [](int folder) -> QByteArray { return "/share/f" + QByteArray::number(folder); };
+    {
+        const std::shared_ptr<PageCountCache> programs[2] = {openPageCountCache(), openPageCountCache()};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([&, t] {
+                PageCountCache &cache = *programs[t % 2];
+                for (int folder = t; folder < 40; folder += 2) {
+                    for (int file = 0; file < 20; ++file) {
+                        const QByteArray name = QByteArray::number(file);
+                        if (auto got = cache.lookup(folderName(folder), name, validators(folder, file)))
+                            QCOMPARE(got->pages, folder + file);
+                        cache.record(folderName(folder), name, validators(folder, file), PageCountResult(folder + file));
+                    }
+                    cache.flush(folderName(folder));
+                }
+            });
+        for (std::thread &thread : threads)
+            thread.join();
+        QVERIFY(programs[0]->problem().isEmpty());
+    }
+    const std::shared_ptr<PageCountCache> later = openPageCountCache();
+    for (int folder = 0; folder < 40; ++folder)
+        for (int file = 0; file < 20; ++file) {
+            const auto got = later->lookup(folderName(folder), QByteArray::number(file), validators(folder, file));
+            QVERIFY(got);
+            QCOMPARE(got->pages, folder + file);
+        }
+    QVERIFY(!later->lookup(folderName(0), "0", validators(0, 1)));
+    QCOMPARE(QFileInfo(m_home + QStringLiteral("/brimfold")).permissions() & 0x0077, 0);
+    QCOMPARE(QFile::permissions(cacheFile(m_home)) & 0x0077, 0);
+}
+
+// brimfold-count takes the counts remembered in this process, skips them
+// with --no-cache, replaces them with --recount, and lists the same rows.
+void PageCountCacheTest::commandLineUsesSkipsOrRenewsTheCache()
+{
+    QRandomGenerator random(5);
+    const QString root = m_dir->filePath(QStringLiteral("tree"));
+    makeTree(random, root);
+    const qint64 files = search(root, true).rows.size();
+    const auto count = [&](const QStringList &options) {
+        QProcess process;
+        process.start(QStringLiteral(BRIMFOLD_COUNT), options + QStringList{QStringLiteral("-r"), QStringLiteral("-v"),
+                                                                             QStringLiteral("--filter=*"), root});
+        process.waitForFinished();
+        return std::pair(process.readAllStandardOutput(), process.readAllStandardError());
+    };
+    const auto [out, err] = count({});
+    const QByteArray said = " of " + QByteArray::number(files) + " counts came from the page-count cache";
+    QVERIFY2(err.contains(QByteArray(QByteArray::number(files) + said)), err.constData());
+    for (const char *option : {"--no-cache", "--recount"}) {
+        const auto [otherOut, otherErr] = count({QString::fromLatin1(option)});
+        QCOMPARE(otherOut, out);
+        QVERIFY2(otherErr.contains(QByteArray("0" + said)), otherErr.constData());
+    }
+}
+
+QTEST_GUILESS_MAIN(PageCountCacheTest)
+#include "pagecountcache_test.moc"
