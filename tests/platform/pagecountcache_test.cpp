@@ -196,6 +196,7 @@ private Q_SLOTS:
     void damagedFileMovedAsideNeverTrusted();
     void twoProgramsWriteAtOnce();
     void commandLineUsesSkipsOrRenewsTheCache();
+    void cacheFolderOnShareNotUsed();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -361,6 +362,37 @@ void PageCountCacheTest::commandLineUsesSkipsOrRenewsTheCache()
         QCOMPARE(otherOut, out);
         QVERIFY2(otherErr.contains(QByteArray("0" + said)), otherErr.constData());
     }
+}
+
+// SQLite's log needs one host: on a share the counter runs without the
+// cache, says so once, and counts as without it.
+void PageCountCacheTest::cacheFolderOnShareNotUsed()
+{
+    if (!QFile::exists(QStringLiteral(NETSHARE)) || !QFile::exists(QStringLiteral("/dev/fuse")))
+        QSKIP("no share simulator");
+    const QString served = m_dir->filePath(QStringLiteral("served"));
+    const QString share = m_dir->filePath(QStringLiteral("share"));
+    QVERIFY(QDir().mkpath(served + QStringLiteral("/brimfold")));
+    if (QProcess::execute(QStringLiteral(NETSHARE), {QStringLiteral("mount"), served, share, QStringLiteral("0")}) != 0)
+        QSKIP("the share cannot be mounted here");
+    QRandomGenerator random(9);
+    const QString root = m_dir->filePath(QStringLiteral("tree"));
+    makeTree(random, root);
+    QByteArray out[2], err;
+    for (const QString &cache : {QStringLiteral("--no-cache"), QStringLiteral("--progress")}) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), share);
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(BRIMFOLD_COUNT), {QStringLiteral("-rv"), cache, QStringLiteral("--format=tsv"), root});
+        process.waitForFinished();
+        out[cache == QLatin1String("--progress")] = process.readAllStandardOutput();
+        err = process.readAllStandardError();
+    }
+    QProcess::execute(QStringLiteral(NETSHARE), {QStringLiteral("umount"), share});
+    QCOMPARE(err.count("without the page-count cache"), 1);
+    QVERIFY2(err.contains("network file system"), err.constData());
+    QCOMPARE(out[1], out[0]);
 }
 
 QTEST_GUILESS_MAIN(PageCountCacheTest)
