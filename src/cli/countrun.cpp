@@ -81,7 +81,7 @@ int runCount(CountOptions options)
     const bool recount = options.cache == CountOptions::Cache::Recount;
     const bool talk = !options.quiet && (options.progress || options.verbose);
     if (ports.cache.cache && talk) {
-        if (const QString problem = ports.cache.cache->problem(); !problem.isEmpty()) {
+        if (const QString problem = ports.cache.cache->problem(true); !problem.isEmpty()) {
             progress.clear();
             say("counting without the page-count cache: " + problem.toLocal8Bit());
         }

@@ -47,6 +47,7 @@ public:
     virtual void flushAll() = 0;
     // Why counts are neither remembered nor looked up (the store's folder
     // is on a network file system, the file cannot be opened); empty while
-    // the cache works.
-    virtual QString problem() const = 0;
+    // the cache works. `waitForOpening`: first waits until the store is
+    // opened (never on the window's thread); otherwise empty while it is.
+    virtual QString problem(bool waitForOpening) const = 0;
 };

@@ -67,7 +67,8 @@ public:
 
     bool isRunning() const { return m_running; }
     bool cancelRequested() const { return m_cancelRequested; }
-    // Listed files of the latest run whose count came from the cache.
+    // Listed files of the latest run, and those whose count came from the cache.
+    qint64 rowsListed() const { return m_rowsListed; }
     qint64 countsFromCache() const { return m_countsFromCache; }
     // Ends the run at its next check; the rows listed so far stay.
     void requestCancel();

@@ -107,6 +107,7 @@ public:
     QMenu *mnuTools = nullptr;
     QAction *mnuExport = nullptr;
     QAction *mnuFolderTotals = nullptr;
+    QAction *mnuRecountPages = nullptr;
     QAction *mnuPreferences = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuSupport = nullptr;
@@ -151,6 +152,7 @@ public Q_SLOTS:
 
     void mnuExit_Click();
     void cmdSearch_Click();
+    void mnuRecountPages_Click();
     void cmdShowHideAdvanceSearch_Click();
     void mnuEditSelectAll_Click();
     void mnuEditInvertSelection_Click();
@@ -201,6 +203,7 @@ private:
     // frmmain_search.cpp
     void createSearchRun();
     void RunSearch();
+    void showCacheUse();
     void ftv_FolderChanged(const QString &path);
     void ftv_Click();
     QString filterText() const override;
@@ -234,5 +237,6 @@ private:
     bool m_loaded = false;
     bool m_ending = false;
     bool m_inResize = false;
+    bool m_recountNext = false; // the next search trusts no remembered count
     QString m_startFolder;
 };

@@ -65,6 +65,8 @@ void frmMain::buildMenus()
          nullptr, nullptr},
         {&frmMain::mnuTools, "mnuFolderTotals", "Folder Totals...", &frmMain::mnuFolderTotals_Click,
          &frmMain::mnuFolderTotals, "", nullptr, nullptr, nullptr},
+        {&frmMain::mnuTools, "mnuRecountPages", "Recount Pages", &frmMain::mnuRecountPages_Click,
+         &frmMain::mnuRecountPages, "", nullptr, nullptr, nullptr},
         {&frmMain::mnuTools, "mnuPreferences", "Preferences...", &frmMain::mnuPreferences_Click,
          &frmMain::mnuPreferences, "", nullptr, nullptr, nullptr},
         {&frmMain::mnuHelp, "mnuSupport", "Brimfold Website", &frmMain::mnuSupport_Click, &frmMain::mnuSupport, "",

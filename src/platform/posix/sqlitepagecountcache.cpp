@@ -113,17 +113,18 @@ void SqlitePageCountCache::runWriter(const QByteArray &folder)
         }
         if (m_queue.empty())
             return; // stopping, everything written
-        const PageCountDatabase::Batch batch = std::move(m_queue.front());
+        m_writing = std::move(m_queue.front());
         m_queue.pop_front();
         lock.unlock();
         {
             std::lock_guard db(m_dbMutex);
             // A batch the other program's transactions keep out is dropped:
             // it is only a cache.
-            if (m_db && m_db->write(batch, m_today) == PageCountDatabase::Outcome::Damaged)
+            if (m_db && m_db->write(m_writing, m_today) == PageCountDatabase::Outcome::Damaged)
                 m_damaged = true;
         }
         lock.lock();
+        m_writing = {};
     }
 }
 
@@ -159,9 +160,10 @@ bool SqlitePageCountCache::waitForOpening() const
     return m_problem.isEmpty() && !m_damaged;
 }
 
-QString SqlitePageCountCache::problem() const
+QString SqlitePageCountCache::problem(bool waitForOpening) const
 {
-    waitForOpening();
+    if (waitForOpening)
+        this->waitForOpening();
     std::lock_guard lock(m_mutex);
     return m_problem;
 }
@@ -173,6 +175,9 @@ std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &fo
         return std::nullopt;
     std::unique_lock lock(m_mutex);
     if (!m_folders[folder].loaded) {
+        // Taken before the file is read: whatever is written meanwhile is
+        // in one or the other.
+        const std::vector<PageCountDatabase::Record> pending = pendingLocked(folder);
         lock.unlock();
         PageCountDatabase::Folder stored;
         {
@@ -180,6 +185,8 @@ std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &fo
             if (m_db && m_db->load(folder, stored) == PageCountDatabase::Outcome::Damaged)
                 m_damaged = true;
         }
+        for (const PageCountDatabase::Record &record : pending)
+            stored.entries[record.name] = {record.validators, m_today, record.result};
         lock.lock();
         if (m_damaged) {
             m_changed.notify_all();
@@ -201,6 +208,20 @@ std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &fo
         state.batch.seen.push_back(name);
     }
     return result;
+}
+
+// Records of `folder` handed to the writer and not yet written, oldest first.
+std::vector<PageCountDatabase::Record> SqlitePageCountCache::pendingLocked(const QByteArray &folder) const
+{
+    std::vector<PageCountDatabase::Record> pending;
+    const auto add = [&](const PageCountDatabase::Batch &batch) {
+        if (batch.folder == folder)
+            pending.insert(pending.end(), batch.records.begin(), batch.records.end());
+    };
+    add(m_writing);
+    for (const PageCountDatabase::Batch &batch : m_queue)
+        add(batch);
+    return pending;
 }
 
 void SqlitePageCountCache::record(const QByteArray &folder, const QByteArray &name,

@@ -31,7 +31,7 @@ public:
                 const PageCountResult &result) override;
     void flush(const QByteArray &folder) override;
     void flushAll() override;
-    QString problem() const override; // waits for the opening
+    QString problem(bool waitForOpening) const override;
 
     // Entries not seen for this many days are removed.
     static constexpr int kKeepDays = 90;
@@ -49,6 +49,7 @@ private:
     void recover();
     bool waitForOpening() const;
     void queueLocked(FolderState &&state, const QByteArray &folder);
+    std::vector<PageCountDatabase::Record> pendingLocked(const QByteArray &folder) const;
 
     const int m_today = PageCountDatabase::today();
     QByteArray m_path;
@@ -60,6 +61,7 @@ private:
     QString m_problem;
     QHash<QByteArray, FolderState> m_folders;
     std::deque<PageCountDatabase::Batch> m_queue;
+    PageCountDatabase::Batch m_writing; // the batch the writer is writing
     std::atomic<bool> m_damaged = false;
     std::mutex m_dbMutex; // the connection; never taken while m_mutex is held
     std::unique_ptr<PageCountDatabase> m_db;
