@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -182,6 +184,60 @@ void sqlite(const QString &file, const QString &sql)
     QCOMPARE(QProcess::execute(QStringLiteral("sqlite3"), {file, sql}), 0);
 }
 
+QByteArray folderName(int folder)
+{
+    return "/share/f" + QByteArray::number(folder);
+}
+
+CountValidators validatorsFor(int folder, int file)
+{
+    return {folder * 100 + file, 1, 2, 3};
+}
+
+// What one program writes: each folder's counts by two threads, `rounds`
+// times (0: until killed). False when a count found is not the one written.
+bool writeFolders(int rounds, const std::function<void()> &flushed = {})
+{
+    const std::shared_ptr<PageCountCache> cache = openPageCountCache();
+    std::atomic<bool> right = true;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 2; ++t)
+        threads.emplace_back([&, t] {
+            for (int round = 0; rounds == 0 || round < rounds; ++round)
+                for (int folder = t; folder < 40; folder += 2) {
+                    for (int file = 0; file < 20; ++file) {
+                        const QByteArray name = QByteArray::number(file);
+                        const auto got = cache->lookup(folderName(folder), name, validatorsFor(folder, file));
+                        right = right && (!got || got->pages == folder + file);
+                        cache->record(folderName(folder), name, validatorsFor(folder, file),
+                                      PageCountResult(folder + file));
+                    }
+                    cache->flush(folderName(folder));
+                    if (flushed)
+                        flushed();
+                }
+        });
+    for (std::thread &thread : threads)
+        thread.join();
+    return right && cache->problem(true).isEmpty();
+}
+
+// The file opens as it is, and every count in it is right; `all`: every
+// count written is there.
+void checkFolders(bool all)
+{
+    const std::shared_ptr<PageCountCache> cache = openPageCountCache();
+    QVERIFY(cache->problem(true).isEmpty());
+    for (int folder = 0; folder < 40; ++folder)
+        for (int file = 0; file < 20; ++file) {
+            const auto got = cache->lookup(folderName(folder), QByteArray::number(file), validatorsFor(folder, file));
+            QVERIFY(got || !all);
+            QVERIFY(!got || got->pages == folder + file);
+        }
+    QVERIFY(!cache->lookup(folderName(0), "0", validatorsFor(0, 1)));
+    QVERIFY(!QFile::exists(cacheFile(qEnvironmentVariable("XDG_CACHE_HOME")) + QStringLiteral(".broken")));
+}
+
 } // namespace
 
 class PageCountCacheTest : public QObject
@@ -195,6 +251,7 @@ private Q_SLOTS:
     void damagedFileMovedAsideNeverTrusted_data();
     void damagedFileMovedAsideNeverTrusted();
     void twoProgramsWriteAtOnce();
+    void killWhileWritingLeavesTheFileWhole();
     void commandLineUsesSkipsOrRenewsTheCache();
     void cacheFolderOnShareNotUsed();
 
@@ -301,42 +358,32 @@ void PageCountCacheTest::damagedFileMovedAsideNeverTrusted()
     QCOMPARE(search(root, true).fromCache, fresh.rows.size());
 }
 
-// Two connections, as the window and brimfold-count have, each written by
-// two threads while lookups run: every batch lands whole.
+// A second program at the same time, as the window and brimfold-count
+// are: both write every folder, and each finds the other's counts right.
 void PageCountCacheTest::twoProgramsWriteAtOnce()
 {
-    const auto validators = [](int folder, int file) { return CountValidators{folder * 100 + file, 1, 2, 3}; };
-    const auto folderName = [](int folder) -> QByteArray { return "/share/f" + QByteArray::number(folder); };
-    {
-        const std::shared_ptr<PageCountCache> programs[2] = {openPageCountCache(), openPageCountCache()};
-        std::vector<std::thread> threads;
-        for (int t = 0; t < 4; ++t)
-            threads.emplace_back([&, t] {
-                PageCountCache &cache = *programs[t % 2];
-                for (int folder = t; folder < 40; folder += 2) {
-                    for (int file = 0; file < 20; ++file) {
-                        const QByteArray name = QByteArray::number(file);
-                        if (auto got = cache.lookup(folderName(folder), name, validators(folder, file)))
-                            QCOMPARE(got->pages, folder + file);
-                        cache.record(folderName(folder), name, validators(folder, file), PageCountResult(folder + file));
-                    }
-                    cache.flush(folderName(folder));
-                }
-            });
-        for (std::thread &thread : threads)
-            thread.join();
-        QVERIFY(programs[0]->problem(true).isEmpty());
-    }
-    const std::shared_ptr<PageCountCache> later = openPageCountCache();
-    for (int folder = 0; folder < 40; ++folder)
-        for (int file = 0; file < 20; ++file) {
-            const auto got = later->lookup(folderName(folder), QByteArray::number(file), validators(folder, file));
-            QVERIFY(got);
-            QCOMPARE(got->pages, folder + file);
-        }
-    QVERIFY(!later->lookup(folderName(0), "0", validators(0, 1)));
+    QProcess other;
+    other.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write"), QStringLiteral("3")});
+    QVERIFY(writeFolders(3));
+    QVERIFY(other.waitForFinished());
+    QCOMPARE(other.exitCode(), 0);
+    checkFolders(true);
     QCOMPARE(QFileInfo(m_home + QStringLiteral("/brimfold")).permissions() & 0x0077, 0);
     QCOMPARE(QFile::permissions(cacheFile(m_home)) & 0x0077, 0);
+}
+
+// A program killed while it writes leaves a file that opens, whole and right.
+void PageCountCacheTest::killWhileWritingLeavesTheFileWhole()
+{
+    for (int kill = 1; kill <= 6; ++kill) {
+        QProcess writer;
+        writer.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write"), QStringLiteral("0")});
+        for (int flushed = 0; flushed < 7 * kill && writer.waitForReadyRead(); flushed += writer.readAll().count('\n')) {
+        }
+        writer.kill();
+        QVERIFY(writer.waitForFinished());
+        checkFolders(false);
+    }
 }
 
 // brimfold-count takes the counts remembered in this process, skips them
@@ -395,5 +442,13 @@ void PageCountCacheTest::cacheFolderOnShareNotUsed()
     QCOMPARE(out[1], out[0]);
 }
 
-QTEST_GUILESS_MAIN(PageCountCacheTest)
+// Run with "--write ROUNDS", the test is the other program of the two above.
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--write") == 0)
+        return writeFolders(atoi(argv[2]), [] { std::puts("flushed"), std::fflush(stdout); }) ? 0 : 1;
+    PageCountCacheTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "pagecountcache_test.moc"

@@ -45,6 +45,12 @@ public:
         sqlite3_bind_blob(m_stmt, at, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
     }
     int step() { return m_code == SQLITE_OK ? sqlite3_step(m_stmt) : m_code; }
+    // Ready to run again, its values unbound.
+    void reset()
+    {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
     // Ends a statement read part-way, so its transaction can end.
     void finish() { sqlite3_reset(m_stmt); }
     // Runs a statement that gives no rows; SQLITE_DONE on success.
@@ -155,6 +161,25 @@ Check checkOrCreate(sqlite3 *db, QString &problem)
 
 } // namespace
 
+// Preparing a statement costs about as much as running it on a small
+// folder: each is prepared once per connection.
+struct PageCountDatabase::Prepared
+{
+    explicit Prepared(sqlite3 *db)
+        : find(db, "SELECT id, seen FROM folders WHERE path = ?"),
+          entries(db, "SELECT name, size, mtime, ctime, inode, seen, result FROM entries WHERE folder = ?"),
+          folder(db, "INSERT INTO folders(path, seen) VALUES(?1, ?2) ON CONFLICT(path) DO UPDATE SET seen = ?2 "
+                     "RETURNING id"),
+          put(db, "INSERT OR REPLACE INTO entries(folder, name, size, mtime, ctime, inode, seen, result) "
+                  "VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
+          seen(db, "UPDATE entries SET seen = ? WHERE folder = ? AND name = ?")
+    {
+    }
+    Statement find, entries, folder, put, seen;
+};
+
+PageCountDatabase::PageCountDatabase(sqlite3 *db) : m_db(db), m_prepared(std::make_unique<Prepared>(db)) {}
+
 std::unique_ptr<PageCountDatabase> PageCountDatabase::open(const QByteArray &path, QString &problem)
 {
     int busyWaits = 0;
@@ -195,6 +220,7 @@ std::unique_ptr<PageCountDatabase> PageCountDatabase::openAfresh(const QByteArra
 
 PageCountDatabase::~PageCountDatabase()
 {
+    m_prepared.reset(); // finalized before the connection closes
     sqlite3_close_v2(m_db);
 }
 
@@ -217,14 +243,17 @@ PageCountDatabase::Outcome PageCountDatabase::exec(const char *sql)
 
 PageCountDatabase::Outcome PageCountDatabase::load(const QByteArray &folder, Folder &into)
 {
-    Statement find(m_db, "SELECT id, seen FROM folders WHERE path = ?");
+    Statement &find = m_prepared->find;
+    Statement &entries = m_prepared->entries;
+    find.reset();
     find.bind(1, folder);
     int code = find.step();
     if (code != SQLITE_ROW)
         return outcomeOf(code);
     const qint64 id = find.integer(0);
     into.seenDay = int(find.integer(1));
-    Statement entries(m_db, "SELECT name, size, mtime, ctime, inode, seen, result FROM entries WHERE folder = ?");
+    find.reset();
+    entries.reset();
     entries.bind(1, id);
     while ((code = entries.step()) == SQLITE_ROW) {
         Stored &stored = into.entries[entries.bytes(0)];
@@ -232,6 +261,7 @@ PageCountDatabase::Outcome PageCountDatabase::load(const QByteArray &folder, Fol
         stored.seenDay = int(entries.integer(5));
         stored.result = entries.bytes(6);
     }
+    entries.reset();
     return outcomeOf(code);
 }
 
@@ -239,15 +269,15 @@ PageCountDatabase::Outcome PageCountDatabase::write(const Batch &batch, int toda
 {
     if (Outcome begun = exec("BEGIN IMMEDIATE"); begun != Outcome::Done)
         return begun;
-    Statement folder(m_db, "INSERT INTO folders(path, seen) VALUES(?1, ?2) ON CONFLICT(path) DO UPDATE SET "
-                           "seen = ?2 RETURNING id");
+    Statement &folder = m_prepared->folder;
+    Statement &put = m_prepared->put;
+    Statement &seen = m_prepared->seen;
+    folder.reset();
     folder.bind(1, batch.folder);
     folder.bind(2, today);
     int code = folder.step();
     const qint64 id = folder.integer(0);
     folder.finish();
-    Statement put(m_db, "INSERT OR REPLACE INTO entries(folder, name, size, mtime, ctime, inode, seen, result) "
-                        "VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
     for (const Record &record : batch.records) {
         if (code != SQLITE_ROW && code != SQLITE_DONE)
             break;
@@ -262,7 +292,6 @@ PageCountDatabase::Outcome PageCountDatabase::write(const Batch &batch, int toda
         put.bind(8, record.result);
         code = put.run();
     }
-    Statement seen(m_db, "UPDATE entries SET seen = ? WHERE folder = ? AND name = ?");
     for (const QByteArray &name : batch.seen) {
         if (code != SQLITE_ROW && code != SQLITE_DONE)
             break;

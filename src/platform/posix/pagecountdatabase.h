@@ -64,9 +64,12 @@ public:
     static int today();
 
 private:
-    explicit PageCountDatabase(sqlite3 *db) : m_db(db) {}
+    struct Prepared; // the statements of load() and write(), prepared once
+
+    explicit PageCountDatabase(sqlite3 *db);
     static Outcome outcomeOf(int code);
     Outcome exec(const char *sql);
 
     sqlite3 *m_db;
+    std::unique_ptr<Prepared> m_prepared;
 };

@@ -95,7 +95,9 @@ void SqlitePageCountCache::openStore(const QByteArray &folder)
     }
     std::lock_guard lock(m_mutex);
     m_problem = problem;
+    m_usable = problem.isEmpty();
     m_opening = false;
+    m_opened = true;
     m_changed.notify_all();
 }
 
@@ -150,14 +152,18 @@ void SqlitePageCountCache::recover()
     std::lock_guard lock(m_mutex);
     m_folders.clear(); // read from the damaged file
     m_problem = problem;
+    m_usable = problem.isEmpty();
     m_damaged = false;
+    m_changed.notify_all();
 }
 
 bool SqlitePageCountCache::waitForOpening() const
 {
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return !m_opening; });
-    return m_problem.isEmpty() && !m_damaged;
+    if (!m_opened) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_opening; });
+    }
+    return m_usable && !m_damaged;
 }
 
 QString SqlitePageCountCache::problem(bool waitForOpening) const
@@ -174,40 +180,63 @@ std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &fo
     if (!waitForOpening())
         return std::nullopt;
     std::unique_lock lock(m_mutex);
-    if (!m_folders[folder].loaded) {
-        // Taken before the file is read: whatever is written meanwhile is
-        // in one or the other.
-        const std::vector<PageCountDatabase::Record> pending = pendingLocked(folder);
-        lock.unlock();
-        PageCountDatabase::Folder stored;
-        {
-            std::lock_guard db(m_dbMutex);
-            if (m_db && m_db->load(folder, stored) == PageCountDatabase::Outcome::Damaged)
-                m_damaged = true;
-        }
-        for (const PageCountDatabase::Record &record : pending)
-            stored.entries[record.name] = {record.validators, m_today, record.result};
-        lock.lock();
-        if (m_damaged) {
-            m_changed.notify_all();
-            return std::nullopt;
-        }
-        FolderState &state = m_folders[folder];
-        if (!state.loaded) {
-            state.loaded = true;
-            state.stored = std::move(stored);
-        }
-    }
-    FolderState &state = m_folders[folder];
-    const auto entry = state.stored.entries.find(name);
-    if (entry == state.stored.entries.end() || entry->validators != validators)
+    if (!loadLocked(lock, folder))
         return std::nullopt;
-    std::optional<PageCountResult> result = PageCountRecord::decode(name, validators, entry->result);
-    if (result && entry->seenDay < m_today) {
-        entry->seenDay = m_today;
-        state.batch.seen.push_back(name);
+    const PageCountDatabase::Folder &stored = m_folders[folder].stored;
+    const auto entry = stored.entries.constFind(name);
+    if (entry == stored.entries.cend() || entry->validators != validators)
+        return std::nullopt;
+    const QByteArray bytes = entry->result;
+    const bool firstToday = entry->seenDay < m_today;
+    lock.unlock(); // the other threads' lookups go on meanwhile
+    std::optional<PageCountResult> result = PageCountRecord::decode(name, validators, bytes);
+    if (result && firstToday) {
+        lock.lock();
+        FolderState &state = m_folders[folder];
+        if (const auto again = state.stored.entries.find(name); again != state.stored.entries.end()) {
+            again->seenDay = m_today;
+            state.batch.seen.push_back(name);
+        }
     }
     return result;
+}
+
+// Reads the folder's entries at its first lookup; lookups of it meanwhile
+// wait for that one read. False when the file proved damaged.
+bool SqlitePageCountCache::loadLocked(std::unique_lock<std::mutex> &lock, const QByteArray &folder)
+{
+    FolderState &state = m_folders[folder];
+    if (state.loading) {
+        m_changed.wait(lock, [&] {
+            const auto it = m_folders.constFind(folder);
+            return m_damaged || it == m_folders.cend() || !it->loading;
+        });
+        return !m_damaged && m_folders[folder].loaded;
+    }
+    if (state.loaded)
+        return !m_damaged;
+    state.loading = true;
+    // Taken before the file is read: whatever is written meanwhile is in
+    // one or the other.
+    const std::vector<PageCountDatabase::Record> pending = pendingLocked(folder);
+    lock.unlock();
+    PageCountDatabase::Folder stored;
+    {
+        std::lock_guard db(m_dbMutex);
+        if (m_db && m_db->load(folder, stored) == PageCountDatabase::Outcome::Damaged) {
+            stored.entries.clear(); // nothing read from a damaged file is kept
+            m_damaged = true;
+        }
+    }
+    for (const PageCountDatabase::Record &record : pending)
+        stored.entries[record.name] = {record.validators, m_today, record.result};
+    lock.lock();
+    FolderState &loaded = m_folders[folder]; // the table may have grown meanwhile
+    loaded.loading = false;
+    loaded.loaded = true;
+    loaded.stored = std::move(stored);
+    m_changed.notify_all();
+    return !m_damaged;
 }
 
 // Records of `folder` handed to the writer and not yet written, oldest first.

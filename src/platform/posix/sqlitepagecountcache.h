@@ -39,6 +39,7 @@ public:
 private:
     struct FolderState
     {
+        bool loading = false;
         bool loaded = false;
         PageCountDatabase::Folder stored;
         PageCountDatabase::Batch batch;
@@ -48,6 +49,7 @@ private:
     void openStore(const QByteArray &folder);
     void recover();
     bool waitForOpening() const;
+    bool loadLocked(std::unique_lock<std::mutex> &lock, const QByteArray &folder);
     void queueLocked(FolderState &&state, const QByteArray &folder);
     std::vector<PageCountDatabase::Record> pendingLocked(const QByteArray &folder) const;
 
@@ -63,6 +65,8 @@ private:
     std::deque<PageCountDatabase::Batch> m_queue;
     PageCountDatabase::Batch m_writing; // the batch the writer is writing
     std::atomic<bool> m_damaged = false;
+    std::atomic<bool> m_opened = false; // the opening is over (m_opening false)
+    std::atomic<bool> m_usable = false; // the file opened; m_problem empty
     std::mutex m_dbMutex; // the connection; never taken while m_mutex is held
     std::unique_ptr<PageCountDatabase> m_db;
     std::thread m_writer; // last: started once everything above exists
