@@ -79,7 +79,8 @@ if have_share "the cache on the simulated share"; then
   python3 -c "
 import collections, sys
 mnt, listed = sys.argv[1], int(sys.argv[2])
-calls = collections.Counter(l.split('(')[0].split()[-1] for l in sys.stdin if mnt in l)
+import re
+calls = collections.Counter(m.group(1) for m in (re.match(r'^\d+\s+(\w+)\(', l) for l in sys.stdin if mnt in l) if m)
 print('  second run on the share: calls naming the share per listed file (%d files): %s'
       % (listed, ', '.join('%s %.2f' % (k, v / listed) for k, v in sorted(calls.items()))))" "$mnt" "$listed" < "$trace"
   unmount_share

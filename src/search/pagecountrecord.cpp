@@ -1,5 +1,6 @@
 #include "search/pagecountrecord.h"
 
+#include <QByteArrayView>
 #include <QList>
 
 #include <climits>
@@ -11,7 +12,7 @@ constexpr int kFieldCount = 9; // version, pages, failure, errno, directory, red
 
 // FNV-1a over everything the entry stands for, folded to 32 bits: enough to
 // tell a damaged entry, short enough for the 150 bytes a file may take.
-quint32 checkValue(const QByteArray &name, const CountValidators &v, const QByteArray &payload)
+quint32 checkValue(const QByteArray &name, const CountValidators &v, QByteArrayView payload)
 {
     quint64 hash = 14695981039346656037ULL;
     const auto mix = [&hash](const char *data, qsizetype size) {
@@ -41,24 +42,29 @@ QByteArray PageCountRecord::encode(const QByteArray &name, const CountValidators
     return payload + QByteArray::number(checkValue(name, validators, payload), 16);
 }
 
+// Read in place: a second run decodes one record per listed file.
 std::optional<PageCountResult> PageCountRecord::decode(const QByteArray &name, const CountValidators &validators,
                                                        const QByteArray &bytes)
 {
-    const QList<QByteArray> fields = bytes.split(kSeparator);
-    if (fields.size() != kFieldCount)
-        return std::nullopt;
-    const QByteArray payload = bytes.left(bytes.size() - fields.last().size());
+    const qsizetype checkAt = bytes.lastIndexOf(kSeparator) + 1;
     bool ok = false;
-    if (fields.last().toUInt(&ok, 16) != checkValue(name, validators, payload) || !ok)
+    const QByteArrayView view(bytes);
+    if (checkAt == 0 || view.sliced(checkAt).toUInt(&ok, 16) != checkValue(name, validators, view.first(checkAt)) || !ok)
         return std::nullopt;
-    qint64 numbers[7];
-    for (int i = 0; i < 7; ++i) {
-        numbers[i] = fields[i].toLongLong(&ok);
+    qint64 numbers[kFieldCount - 2];
+    qsizetype at = 0;
+    for (qint64 &number : numbers) {
+        const qsizetype end = bytes.indexOf(kSeparator, at);
+        if (end < 0 || end >= checkAt)
+            return std::nullopt;
+        number = view.sliced(at, end - at).toLongLong(&ok);
         if (!ok)
             return std::nullopt;
+        at = end + 1;
     }
-    if (numbers[0] != PageCounter::kVersion || numbers[1] < -1 || numbers[1] > INT_MAX || numbers[2] < 0
-        || numbers[2] > qint64(PageCountFailure::ChangedWhileRead))
+    if (bytes.indexOf(kSeparator, at) != checkAt - 1 || numbers[0] != PageCounter::kVersion || numbers[1] < -1
+        || numbers[1] > INT_MAX || numbers[2] < 0 || numbers[2] > qint64(PageCountFailure::ChangedWhileRead)
+        || numbers[3] < INT_MIN || numbers[3] > INT_MAX)
         return std::nullopt;
     PageCountResult result;
     result.pages = int(numbers[1]);
@@ -67,6 +73,6 @@ std::optional<PageCountResult> PageCountRecord::decode(const QByteArray &name, c
     result.directory = numbers[4];
     result.reducedImages = numbers[5];
     result.masks = numbers[6];
-    result.breakdown = PageBreakdown::fromKey(QString::fromLatin1(fields[7]));
+    result.breakdown = PageBreakdown::fromKey(QString::fromLatin1(view.sliced(at, checkAt - 1 - at)));
     return result;
 }
