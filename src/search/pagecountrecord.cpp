@@ -49,7 +49,8 @@ std::optional<PageCountResult> PageCountRecord::decode(const QByteArray &name, c
     const qsizetype checkAt = bytes.lastIndexOf(kSeparator) + 1;
     bool ok = false;
     const QByteArrayView view(bytes);
-    if (checkAt == 0 || view.sliced(checkAt).toUInt(&ok, 16) != checkValue(name, validators, view.first(checkAt)) || !ok)
+    const quint32 check = checkAt == 0 ? 0 : view.sliced(checkAt).toUInt(&ok, 16);
+    if (!ok || check != checkValue(name, validators, view.first(checkAt)))
         return std::nullopt;
     qint64 numbers[kFieldCount - 2];
     qsizetype at = 0;

@@ -473,8 +473,8 @@ private Q_SLOTS:
         QTRY_COMPARE(files->toolTip(), QLocale().toString(QDate::currentDate(), QStringLiteral("dddd, MMMM dd, yyyy")));
     }
 
-    // The window shares the counter's cache: a search after the first takes
-    // every count from it, Tools > Recount Pages none, and the rows stay.
+    // A search after the first takes every count from the page-count cache,
+    // Tools > Recount Pages none; the rows stay.
     void recountPagesTrustsNoRememberedCount()
     {
         qputenv("XDG_CACHE_HOME", QFile::encodeName(path(QStringLiteral("cache"))));
@@ -482,9 +482,8 @@ private Q_SLOTS:
         writeTiff(path(QStringLiteral("scans/b.tif")), 3);
         TestWindow t(ini(), {}, [](AppServices &services) {
             services.countPages = {}; // read through the listing, as the program does
-            services.pageCounts = {openPageCountCache(), true, [] {
-                                       return (QDateTime::currentSecsSinceEpoch() + 10) * 1'000'000'000;
-                                   }};
+            const auto later = [] { return (QDateTime::currentSecsSinceEpoch() + 9) * 1'000'000'000; };
+            services.pageCounts = {openPageCountCache(), true, later};
         });
         QStringList rows;
         for (const auto &[recount, fromCache] : {std::pair(false, 0), std::pair(false, 2), std::pair(true, 0)}) {
@@ -498,7 +497,6 @@ private Q_SLOTS:
                      QStringLiteral("Monday, March 15, 2004\n%1 of 2 page counts came from the page-count cache")
                          .arg(fromCache));
         }
-        QCOMPARE(t.pageSum(), 5);
     }
 
     // Last: it runs the application's event loop and ends it.
