@@ -77,15 +77,14 @@ int runCount(CountOptions options)
     ports.wake = [&wakeSignal] { wakeSignal.wake(); };
     if (options.cache != CountOptions::Cache::Off)
         ports.cache.cache = openPageCountCache();
+    // A cache that cannot be used would only cost each file two more looks.
+    if (const QString problem = ports.cache.cache ? ports.cache.cache->problem(true) : QString(); !problem.isEmpty()) {
+        ports.cache.cache.reset();
+        if (!options.quiet && (options.progress || options.verbose))
+            say("counting without the page-count cache: " + problem.toLocal8Bit());
+    }
     run = std::make_unique<SearchRun>(ports);
     const bool recount = options.cache == CountOptions::Cache::Recount;
-    const bool talk = !options.quiet && (options.progress || options.verbose);
-    if (ports.cache.cache && talk) {
-        if (const QString problem = ports.cache.cache->problem(true); !problem.isEmpty()) {
-            progress.clear();
-            say("counting without the page-count cache: " + problem.toLocal8Bit());
-        }
-    }
     qint64 fromCache = 0;
 
     report.begin();
