@@ -64,7 +64,7 @@ SqlitePageCountCache::~SqlitePageCountCache()
         std::lock_guard lock(m_mutex);
         m_stopping = true;
     }
-    m_changed.notify_all();
+    m_writerWake.notify_all();
     m_writer.join();
 }
 
@@ -106,7 +106,7 @@ void SqlitePageCountCache::runWriter(const QByteArray &folder)
     openStore(folder);
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [this] { return m_stopping || m_damaged || !m_queue.empty(); });
+        m_writerWake.wait(lock, [this] { return m_stopping || m_damaged || !m_queue.empty(); });
         if (m_damaged) {
             lock.unlock();
             recover();
@@ -236,6 +236,8 @@ bool SqlitePageCountCache::loadLocked(std::unique_lock<std::mutex> &lock, const 
     loaded.loaded = true;
     loaded.stored = std::move(stored);
     m_changed.notify_all();
+    if (m_damaged)
+        m_writerWake.notify_all(); // to start a new file
     return !m_damaged;
 }
 
@@ -283,7 +285,7 @@ void SqlitePageCountCache::flush(const QByteArray &folder)
         queueLocked(std::move(*found), folder);
         m_folders.erase(found);
     }
-    m_changed.notify_all();
+    m_writerWake.notify_all();
 }
 
 void SqlitePageCountCache::flushAll()
@@ -294,7 +296,7 @@ void SqlitePageCountCache::flushAll()
             queueLocked(std::move(*it), it.key());
         m_folders.clear();
     }
-    m_changed.notify_all();
+    m_writerWake.notify_all();
 }
 
 std::shared_ptr<PageCountCache> openPageCountCache()

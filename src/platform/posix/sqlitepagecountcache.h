@@ -56,7 +56,8 @@ private:
     const int m_today = PageCountDatabase::today();
     QByteArray m_path;
     mutable std::mutex m_mutex; // the fields below, up to m_dbMutex
-    mutable std::condition_variable m_changed;
+    mutable std::condition_variable m_changed; // the opening or a folder's reading is over
+    std::condition_variable m_writerWake;      // work for the writer, or its end
     bool m_opening = true;
     bool m_stopping = false;
     bool m_recovered = false;
