@@ -88,7 +88,7 @@ void SqlitePageCountCache::openStore(const QByteArray &folder)
             problem = QStringLiteral("cannot open %1: %2").arg(QString::fromLocal8Bit(m_path), problem);
     }
     if (db)
-        db->prune(m_today, kKeepDays);
+        db->prune(m_today, kKeepDays + kRestampDays);
     {
         std::lock_guard lock(m_dbMutex);
         m_db = std::move(db);
@@ -187,10 +187,10 @@ std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &fo
     if (entry == stored.entries.cend() || entry->validators != validators)
         return std::nullopt;
     const QByteArray bytes = entry->result;
-    const bool firstToday = entry->seenDay < m_today;
+    const bool restamp = entry->seenDay <= m_today - kRestampDays;
     lock.unlock(); // the other threads' lookups go on meanwhile
     std::optional<PageCountResult> result = PageCountRecord::decode(name, validators, bytes);
-    if (result && firstToday) {
+    if (result && restamp) {
         lock.lock();
         FolderState &state = m_folders[folder];
         if (const auto again = state.stored.entries.find(name); again != state.stored.entries.end()) {
@@ -263,13 +263,13 @@ void SqlitePageCountCache::record(const QByteArray &folder, const QByteArray &na
     m_folders[folder].batch.records.push_back(std::move(entry));
 }
 
-// A folder's batch is written when it adds anything, or when the folder was
-// last seen on another day (so pruning keeps it).
+// A folder's batch is written when it adds anything, or when the folder's
+// stamp is due (so pruning keeps it).
 void SqlitePageCountCache::queueLocked(FolderState &&state, const QByteArray &folder)
 {
     PageCountDatabase::Batch &batch = state.batch;
-    const bool seenBefore = state.stored.seenDay >= 0 && state.stored.seenDay < m_today;
-    if (batch.records.empty() && batch.seen.empty() && !seenBefore)
+    const bool due = state.stored.seenDay >= 0 && state.stored.seenDay <= m_today - kRestampDays;
+    if (batch.records.empty() && batch.seen.empty() && !due)
         return;
     batch.folder = folder;
     m_queue.push_back(std::move(batch));
