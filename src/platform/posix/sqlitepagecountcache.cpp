@@ -75,8 +75,8 @@ void SqlitePageCountCache::openStore(const QByteArray &folder)
     if (folder.isEmpty()) {
         problem = QStringLiteral("no cache folder is known (HOME and XDG_CACHE_HOME are unset)");
     } else if (!makeFolder(folder)) {
-        problem = QStringLiteral("cannot make %1: %2").arg(QString::fromLocal8Bit(folder),
-                                                            QString::fromLocal8Bit(strerror(errno)));
+        const QString why = QString::fromLocal8Bit(strerror(errno));
+        problem = QStringLiteral("cannot make %1: %2").arg(QString::fromLocal8Bit(folder), why);
     } else if (fileSystemKindAt(folder.constData()).network) {
         // SQLite's write-ahead log shares memory between the programs that
         // use the file: it works only on one host.
