@@ -207,14 +207,13 @@ void SearchAhead::issueFiles(AheadFolder &folder, const std::vector<std::size_t>
     post([shared = m_shared, items = std::move(items), listing = folder.entries, rule, today, openFirst,
           countPages = m_countPages, cache = m_cache, folderBytes] {
         for (const Item &item : items) {
-            FileResult got;
-            if (shared->abandoned) {
-            } else if (cache.cache) {
+            FileResult got; // stays empty once the run is gone
+            if (!shared->abandoned && cache.cache) {
                 factsAndCachedCount(*listing, item.index, folderBytes, cache, rule.get(), today, got);
-            } else if (openFirst) {
+            } else if (!shared->abandoned && openFirst) {
                 openAndCount(*listing, item.index, got.facts, got.pages);
                 got.counted = got.facts.has_value();
-            } else {
+            } else if (!shared->abandoned) {
                 got.facts = listing->facts(item.index);
                 if (got.facts && rule && PassesDateAndSize(*got.facts, *rule, today)) {
                     got.pages = countEntry(*listing, item.index, item.path, got.facts->size, countPages);
@@ -249,11 +248,9 @@ std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::
           cache = m_cache, folderBytes = m_cache.cache ? PathCodec::encode(folder.path) : QByteArray()] {
         PageCountResult pages;
         bool fromCache = false;
-        if (shared->abandoned)
-            ;
-        else if (cache.cache) // the run's facts were read with freshFacts()
+        if (!shared->abandoned && cache.cache) // the run's facts were read with freshFacts()
             pages = countThroughCache(*listing, index, folderBytes, facts, cache, fromCache);
-        else
+        else if (!shared->abandoned)
             pages = countEntry(*listing, index, path, facts.size, countPages);
         shared->complete(result->done, [&] {
             result->pages = pages;
