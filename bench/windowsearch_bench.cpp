@@ -6,11 +6,12 @@
 // libtiff's reading of the same page rule.
 //
 //   windowsearch_bench DIR [ROUNDS] [--cold] [--check] [--title TEXT]
-//                      [--walk-target X] [--window-target X]
+//                      [--walk-target X] [--window-target X] [--cache-target X]
 //       the comparison table, best of ROUNDS (default 3). --cold drops the
 //       page cache before every timed run (needs root); --check compares
 //       every listed page count with libtiff; the targets are printed beside
-//       the ratios to find.
+//       the ratios to find. Last, the window search and the walk again with
+//       the page-count cache, once it is filled.
 //   windowsearch_bench --window-only DIR [--io-threads N]   one window search
 //   windowsearch_bench --walk-only DIR [--io-threads N]     one search without windows
 //   windowsearch_bench --libtiff-only DIR   walk, then libtiff's page count of every TIFF
@@ -154,7 +155,7 @@ struct CountingTarget : SearchResultsTarget, SearchStatusSink, FileIconSource
 
 // A run as the window makes it (events at most every kWindowYieldSliceMs),
 // but with the run's own wait: nothing to show, so nothing to wake for.
-qint64 walkWithoutWindows(const QString &root, int ioThreads)
+qint64 walkWithoutWindows(const QString &root, int ioThreads, std::shared_ptr<PageCountCache> cache = {})
 {
     DefaultCriteria criteria;
     CountingTarget target;
@@ -172,6 +173,7 @@ qint64 walkWithoutWindows(const QString &root, int ioThreads)
         QCoreApplication::processEvents();
     };
     ports.ioThreads = ioThreads;
+    ports.cache.cache = std::move(cache);
     SearchRun run(ports);
     run.RunSearch(root);
     return target.rows;
@@ -218,13 +220,17 @@ private:
 class WindowSearch
 {
 public:
-    explicit WindowSearch(int ioThreads = -1)
+    // Without `withCache` every search counts every file, as before the
+    // page-count cache, so the rows keep their meaning.
+    explicit WindowSearch(int ioThreads = -1, bool withCache = false)
         : m_settings(m_scratch.filePath(QStringLiteral("Settings.ini")))
     {
         m_settings.ReadSettings();
         AppServices services = createAppServices();
         if (ioThreads >= 0)
             services.ioThreads = ioThreads;
+        if (!withCache)
+            services.pageCounts = {};
         m_window = std::make_unique<frmMain>(m_settings, std::move(services));
         m_window->Form_Load();
         m_window->resize(1600, 1000);
@@ -297,6 +303,7 @@ struct Options
     QString title = QStringLiteral("warm");
     std::optional<double> walkTarget;
     std::optional<double> windowTarget;
+    std::optional<double> cacheTarget;
 };
 
 bool dropPageCache()
@@ -390,6 +397,16 @@ int compare(const Options &o)
                 qPrintable(window.filesText()), qPrintable(window.pageTotalText()));
     if (o.check)
         compareListedPages(window, listed);
+
+    // The search of a month later over the unchanged tree: every count from
+    // the page-count cache ($XDG_CACHE_HOME), which one search fills first.
+    WindowSearch cached(-1, true);
+    cached.search(o.root);
+    table.measure("window search again, counts from the cache", [&] { return cached.search(o.root); },
+                  o.cacheTarget);
+    const std::shared_ptr<PageCountCache> cache = openPageCountCache();
+    table.measure("our walk again, counts from the cache, no window",
+                  [&] { return walkWithoutWindows(o.root, kIoThreads, cache); });
     return 0;
 }
 
@@ -448,7 +465,7 @@ int usage(const char *program)
 {
     std::fprintf(stderr,
                  "usage: %s DIR [ROUNDS] [--cold] [--check] [--title TEXT] [--walk-target X] "
-                 "[--window-target X]\n"
+                 "[--window-target X] [--cache-target X]\n"
                  "       %s --window-only DIR [--io-threads N] | --walk-only DIR [--io-threads N]\n"
                  "       %s --cancel DIR AFTER_MS [THEN]\n",
                  program, program, program);
@@ -506,6 +523,8 @@ int main(int argc, char **argv)
             options.walkTarget = args[++i].toDouble();
         else if (arg == QStringLiteral("--window-target") && hasValue)
             options.windowTarget = args[++i].toDouble();
+        else if (arg == QStringLiteral("--cache-target") && hasValue)
+            options.cacheTarget = args[++i].toDouble();
         else if (arg.startsWith(QStringLiteral("--")))
             return usage(argv[0]);
         else

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Times the search against find(1) and libtiff, in one invocation, over
 # generated trees: warm, with the page cache dropped, and on a simulated
-# network share at 500 us and 5 ms per request. Then counts reads and
+# network share at 500 us and 5 ms per request; the second run over an
+# unchanged tree with the page-count cache (warm, cold, on the share, the
+# TIFFs it opens, the first run against --no-cache, the cold floor). Then counts reads and
 # file-system calls per listed file, times Cancel (also with one file hung on
 # the share, and a search after a Cancel that left every I/O thread hung),
 # and takes the peak memory of a 50,000-file window search.
-#   scripts/bench_search.sh [ROUNDS]
+#   scripts/bench_search.sh [ROUNDS] [--cache-only]   (--cache-only: the cache's rows alone)
 # The trees are made once and kept in $BRIMFOLD_CORPUS (default
 # /tmp/brimfold-corpus); delete that folder to make fresh ones. The share is
 # stood up with ../shared/tools/netshare.sh (override with $NETSHARE) and
@@ -14,6 +16,7 @@
 # file, and its memory taken over 1,000,000 files.
 set -euo pipefail
 rounds=${1:-3}
+cache_only=${2:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/release"
 corpus=${BRIMFOLD_CORPUS:-/tmp/brimfold-corpus}
@@ -65,9 +68,14 @@ unmount_share() {
     "$netshare" umount "$mnt" 2>/dev/null || fusermount3 -uz "$mnt" 2>/dev/null || umount -l "$mnt" || true
   fi
 }
+# Every page-count cache of this script lives here and goes with it; rows
+# that time counting itself run with --no-cache.
+export XDG_CACHE_HOME
+XDG_CACHE_HOME=$(mktemp -d /tmp/brimfold-bench-cache.XXXXXX)
 cleanup() {
   unmount_share
   rmdir "$mnt" 2>/dev/null || true
+  rm -rf "$XDG_CACHE_HOME"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -85,16 +93,17 @@ on_share() { # a program run on the share, cut off after $share_timeout s
   return 0
 }
 
+if [ "$cache_only" != --cache-only ]; then
 echo
 echo "== timings, one invocation: ratios to find in the same table =="
 # Warm the cache: every folder and every byte read once.
 find "$corpus/tree" -type f -print0 | xargs -0 cat > /dev/null
 "$bench" "$corpus/tree" "$rounds" --check --title "(a) warm, 50,000-file corpus" \
-  --walk-target 2.0 --window-target 3.0
+  --walk-target 2.0 --window-target 3.0 --cache-target 2.0
 
 echo
 if [ "$(id -u)" -eq 0 ] && [ -w /proc/sys/vm/drop_caches ]; then
-  "$bench" "$corpus/tree" "$rounds" --cold --title "(b) cold, 50,000-file corpus" --window-target 2.5
+  "$bench" "$corpus/tree" "$rounds" --cold --title "(b) cold, 50,000-file corpus" --window-target 2.5 --cache-target 1.5
 else
   echo "-- (b) cold: skipped, dropping the page cache needs root (echo 3 > /proc/sys/vm/drop_caches) --"
 fi
@@ -102,11 +111,12 @@ fi
 echo
 if have_share "(c) share"; then
   mount_share 500
-  on_share "$bench" "$mnt" 1 --title "(c) share at 500 us per request, $corpus/share" --window-target 1.0
+  on_share "$bench" "$mnt" 1 --title "(c) share at 500 us per request, $corpus/share" --window-target 1.0 --cache-target 0.1
   echo
   mount_share 5000
   on_share "$bench" "$mnt" 1 --title "(c) share at 5 ms per request, $corpus/share" --window-target 0.5
   unmount_share
+fi
 fi
 
 # The command-line counter against find -printf listing the same tree (best
@@ -126,36 +136,41 @@ PY
 ratio() { # LABEL SECONDS PEER_SECONDS PEER_LABEL [TARGET]
   python3 -c "import sys; l, c, f, p, t = (sys.argv[1:] + [''])[:5]; print('  %-34s %7.3f s   %s %7.3f s   ratio %7.3f%s' % (l, float(c), p, float(f), float(c) / float(f), t and ' (target <= %s)' % t))" "$@"
 }
+if [ "$cache_only" = --cache-only ]; then
+  . "$root/scripts/bench_cache.sh"
+  exit
+fi
 echo
 echo "== brimfold-count --subfolders --format tsv > /dev/null, best of $rounds =="
 echo "-- warm, 50,000-file corpus --"
 find_s=$(best_of find "$corpus/tree" -printf '%p\t%s\t%T@\n')
 for jobs in 16 2 0; do
-  count_s=$(best_of "$build/bin/brimfold-count" --subfolders --format tsv -j "$jobs" "$corpus/tree")
+  count_s=$(best_of "$build/bin/brimfold-count" --no-cache --subfolders --format tsv -j "$jobs" "$corpus/tree")
   ratio "brimfold-count -j $jobs" "$count_s" "$find_s" "find -printf" 1.5
 done
 libtiff_s=$(best_of "$bench" --libtiff-only "$corpus/tree")
-count_s=$(best_of "$build/bin/brimfold-count" --subfolders --format tsv "$corpus/tree")
+count_s=$(best_of "$build/bin/brimfold-count" --no-cache --subfolders --format tsv "$corpus/tree")
 ratio "brimfold-count" "$count_s" "$libtiff_s" "libtiff walk + count in-process"
 echo "-- warm, the share's tree on the local disk ($corpus/share) --"
 tiffinfo_s=$(best_of sh -c "find '$corpus/share' -type f \\( -iname '*.tif' -o -iname '*.tiff' \\) -exec tiffinfo {} \\; 2>/dev/null | grep -c '^TIFF Directory'")
-count_s=$(best_of "$build/bin/brimfold-count" --subfolders --format tsv "$corpus/share")
+count_s=$(best_of "$build/bin/brimfold-count" --no-cache --subfolders --format tsv "$corpus/share")
 ratio "brimfold-count" "$count_s" "$tiffinfo_s" "one tiffinfo per file"
 if have_share "simulated share, 500 us per request"; then
   echo "-- simulated share, 500 us per request --"
   mount_share 500
   find_s=$(best_of find "$mnt" -printf '%p\t%s\t%T@\n')
-  count_s=$(best_of "$build/bin/brimfold-count" --subfolders --format tsv "$mnt")
+  count_s=$(best_of "$build/bin/brimfold-count" --no-cache --subfolders --format tsv "$mnt")
   unmount_share
   ratio "brimfold-count" "$count_s" "$find_s" "find -printf" 0.5
 fi
+. "$root/scripts/bench_cache.sh"
 
 # Memory stays bounded by the look-ahead: a tree of 1,000,000 single-page
 # TIFFs (made once, kept beside the corpus; skipped with BRIMFOLD_MILLION=0).
 if [ "${BRIMFOLD_MILLION:-1}" != 0 ]; then
   [ -f "$corpus/million-ready" ] || { "$maketree" --make-tree "$corpus/million" 1000 1000 >/dev/null && touch "$corpus/million-ready"; }
   for format in tsv table; do
-    /usr/bin/time -f "%e %M" "$build/bin/brimfold-count" --subfolders --format "$format" "$corpus/million" 2>&1 >/dev/null |
+    /usr/bin/time -f "%e %M" "$build/bin/brimfold-count" --no-cache --subfolders --format "$format" "$corpus/million" 2>&1 >/dev/null |
       tail -n1 | (read -r secs kb; printf '  1,000,000 files, --format %-5s  %6.1f s, peak memory %d MB (target <= 50 MB)\n' "$format" "$secs" $((kb / 1024)))
   done
 fi

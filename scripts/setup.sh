@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libtiff-dev libtiff-tools
+  libtiff-dev libtiff-tools libsqlite3-dev sqlite3
   adwaita-icon-theme hicolor-icon-theme fonts-liberation2 shared-mime-info
   xvfb xauth imagemagick x11-utils xdotool qt6ct fonts-dejavu-core
   clang libclang-rt-dev strace python3 dbus dbus-x11 xdg-utils

@@ -75,7 +75,17 @@ int runCount(CountOptions options)
         check();
     };
     ports.wake = [&wakeSignal] { wakeSignal.wake(); };
+    if (options.cache != CountOptions::Cache::Off)
+        ports.cache.cache = openPageCountCache();
+    // A cache that cannot be used would only cost each file two more looks.
+    if (const QString problem = ports.cache.cache ? ports.cache.cache->problem(true) : QString(); !problem.isEmpty()) {
+        ports.cache.cache.reset();
+        if (!options.quiet && (options.progress || options.verbose))
+            say("counting without the page-count cache: " + problem.toLocal8Bit());
+    }
     run = std::make_unique<SearchRun>(ports);
+    const bool recount = options.cache == CountOptions::Cache::Recount;
+    qint64 fromCache = 0;
 
     report.begin();
     bool folderFailed = false;
@@ -90,7 +100,13 @@ int runCount(CountOptions options)
             folderFailed = true;
             continue;
         }
-        run->RunSearch(folder);
+        run->RunSearch(folder, recount);
+        fromCache += run->countsFromCache();
+    }
+    if (options.verbose && !options.quiet) {
+        progress.clear();
+        say(QByteArray::number(fromCache) + " of " + QByteArray::number(report.totals().files)
+            + " counts came from the page-count cache");
     }
     const bool interrupted = Console::interrupted();
     if (!output.failed()) {

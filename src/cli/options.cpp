@@ -178,6 +178,14 @@ struct Reader
         }
         options.quiet = parser.isSet(QStringLiteral("quiet"));
         options.progress = parser.isSet(QStringLiteral("progress"));
+        options.verbose = parser.isSet(QStringLiteral("verbose"));
+        const bool noCache = parser.isSet(QStringLiteral("no-cache"));
+        const bool recount = parser.isSet(QStringLiteral("recount"));
+        if (noCache && recount)
+            return fail(QStringLiteral("--no-cache and --recount cannot be used together"));
+        options.cache = noCache ? CountOptions::Cache::Off
+                        : recount ? CountOptions::Cache::Recount
+                                  : CountOptions::Cache::Use;
         return true;
     }
 };
@@ -211,6 +219,9 @@ ParsedCommandLine parseCommandLine(const QList<QByteArray> &arguments)
                             + "; 0 asks one at a time).", "N"},
         {{"q", "quiet"}, "No progress line."},
         {"progress", "Show the progress line (default when standard error is a terminal)."},
+        {{"v", "verbose"}, "Say on standard error how many counts came from the page-count cache."},
+        {"no-cache", "Neither read nor write the page-count cache: count every file."},
+        {"recount", "Count every file and replace what the page-count cache holds for it."},
         {"version", "Show the version."},
         {{"h", "help"}, "Show this help."},
     });

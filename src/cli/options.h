@@ -21,6 +21,9 @@ struct CountOptions
     int jobs = 0;
     bool quiet = false;
     bool progress = false; // asked for with --progress
+    bool verbose = false;  // -v: say where counts came from
+    enum class Cache { Use, Recount, Off };
+    Cache cache = Cache::Use;
 };
 
 struct ParsedCommandLine

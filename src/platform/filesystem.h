@@ -2,6 +2,7 @@
 
 #include "search/bytesource.h"
 #include "search/folderlister.h"
+#include "search/pagecountcache.h"
 #include "search/pagecounter.h"
 
 #include <QByteArray>
@@ -32,3 +33,10 @@ public:
     // The same with the reason of a failure and what was left out.
     static PageCountResult countFile(const QByteArray &nativePath, qint64 knownSize = -1);
 };
+
+// This user's page-count cache, shared by the window and brimfold-count:
+// $XDG_CACHE_HOME/brimfold/pagecounts.sqlite (~/.cache when unset), folder
+// 0700, file 0600. Never null: problem() says when it cannot be used (its
+// folder is on a network file system, the file cannot be made). The file is
+// opened and written on the cache's own thread; lookups wait for the opening.
+std::shared_ptr<PageCountCache> openPageCountCache();

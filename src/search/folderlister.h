@@ -17,6 +17,12 @@ struct FileFacts
     qint64 modifiedMs = 0;
     qint64 accessedMs = 0;
     std::optional<qint64> createdMs;
+    // What shows a change since a count (search/cachedcount): nanosecond
+    // times, and the inode number where the file system keeps it stable
+    // (0 elsewhere: on a share it can change between mounts).
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+    quint64 inode = 0;
 };
 
 // One name in a folder. Pipes, devices and sockets never appear. A link is
@@ -46,6 +52,13 @@ public:
     // Facts of the regular file behind entries()[index]; nothing when it
     // vanished, is no regular file (also through a link) or cannot be read.
     virtual std::optional<FileFacts> facts(std::size_t index) = 0;
+    // The same, from the file's server on a network file system, where
+    // facts() may answer from the client's copy: what proves a file
+    // unchanged since it was counted.
+    virtual std::optional<FileFacts> freshFacts(std::size_t index) { return facts(index); }
+    // True on a network file system: its file times come from the server's
+    // clock, not this machine's.
+    virtual bool onNetworkFileSystem() const { return false; }
     // Releases what the folder holds open; entries() stays readable.
     virtual void release() = 0;
 

@@ -63,6 +63,11 @@ QString pageCountNote(const PageCountResult &result);
 // followed. A chain that loops back counts each directory once.
 class PageCounter {
 public:
+    // Raised whenever the same bytes may count differently (pages, reasons,
+    // what they are worth): the page-count cache then counts every file
+    // again instead of giving an older count.
+    static constexpr int kVersion = 1;
+
     // Pages of the TIFF data `source` reads; negative when they cannot be
     // counted (also when `source` is null: the file could not be opened,
     // for the system's reason `openError`, or 0 when it is no regular file).

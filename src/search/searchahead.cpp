@@ -60,6 +60,19 @@ PageCountResult countEntry(FolderListing &listing, std::size_t index, const QByt
     return PageCounter::count(opened.source.get(), opened.errorNumber);
 }
 
+// Facts, and pages when `rule` keeps the file, through the page-count cache:
+// the facts come first (a file the cache knows is never opened).
+void factsAndCachedCount(FolderListing &listing, std::size_t index, const QByteArray &folder,
+                         const CacheUse &cache, const CriteriaValues *rule, const QDate &today,
+                         FileResult &into)
+{
+    into.facts = listing.freshFacts(index);
+    if (into.facts && rule && PassesDateAndSize(*into.facts, *rule, today)) {
+        into.pages = countThroughCache(listing, index, folder, *into.facts, cache, into.fromCache);
+        into.counted = true;
+    }
+}
+
 // Facts and pages of a file no date or size rule can turn away: opened
 // first, so the open file gives the facts and no second lookup is made.
 void openAndCount(FolderListing &listing, std::size_t index, std::optional<FileFacts> &facts,
@@ -74,18 +87,24 @@ void openAndCount(FolderListing &listing, std::size_t index, std::optional<FileF
 } // namespace
 
 SearchAhead::SearchAhead(std::shared_ptr<FolderLister> lister, PageCountFunction countPages, IoPool *pool,
-                         Wake wake)
-    : m_lister(std::move(lister)), m_countPages(std::move(countPages)), m_pool(pool),
+                         Wake wake, CacheUse cache)
+    : m_lister(std::move(lister)), m_countPages(std::move(countPages)), m_cache(std::move(cache)), m_pool(pool),
       m_shared(std::make_shared<AheadShared>())
 {
     m_shared->wake = std::move(wake);
+    if (m_countPages)
+        m_cache.cache.reset();
 }
 
 SearchAhead::~SearchAhead()
 {
-    std::lock_guard lock(m_shared->mutex);
-    m_shared->abandoned = true;
-    m_shared->wake = nullptr;
+    {
+        std::lock_guard lock(m_shared->mutex);
+        m_shared->abandoned = true;
+        m_shared->wake = nullptr;
+    }
+    if (m_cache.cache)
+        m_cache.cache->flushAll();
 }
 
 AheadFolder &SearchAhead::root(const QString &location)
@@ -178,31 +197,34 @@ void SearchAhead::issueFiles(AheadFolder &folder, const std::vector<std::size_t>
         items.push_back({result, folder.candidates[position],
                          m_countPages ? nativePath(folder, position) : QByteArray()});
     }
-    // Without a counter by path, every file a rule keeps is opened anyway.
-    const bool openFirst = !m_countPages && rule && !rule->dateOn() && !rule->sizeOn();
+    // Without a counter by path or a cache, every file a rule keeps is
+    // opened anyway.
+    const bool openFirst = !m_countPages && !m_cache.cache && rule && !rule->dateOn() && !rule->sizeOn();
+    const QByteArray folderBytes = m_cache.cache ? PathCodec::encode(folder.path) : QByteArray();
     // The date is taken now: it only decides whether to count ahead; the
     // run judges every file itself when it reaches it.
     const QDate today = rule && rule->dateOn() ? QDate::currentDate() : QDate();
     post([shared = m_shared, items = std::move(items), listing = folder.entries, rule, today, openFirst,
-          countPages = m_countPages] {
+          countPages = m_countPages, cache = m_cache, folderBytes] {
         for (const Item &item : items) {
-            std::optional<FileFacts> facts;
-            PageCountResult pages;
-            bool counted = false;
-            if (!shared->abandoned && openFirst) {
-                openAndCount(*listing, item.index, facts, pages);
-                counted = facts.has_value();
+            FileResult got; // stays empty once the run is gone
+            if (!shared->abandoned && cache.cache) {
+                factsAndCachedCount(*listing, item.index, folderBytes, cache, rule.get(), today, got);
+            } else if (!shared->abandoned && openFirst) {
+                openAndCount(*listing, item.index, got.facts, got.pages);
+                got.counted = got.facts.has_value();
             } else if (!shared->abandoned) {
-                facts = listing->facts(item.index);
-                if (facts && rule && PassesDateAndSize(*facts, *rule, today)) {
-                    pages = countEntry(*listing, item.index, item.path, facts->size, countPages);
-                    counted = true;
+                got.facts = listing->facts(item.index);
+                if (got.facts && rule && PassesDateAndSize(*got.facts, *rule, today)) {
+                    got.pages = countEntry(*listing, item.index, item.path, got.facts->size, countPages);
+                    got.counted = true;
                 }
             }
             shared->complete(item.result->done, [&] {
-                item.result->facts = facts;
-                item.result->pages = pages;
-                item.result->counted = counted;
+                item.result->facts = got.facts;
+                item.result->pages = got.pages;
+                item.result->counted = got.counted;
+                item.result->fromCache = got.fromCache;
             });
         }
         --shared->inFlight;
@@ -216,17 +238,24 @@ std::shared_ptr<FileResult> SearchAhead::requestFacts(AheadFolder &folder, std::
     return folder.files[position];
 }
 
-std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::size_t position, qint64 size)
+std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::size_t position,
+                                                     const FileFacts &facts)
 {
     auto result = std::make_shared<FileResult>();
     const std::size_t index = folder.candidates[position];
     post([shared = m_shared, result, listing = folder.entries, index,
-          path = m_countPages ? nativePath(folder, position) : QByteArray(), size, countPages = m_countPages] {
-        const PageCountResult pages =
-            shared->abandoned ? PageCountResult() : countEntry(*listing, index, path, size, countPages);
+          path = m_countPages ? nativePath(folder, position) : QByteArray(), facts, countPages = m_countPages,
+          cache = m_cache, folderBytes = m_cache.cache ? PathCodec::encode(folder.path) : QByteArray()] {
+        PageCountResult pages;
+        bool fromCache = false;
+        if (!shared->abandoned && cache.cache) // the run's facts were read with freshFacts()
+            pages = countThroughCache(*listing, index, folderBytes, facts, cache, fromCache);
+        else if (!shared->abandoned)
+            pages = countEntry(*listing, index, path, facts.size, countPages);
         shared->complete(result->done, [&] {
             result->pages = pages;
             result->counted = true;
+            result->fromCache = fromCache;
         });
         --shared->inFlight;
     }, true);
@@ -262,6 +291,12 @@ void SearchAhead::setPosition(AheadFolder &folder, std::size_t position)
     }
     m_current = &folder;
     m_position = position;
+}
+
+void SearchAhead::filesDone(AheadFolder &folder)
+{
+    if (m_cache.cache && folder.expanded)
+        m_cache.cache->flush(PathCodec::encode(folder.path));
 }
 
 void SearchAhead::forget(AheadFolder &folder)

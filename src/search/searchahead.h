@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/cachedcount.h"
 #include "search/criteria.h"
 #include "search/folderlister.h"
 #include "search/searchinterfaces.h"
@@ -29,6 +30,7 @@ struct FileResult
     std::atomic<bool> done = false;
     std::optional<FileFacts> facts; // none: vanished, no regular file, unreadable
     bool counted = false;           // pages is the page count
+    bool fromCache = false;         // the count came from the page-count cache
     PageCountResult pages;
 };
 
@@ -64,8 +66,13 @@ public:
     // holds the lister, the listing it reads and `countPages` by shared
     // ownership or by copy, and `wake` only through the shared state, which
     // the destructor clears. `wake` and `countPages` must be thread-safe.
-    SearchAhead(std::shared_ptr<FolderLister> lister, PageCountFunction countPages, IoPool *pool, Wake wake);
-    ~SearchAhead(); // requests still running are abandoned, their results dropped
+    // The page-count cache is used only where files are read through their
+    // listing (no `countPages`).
+    SearchAhead(std::shared_ptr<FolderLister> lister, PageCountFunction countPages, IoPool *pool, Wake wake,
+                CacheUse cache = {});
+    // Requests still running are abandoned, their results dropped; the
+    // cache is handed what they remembered so far.
+    ~SearchAhead();
 
     // The start folder of the walk.
     AheadFolder &root(const QString &location);
@@ -76,8 +83,8 @@ public:
     // hold its page count too), or a request now, which counts the pages
     // too when the latest copy of the criteria keeps the file.
     std::shared_ptr<FileResult> requestFacts(AheadFolder &folder, std::size_t position);
-    // A request for the page count alone, of a file of `size` bytes.
-    std::shared_ptr<FileResult> requestCount(AheadFolder &folder, std::size_t position, qint64 size);
+    // A request for the page count alone, of a file with `facts`.
+    std::shared_ptr<FileResult> requestCount(AheadFolder &folder, std::size_t position, const FileFacts &facts);
     // Fills in a folder whose listing is in: its candidates and subfolders.
     void expand(AheadFolder &folder);
 
@@ -94,6 +101,9 @@ public:
 
     // Where the run stands: at the file candidate `position` of `folder`.
     void setPosition(AheadFolder &folder, std::size_t position);
+    // The run is done with the files of `folder`: what the cache learnt of
+    // them is written.
+    void filesDone(AheadFolder &folder);
     // The run is done with `folder` and everything below it.
     void forget(AheadFolder &folder);
     // Asks ahead of the run's position, by a recent copy of the criteria.
@@ -111,6 +121,7 @@ private:
 
     std::shared_ptr<FolderLister> m_lister;
     PageCountFunction m_countPages;
+    CacheUse m_cache; // its cache is null unless files are read through their listing
     IoPool *m_pool;
     std::shared_ptr<AheadShared> m_shared;
     std::unique_ptr<AheadFolder> m_root;

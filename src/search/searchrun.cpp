@@ -78,7 +78,7 @@ void SearchRun::stop()
     m_liveness->stopped = true;
 }
 
-bool SearchRun::RunSearch(const QString &startFolder)
+bool SearchRun::RunSearch(const QString &startFolder, bool recount)
 {
     if (m_running || m_liveness->stopped)
         return false;
@@ -86,10 +86,14 @@ bool SearchRun::RunSearch(const QString &startFolder)
     m_cancelRequested = false;
     m_rowsListed = 0;
     m_pageTotal = 0;
+    m_countsFromCache = 0;
     m_zone = QTimeZone::systemTimeZone();
     m_cellFormat = CellTextFormat();
     m_criteriaCopy.reset();
-    m_ahead = std::make_unique<SearchAhead>(m_ports.lister, m_ports.countPages, m_pool.get(), m_ports.wake);
+    CacheUse cache = m_ports.cache;
+    cache.trust = cache.trust && !recount;
+    m_ahead = std::make_unique<SearchAhead>(m_ports.lister, m_ports.countPages, m_pool.get(), m_ports.wake,
+                                            std::move(cache));
     const auto liveness = m_liveness;
     const Flow flow = SearchFolder(m_ahead->root(FolderPath::location(startFolder)), startFolder, true);
     if (liveness->destroyed)
@@ -166,6 +170,7 @@ SearchRun::Flow SearchRun::SearchFolder(AheadFolder &folder, const QString &show
             // Close the folder before going down: open folders would pile up
             // along a deep branch.
             folder.entries.reset();
+            m_ahead->filesDone(folder);
             if (flow == Flow::Continue && m_ports.criteria->includeSubfolders())
                 flow = searchSubfolders(folder);
             if (flow == Flow::Stopped)
@@ -234,12 +239,16 @@ SearchRun::Flow SearchRun::examineFile(AheadFolder &folder, std::size_t position
     if (!PassesDateAndSize(*facts->facts, *m_ports.criteria, today))
         return Flow::Continue;
     PageCountResult pages = facts->pages;
+    bool fromCache = facts->fromCache;
     if (!facts->counted) {
-        const std::shared_ptr<FileResult> count = m_ahead->requestCount(folder, position, facts->facts->size);
+        const std::shared_ptr<FileResult> count = m_ahead->requestCount(folder, position, *facts->facts);
         if (const Await got = await(count); got != Await::Ready)
             return got == Await::Stopped ? Flow::Stopped : Flow::EndFolder;
         pages = count->pages;
+        fromCache = count->fromCache;
     }
+    if (fromCache)
+        ++m_countsFromCache;
     appendResultRow(name, folder.path, *facts->facts, pages, icon);
     return Flow::Continue;
 }

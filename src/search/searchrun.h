@@ -40,6 +40,9 @@ struct SearchRunPorts
     // Called from a request's thread when the waiting run should look again
     // (for example the event dispatcher's wakeUp); must be thread-safe.
     std::function<void()> wake = {};
+    // Remembered page counts (none: every file is counted). Used only where
+    // files are read through their listing (no countPages).
+    CacheUse cache = {};
 };
 
 // One search over a folder tree, driven from the calling (user-interface)
@@ -58,11 +61,15 @@ public:
 
     // One complete run from `startFolder` (the start folder text exactly as
     // stored). Returns false, and does nothing, while a run is in progress
-    // or after stop().
-    bool RunSearch(const QString &startFolder);
+    // or after stop(). `recount`: no count is taken from the cache, and
+    // fresh ones replace what it had.
+    bool RunSearch(const QString &startFolder, bool recount = false);
 
     bool isRunning() const { return m_running; }
     bool cancelRequested() const { return m_cancelRequested; }
+    // Listed files of the latest run, and those whose count came from the cache.
+    qint64 rowsListed() const { return m_rowsListed; }
+    qint64 countsFromCache() const { return m_countsFromCache; }
     // Ends the run at its next check; the rows listed so far stay.
     void requestCancel();
     // For window close and exit: cancels and cuts the run off from its ports
@@ -119,6 +126,7 @@ private:
     // cost rows x folders.
     qint64 m_rowsListed = 0;
     qint64 m_pageTotal = 0;
+    qint64 m_countsFromCache = 0;
     // Modified times are shown in this zone, taken once per run: converting
     // through the C library's local time re-reads the zone file every time.
     QTimeZone m_zone;

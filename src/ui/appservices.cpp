@@ -13,6 +13,7 @@ AppServices createAppServices()
     services.choosers = std::make_shared<QtChoosers>();
     services.icons = std::make_shared<ThemeFileIcons>();
     services.lister = createFolderLister();
+    services.pageCounts.cache = openPageCountCache();
     services.prompts = std::make_shared<MessageBoxPrompts>();
     return services;
 }

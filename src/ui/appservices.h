@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/exportrules.h"
+#include "search/cachedcount.h"
 #include "search/iopool.h"
 #include "search/searchinterfaces.h"
 
@@ -27,6 +28,7 @@ struct AppServices
     std::shared_ptr<Prompts> prompts;
     PageCountFunction countPages; // empty: read through the lister (see SearchRunPorts)
     int ioThreads = IoPool::kDefaultThreads; // for the search's file-system requests
+    CacheUse pageCounts; // remembered page counts; no cache: every file is counted
     ExportDialogFunction exportDialog; // empty: the modal export dialog
     QString scratchFolder;             // the export's scratch file; empty: the program's folder
 };

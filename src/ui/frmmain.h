@@ -110,6 +110,7 @@ public:
     QAction *mnuExport = nullptr;
     QAction *mnuFolderTotals = nullptr;
     QAction *mnuPageReport = nullptr;
+    QAction *mnuRecountPages = nullptr;
     QAction *mnuPreferences = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuSupport = nullptr;
@@ -157,6 +158,7 @@ public Q_SLOTS:
 
     void mnuExit_Click();
     void cmdSearch_Click();
+    void mnuRecountPages_Click();
     void cmdShowHideAdvanceSearch_Click();
     void mnuEditSelectAll_Click();
     void mnuEditInvertSelection_Click();
@@ -208,6 +210,7 @@ private:
     // frmmain_search.cpp
     void createSearchRun();
     void RunSearch();
+    void showCacheUse();
     void ftv_FolderChanged(const QString &path);
     void ftv_Click();
     QString filterText() const override;
@@ -243,5 +246,6 @@ private:
     bool m_loaded = false;
     bool m_ending = false;
     bool m_inResize = false;
+    bool m_recountNext = false; // the next search trusts no remembered count
     QString m_startFolder;
 };

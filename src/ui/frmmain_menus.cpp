@@ -67,6 +67,8 @@ void frmMain::buildMenus()
          &frmMain::mnuFolderTotals, "", nullptr, nullptr, nullptr},
         {&frmMain::mnuTools, "mnuPageReport", "Page Report...", &frmMain::mnuPageReport_Click,
          &frmMain::mnuPageReport, "", nullptr, nullptr, nullptr},
+        {&frmMain::mnuTools, "mnuRecountPages", "Recount Pages", &frmMain::mnuRecountPages_Click,
+         &frmMain::mnuRecountPages, "", nullptr, nullptr, nullptr},
         {&frmMain::mnuTools, "mnuPreferences", "Preferences...", &frmMain::mnuPreferences_Click,
          &frmMain::mnuPreferences, "", nullptr, nullptr, nullptr},
         {&frmMain::mnuHelp, "mnuSupport", "Brimfold Website", &frmMain::mnuSupport_Click, &frmMain::mnuSupport, "",

@@ -47,6 +47,7 @@ void frmMain::createSearchRun()
     ports.ioThreads = m_services.ioThreads;
     ports.wait = [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); };
     ports.wake = [dispatcher = QAbstractEventDispatcher::instance()] { dispatcher->wakeUp(); };
+    ports.cache = m_services.pageCounts;
     m_searchRun = new SearchRun(ports, this);
     connect(m_searchRun, &SearchRun::runFinished, this, [this](bool cancelled) { m_lastSearch.cancelled = cancelled; });
 }
@@ -71,13 +72,37 @@ void frmMain::cmdSearch_Click()
         return;
     m_searchPorts->flush();
     cmdSearch->setText(kSearchCaption);
+    showCacheUse();
+}
+
+// The current search again, every file counted afresh.
+void frmMain::mnuRecountPages_Click()
+{
+    if (isSearching())
+        return;
+    m_recountNext = true;
+    cmdSearch_Click();
 }
 
 void frmMain::RunSearch()
 {
     if (!isSearching()) // the criteria as the run starts; its end sets whether it was cancelled
         m_lastSearch = {true, false, false, m_startFolder, CriteriaValues::of(*this), QDateTime::currentDateTime()};
-    m_searchRun->RunSearch(m_startFolder);
+    m_searchRun->RunSearch(m_startFolder, std::exchange(m_recountNext, false));
+}
+
+// Where the counts of the latest search came from, under the file count's tooltip.
+void frmMain::showCacheUse()
+{
+    const std::shared_ptr<PageCountCache> &cache = m_services.pageCounts.cache;
+    if (!cache)
+        return;
+    const QString problem = cache->problem(false);
+    sbGeneral->setFilesNote(problem.isEmpty()
+                                ? QStringLiteral("%1 of %2 page counts came from the page-count cache")
+                                      .arg(m_searchRun->countsFromCache())
+                                      .arg(m_searchRun->rowsListed())
+                                : QStringLiteral("Page counts not remembered: ") + problem);
 }
 
 void frmMain::ftv_FolderChanged(const QString &path)

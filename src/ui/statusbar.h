@@ -21,8 +21,10 @@ public:
     QLabel *panel(const QString &key) const;
 
     // The tooltip rule: over the "Files" panel, its tooltip becomes today's
-    // long date. `x` is in status-bar coordinates.
+    // long date, and `note` on a line of its own when there is one. `x` is
+    // in status-bar coordinates.
     void pointerMovedTo(int x, const QDate &today);
+    void setFilesNote(const QString &note) { m_filesNote = note; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -35,4 +37,5 @@ private:
     QLabel *m_files;
     QLabel *m_clock;
     QTimer *m_clockTimer;
+    QString m_filesNote;
 };

@@ -74,7 +74,8 @@ private:
 // until the test says so.
 struct TestWindow
 {
-    explicit TestWindow(const QString &iniPath, const QString &startupFolder = {})
+    explicit TestWindow(const QString &iniPath, const QString &startupFolder = {},
+                        const std::function<void(AppServices &)> &adjust = {})
     {
         if (!startupFolder.isEmpty())
             writeFile(iniPath, "[General]\r\nStartupFolder=" + startupFolder.toUtf8() + "\r\n");
@@ -89,6 +90,8 @@ struct TestWindow
             }
             return pages;
         };
+        if (adjust)
+            adjust(services.services);
         settings = std::make_unique<SettingsStore>(iniPath);
         settings->ReadSettings();
         window = new frmMain(*settings, services.services);
@@ -496,6 +499,32 @@ private Q_SLOTS:
         QLabel *files = bar.panel(StatusBar::FilesKey);
         QTest::mouseMove(files, files->rect().center());
         QTRY_COMPARE(files->toolTip(), QLocale().toString(QDate::currentDate(), QStringLiteral("dddd, MMMM dd, yyyy")));
+    }
+
+    // A search after the first takes every count from the page-count cache,
+    // Tools > Recount Pages none; the rows stay.
+    void recountPagesTrustsNoRememberedCount()
+    {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(path(QStringLiteral("cache"))));
+        writeTiff(path(QStringLiteral("scans/a.tif")), 2);
+        writeTiff(path(QStringLiteral("scans/b.tif")), 3);
+        TestWindow t(ini(), {}, [](AppServices &services) {
+            services.countPages = {}; // read through the listing, as the program does
+            const auto later = [] { return (QDateTime::currentSecsSinceEpoch() + 9) * 1'000'000'000; };
+            services.pageCounts = {openPageCountCache(), true, later};
+        });
+        QStringList rows;
+        for (const auto &[recount, fromCache] : {std::pair(false, 0), std::pair(false, 2), std::pair(true, 0)}) {
+            t.window->ftv->setSelectedFolder(path(QStringLiteral("scans")));
+            recount ? t.window->mnuRecountPages->trigger() : t.window->cmdSearch_Click();
+            QCOMPARE(rows.isEmpty() ? (rows = t.column(ResultColumns::PageWorth)) : t.column(ResultColumns::PageWorth),
+                     rows);
+            StatusBar &bar = *t.window->sbGeneral;
+            bar.pointerMovedTo(bar.panel(StatusBar::FilesKey)->geometry().left(), QDate(2004, 3, 15));
+            QCOMPARE(bar.panel(StatusBar::FilesKey)->toolTip(),
+                     QStringLiteral("Monday, March 15, 2004\n%1 of 2 page counts came from the page-count cache")
+                         .arg(fromCache));
+        }
     }
 
     // Last: it runs the application's event loop and ends it.

@@ -2,6 +2,7 @@
 
 #include "base/pathcodec.h"
 #include "platform/filesystem.h"
+#include "platform/posix/filesystemkind.h"
 #include "platform/posix/posixfilereader.h"
 
 #include <cerrno>
@@ -13,7 +14,8 @@
 
 namespace {
 
-constexpr unsigned FactsMask = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_ATIME | STATX_BTIME;
+constexpr unsigned FactsMask =
+    STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_ATIME | STATX_BTIME | STATX_CTIME | STATX_INO;
 constexpr std::size_t DirentBufferSize = 32 * 1024;
 
 qint64 toMSecs(const struct statx_timestamp &t)
@@ -21,8 +23,13 @@ qint64 toMSecs(const struct statx_timestamp &t)
     return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
 
+qint64 toNSecs(const struct statx_timestamp &t)
+{
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
 // Facts of a regular file; nothing for any other kind.
-std::optional<FileFacts> factsOf(const struct statx &st)
+std::optional<FileFacts> factsOf(const struct statx &st, const FileSystemKind &kind)
 {
     if (!S_ISREG(st.stx_mode))
         return std::nullopt;
@@ -32,6 +39,10 @@ std::optional<FileFacts> factsOf(const struct statx &st)
     facts.accessedMs = toMSecs(st.stx_atime);
     if (st.stx_mask & STATX_BTIME)
         facts.createdMs = toMSecs(st.stx_btime);
+    facts.modifiedNs = toNSecs(st.stx_mtime);
+    facts.changedNs = toNSecs(st.stx_ctime);
+    if (kind.stableInodes)
+        facts.inode = st.stx_ino;
     return facts;
 }
 
@@ -43,14 +54,19 @@ bool isDotOrDotDot(const char *name)
 class PosixFolderListing : public FolderListing
 {
 public:
-    explicit PosixFolderListing(int fd) : m_fd(fd) {}
+    explicit PosixFolderListing(int fd) : m_fd(fd), m_kind(fileSystemKindOf(fd)) {}
     ~PosixFolderListing() override { release(); }
 
     // Reads every entry; false when the folder cannot be read to its end.
     bool readAll();
 
     const std::vector<FolderEntry> &entries() const override { return m_entries; }
-    std::optional<FileFacts> facts(std::size_t index) override;
+    std::optional<FileFacts> facts(std::size_t index) override { return factsFrom(index, 0); }
+    std::optional<FileFacts> freshFacts(std::size_t index) override
+    {
+        return factsFrom(index, m_kind.network ? AT_STATX_FORCE_SYNC : 0);
+    }
+    bool onNetworkFileSystem() const override { return m_kind.network; }
     void release() override;
     bool opensFiles() const override { return true; }
     OpenedFile openFile(std::size_t index) override;
@@ -58,8 +74,10 @@ public:
 private:
     void addEntry(const char *name, unsigned char type);
     void addUnknownEntry(const char *name);
+    std::optional<FileFacts> factsFrom(std::size_t index, int syncFlag);
 
     int m_fd;
+    FileSystemKind m_kind;
     std::vector<FolderEntry> m_entries;
     // Facts already read while sorting out an entry of unknown type.
     std::vector<std::optional<FileFacts>> m_knownFacts;
@@ -122,25 +140,27 @@ void PosixFolderListing::addUnknownEntry(const char *name)
     else
         return;
     m_entries.push_back({QByteArray(name), kind});
-    m_knownFacts.push_back(kind == FolderEntry::Kind::File ? factsOf(st) : std::nullopt);
+    m_knownFacts.push_back(kind == FolderEntry::Kind::File ? factsOf(st, m_kind) : std::nullopt);
 }
 
-std::optional<FileFacts> PosixFolderListing::facts(std::size_t index)
+// Facts known from the listing are as fresh as facts() needs them; a sync
+// asks the file's server again.
+std::optional<FileFacts> PosixFolderListing::factsFrom(std::size_t index, int syncFlag)
 {
     if (index >= m_entries.size())
         return std::nullopt;
-    if (m_knownFacts[index])
+    if (m_knownFacts[index] && syncFlag == 0)
         return m_knownFacts[index];
     if (m_fd < 0)
         return std::nullopt;
     const FolderEntry &entry = m_entries[index];
     // A link counts as the regular file it names; anything else it names
     // (a folder, a pipe, nothing) is no file.
-    const int flags = entry.kind == FolderEntry::Kind::Link ? 0 : AT_SYMLINK_NOFOLLOW;
+    const int flags = (entry.kind == FolderEntry::Kind::Link ? 0 : AT_SYMLINK_NOFOLLOW) | syncFlag;
     struct statx st;
     if (statx(m_fd, entry.name.constData(), flags, FactsMask, &st) != 0)
         return std::nullopt;
-    return factsOf(st);
+    return factsOf(st, m_kind);
 }
 
 FolderListing::OpenedFile PosixFolderListing::openFile(std::size_t index)
@@ -170,7 +190,7 @@ FolderListing::OpenedFile PosixFolderListing::openFile(std::size_t index)
         ::close(fd);
         return opened;
     }
-    opened.facts = factsOf(st);
+    opened.facts = factsOf(st, m_kind);
     if (!opened.facts) {
         ::close(fd); // no regular file
         return opened;

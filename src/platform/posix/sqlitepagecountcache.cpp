@@ -1,0 +1,305 @@
+#include "platform/posix/sqlitepagecountcache.h"
+
+#include "platform/filesystem.h"
+#include "platform/posix/filesystemkind.h"
+#include "search/pagecountrecord.h"
+
+#include <QByteArrayList>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Makes `folder` and its missing parents 0700; false with errno when it is
+// not a folder in the end.
+bool makeFolder(const QByteArray &folder)
+{
+    const QByteArrayList parts = folder.split('/');
+    QByteArray path;
+    for (const QByteArray &part : parts) {
+        if (part.isEmpty())
+            continue;
+        path += '/' + part;
+        if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    struct stat info;
+    if (::stat(folder.constData(), &info) != 0)
+        return false;
+    if (!S_ISDIR(info.st_mode)) {
+        errno = ENOTDIR;
+        return false;
+    }
+    // The file names in it are nobody else's business.
+    if ((info.st_mode & 077) != 0 && info.st_uid == ::getuid())
+        ::chmod(folder.constData(), 0700);
+    return true;
+}
+
+// $XDG_CACHE_HOME/brimfold, or ~/.cache/brimfold; empty when neither is known.
+QByteArray cacheFolder()
+{
+    const QByteArray xdg = qgetenv("XDG_CACHE_HOME");
+    if (xdg.startsWith('/'))
+        return xdg + "/brimfold";
+    const QByteArray home = qgetenv("HOME");
+    return home.startsWith('/') ? home + "/.cache/brimfold" : QByteArray();
+}
+
+} // namespace
+
+SqlitePageCountCache::SqlitePageCountCache(const QByteArray &folder)
+    : m_writer([this, folder] { runWriter(folder); })
+{
+}
+
+SqlitePageCountCache::~SqlitePageCountCache()
+{
+    flushAll();
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_writerWake.notify_all();
+    m_writer.join();
+}
+
+void SqlitePageCountCache::openStore(const QByteArray &folder)
+{
+    std::unique_ptr<PageCountDatabase> db;
+    QString problem;
+    if (folder.isEmpty()) {
+        problem = QStringLiteral("no cache folder is known (HOME and XDG_CACHE_HOME are unset)");
+    } else if (!makeFolder(folder)) {
+        const QString why = QString::fromLocal8Bit(strerror(errno));
+        problem = QStringLiteral("cannot make %1: %2").arg(QString::fromLocal8Bit(folder), why);
+    } else if (fileSystemKindAt(folder.constData()).network) {
+        // SQLite's write-ahead log shares memory between the programs that
+        // use the file: it works only on one host.
+        problem = QStringLiteral("%1 is on a network file system").arg(QString::fromLocal8Bit(folder));
+    } else {
+        m_path = folder + "/pagecounts.sqlite";
+        db = PageCountDatabase::open(m_path, problem);
+        if (!db)
+            problem = QStringLiteral("cannot open %1: %2").arg(QString::fromLocal8Bit(m_path), problem);
+    }
+    if (db)
+        db->prune(m_today, kKeepDays + kRestampDays);
+    {
+        std::lock_guard lock(m_dbMutex);
+        m_db = std::move(db);
+    }
+    std::lock_guard lock(m_mutex);
+    m_problem = problem;
+    m_usable = problem.isEmpty();
+    m_opening = false;
+    m_opened = true;
+    m_changed.notify_all();
+}
+
+void SqlitePageCountCache::runWriter(const QByteArray &folder)
+{
+    openStore(folder);
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_writerWake.wait(lock, [this] { return m_stopping || m_damaged || !m_queue.empty(); });
+        if (m_damaged) {
+            lock.unlock();
+            recover();
+            lock.lock();
+            continue;
+        }
+        if (m_queue.empty())
+            return; // stopping, everything written
+        m_writing = std::move(m_queue.front());
+        m_queue.pop_front();
+        lock.unlock();
+        {
+            std::lock_guard db(m_dbMutex);
+            // A batch the other program's transactions keep out is dropped:
+            // it is only a cache.
+            if (m_db && m_db->write(m_writing, m_today) == PageCountDatabase::Outcome::Damaged)
+                m_damaged = true;
+        }
+        lock.lock();
+        m_writing = {};
+    }
+}
+
+// The file proved damaged in use: it is moved aside and a new one started,
+// once; damaged again, the cache is given up for this program's life.
+void SqlitePageCountCache::recover()
+{
+    QString problem;
+    bool again;
+    {
+        std::lock_guard lock(m_mutex);
+        again = m_recovered;
+        m_recovered = true;
+    }
+    {
+        std::lock_guard db(m_dbMutex);
+        m_db.reset();
+        if (!again)
+            m_db = PageCountDatabase::openAfresh(m_path, problem);
+        if (!m_db && problem.isEmpty())
+            problem = QStringLiteral("the file %1 is damaged").arg(QString::fromLocal8Bit(m_path));
+    }
+    std::lock_guard lock(m_mutex);
+    m_folders.clear(); // read from the damaged file
+    m_problem = problem;
+    m_usable = problem.isEmpty();
+    m_damaged = false;
+    m_changed.notify_all();
+}
+
+bool SqlitePageCountCache::waitForOpening() const
+{
+    if (!m_opened) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_opening; });
+    }
+    return m_usable && !m_damaged;
+}
+
+QString SqlitePageCountCache::problem(bool waitForOpening) const
+{
+    if (waitForOpening)
+        this->waitForOpening();
+    std::lock_guard lock(m_mutex);
+    return m_problem;
+}
+
+std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &folder, const QByteArray &name,
+                                                            const CountValidators &validators)
+{
+    if (!waitForOpening())
+        return std::nullopt;
+    std::unique_lock lock(m_mutex);
+    if (!loadLocked(lock, folder))
+        return std::nullopt;
+    const PageCountDatabase::Folder &stored = m_folders[folder].stored;
+    const auto entry = stored.entries.constFind(name);
+    if (entry == stored.entries.cend() || entry->validators != validators)
+        return std::nullopt;
+    const QByteArray bytes = entry->result;
+    const bool restamp = entry->seenDay <= m_today - kRestampDays;
+    lock.unlock(); // the other threads' lookups go on meanwhile
+    std::optional<PageCountResult> result = PageCountRecord::decode(name, validators, bytes);
+    if (result && restamp) {
+        lock.lock();
+        FolderState &state = m_folders[folder];
+        if (const auto again = state.stored.entries.find(name); again != state.stored.entries.end()) {
+            again->seenDay = m_today;
+            state.batch.seen.push_back(name);
+        }
+    }
+    return result;
+}
+
+// Reads the folder's entries at its first lookup; lookups of it meanwhile
+// wait for that one read. False when the file proved damaged.
+bool SqlitePageCountCache::loadLocked(std::unique_lock<std::mutex> &lock, const QByteArray &folder)
+{
+    FolderState &state = m_folders[folder];
+    if (state.loading) {
+        m_changed.wait(lock, [&] {
+            const auto it = m_folders.constFind(folder);
+            return m_damaged || it == m_folders.cend() || !it->loading;
+        });
+        return !m_damaged && m_folders[folder].loaded;
+    }
+    if (state.loaded)
+        return !m_damaged;
+    state.loading = true;
+    // Taken before the file is read: whatever is written meanwhile is in
+    // one or the other.
+    const std::vector<PageCountDatabase::Record> pending = pendingLocked(folder);
+    lock.unlock();
+    PageCountDatabase::Folder stored;
+    {
+        std::lock_guard db(m_dbMutex);
+        if (m_db && m_db->load(folder, stored) == PageCountDatabase::Outcome::Damaged) {
+            stored.entries.clear(); // nothing read from a damaged file is kept
+            m_damaged = true;
+        }
+    }
+    for (const PageCountDatabase::Record &record : pending)
+        stored.entries[record.name] = {record.validators, m_today, record.result};
+    lock.lock();
+    FolderState &loaded = m_folders[folder]; // the table may have grown meanwhile
+    loaded.loading = false;
+    loaded.loaded = true;
+    loaded.stored = std::move(stored);
+    m_changed.notify_all();
+    if (m_damaged)
+        m_writerWake.notify_all(); // to start a new file
+    return !m_damaged;
+}
+
+// Records of `folder` handed to the writer and not yet written, oldest first.
+std::vector<PageCountDatabase::Record> SqlitePageCountCache::pendingLocked(const QByteArray &folder) const
+{
+    std::vector<PageCountDatabase::Record> pending;
+    const auto add = [&](const PageCountDatabase::Batch &batch) {
+        if (batch.folder == folder)
+            pending.insert(pending.end(), batch.records.begin(), batch.records.end());
+    };
+    add(m_writing);
+    for (const PageCountDatabase::Batch &batch : m_queue)
+        add(batch);
+    return pending;
+}
+
+void SqlitePageCountCache::record(const QByteArray &folder, const QByteArray &name,
+                                  const CountValidators &validators, const PageCountResult &result)
+{
+    PageCountDatabase::Record entry{name, validators, PageCountRecord::encode(name, validators, result)};
+    std::lock_guard lock(m_mutex);
+    m_folders[folder].batch.records.push_back(std::move(entry));
+}
+
+// A folder's batch is written when it adds anything, or when the folder's
+// stamp is due (so pruning keeps it).
+void SqlitePageCountCache::queueLocked(FolderState &&state, const QByteArray &folder)
+{
+    PageCountDatabase::Batch &batch = state.batch;
+    const bool due = state.stored.seenDay >= 0 && state.stored.seenDay <= m_today - kRestampDays;
+    if (batch.records.empty() && batch.seen.empty() && !due)
+        return;
+    batch.folder = folder;
+    m_queue.push_back(std::move(batch));
+}
+
+void SqlitePageCountCache::flush(const QByteArray &folder)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        const auto found = m_folders.find(folder);
+        if (found == m_folders.end())
+            return;
+        queueLocked(std::move(*found), folder);
+        m_folders.erase(found);
+    }
+    m_writerWake.notify_all();
+}
+
+void SqlitePageCountCache::flushAll()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        for (auto it = m_folders.begin(); it != m_folders.end(); ++it)
+            queueLocked(std::move(*it), it.key());
+        m_folders.clear();
+    }
+    m_writerWake.notify_all();
+}
+
+std::shared_ptr<PageCountCache> openPageCountCache()
+{
+    return std::make_shared<SqlitePageCountCache>(cacheFolder());
+}

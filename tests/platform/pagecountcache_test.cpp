@@ -1,0 +1,407 @@
+#include "platform/filesystem.h"
+#include "platform/posix/posixfolderlister.h"
+#include "search/searchrun.h"
+#include "support/searchfakes.h"
+#include "support/tempfiles.h"
+#include "support/tiffbytes.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+
+using namespace TestSupport;
+
+namespace {
+
+// Every row with the values behind it, as a cached count must repeat them.
+struct FoundRows : RecordingResults
+{
+    QStringList values;
+    void appendFound(const FoundFile &file, const QStringList &cells, const QVariant &icon) override
+    {
+        const PageCountResult &p = file.pages;
+        values << QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8").arg(file.fullPath).arg(p.pages).arg(int(p.failure))
+                      .arg(p.directory).arg(p.reducedImages).arg(p.masks).arg(pageCountNote(p),
+                                                                              breakdownText(p.breakdown));
+        appendRow(cells, icon);
+    }
+};
+
+struct Outcome
+{
+    QList<QStringList> rows;
+    QStringList values; // and the page total last
+    qint64 fromCache = 0;
+};
+
+// One search as brimfold-count runs it: the real lister, four I/O threads,
+// and a cache opened for the run alone (so its writes are done when it
+// ends), whose clock by default puts every file out of the racy window.
+Outcome search(const QString &root, bool withCache,
+               std::function<qint64()> clock = [] { return (QDateTime::currentSecsSinceEpoch() + 3) * 1'000'000'000; })
+{
+    FakeCriteria criteria;
+    criteria.subfolders = true;
+    criteria.filter = QStringLiteral("*");
+    FoundRows results;
+    RecordingStatus status;
+    CountingIcons icons;
+    SearchRunPorts ports{&criteria, &results, &status, &icons, std::make_shared<PosixFolderLister>()};
+    ports.ioThreads = 4;
+    if (withCache)
+        ports.cache = {openPageCountCache(), true, std::move(clock)};
+    SearchRun run(ports);
+    run.RunSearch(root);
+    return {results.rows, results.values << status.pageTotal, run.countsFromCache()};
+}
+
+QByteArray tiffOf(QRandomGenerator &random)
+{
+    TiffBuilder tiff;
+    tiff.addPages(1 + random.bounded(5));
+    if (random.bounded(3) == 0)
+        tiff.addThumbnail();
+    return tiff.bytes();
+}
+
+// As `touch -r` does: the times of `before` put back after a change.
+void putBack(const QString &path, const struct stat &before)
+{
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    QVERIFY(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
+}
+
+QStringList filesUnder(const QString &root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    return files;
+}
+
+// The edits that fool a cache trusting less than every validator.
+void edit(QRandomGenerator &random, const QString &root)
+{
+    const QStringList files = filesUnder(root);
+    const QString file = files.value(random.bounded(qMax<qsizetype>(1, files.size())));
+    const QString other = files.value(random.bounded(qMax<qsizetype>(1, files.size())));
+    const QByteArray path = QFile::encodeName(file);
+    struct stat times;
+    stat(path.constData(), &times);
+    switch (random.bounded(6)) {
+    case 0: { // other contents of the same size, the times put back
+        QByteArray bytes = tiffOf(random);
+        bytes.resize(QFileInfo(file).size(), '\0');
+        writeFile(file, bytes);
+        putBack(file, times);
+        break;
+    }
+    case 1: // another file renamed over it, with its times
+        if (other != file && QFileInfo(other).size() == QFileInfo(file).size())
+            putBack(other, times);
+        QVERIFY(::rename(QFile::encodeName(other).constData(), path.constData()) == 0 || other == file);
+        break;
+    case 2: // cut to nothing and grown back to its size
+        QVERIFY(::truncate(path.constData(), 0) == 0);
+        QVERIFY(::truncate(path.constData(), QFileInfo(other).size()) == 0);
+        putBack(file, times);
+        break;
+    case 3:
+        QVERIFY(::chmod(path.constData(), random.bounded(2) ? 0600 : 0444) == 0);
+        break;
+    case 4: { // the folder renamed, another made under its name with files alike in size and times
+        const QString folder = QFileInfo(file).absolutePath();
+        if (folder == root)
+            break;
+        QVERIFY(QDir().rename(folder, folder + QString::number(random.generate())));
+        writeFile(file, tiffOf(random).leftJustified(QFileInfo(file).size(), '\0', true));
+        putBack(file, times);
+        break;
+    }
+    default:
+        writeFile(root + QStringLiteral("/new%1.tif").arg(random.generate()), tiffOf(random));
+        QFile::remove(other);
+    }
+}
+
+void makeTree(QRandomGenerator &random, const QString &root)
+{
+    const QStringList folders = {QString(), QStringLiteral("/a"), QStringLiteral("/a/b"), QStringLiteral("/c")};
+    for (const QString &folder : folders)
+        for (int i = random.bounded(2, 7); i > 0; --i) {
+            const QString file = root + folder + QStringLiteral("/f%1.tif").arg(i);
+            writeFile(file, random.bounded(6) ? tiffOf(random) : QByteArray("no tiff"));
+            setModified(file, QDateTime::fromSecsSinceEpoch(1'600'000'000 + random.bounded(1000)));
+        }
+}
+
+void compareRuns(const Outcome &cached, const Outcome &fresh)
+{
+    QCOMPARE(cached.rows, fresh.rows);
+    QCOMPARE(cached.values, fresh.values);
+}
+
+QString cacheFile(const QString &home)
+{
+    return home + QStringLiteral("/brimfold/pagecounts.sqlite");
+}
+
+// brimfold-count -r -v over `root`, with its cache in `home`: its output and its words.
+std::pair<QByteArray, QByteArray> runCount(const QString &home, QStringList arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(BRIMFOLD_COUNT), arguments << QStringLiteral("-rv") << QStringLiteral("--filter=*"));
+    process.waitForFinished();
+    return {process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QByteArray folderName(int folder)
+{
+    return "/share/f" + QByteArray::number(folder);
+}
+
+CountValidators validatorsFor(int folder, int file)
+{
+    return {folder * 100 + file, 1, 2, 3};
+}
+
+// What one program writes: each folder's counts by two threads, `rounds`
+// times (0: until killed). False when a count found is not the one written.
+bool writeFolders(int rounds, const std::function<void()> &flushed = {})
+{
+    const std::shared_ptr<PageCountCache> cache = openPageCountCache();
+    std::atomic<bool> right = true;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 2; ++t)
+        threads.emplace_back([&, t] {
+            for (int round = 0; rounds == 0 || round < rounds; ++round)
+                for (int folder = t; folder < 40; folder += 2) {
+                    for (int file = 0; file < 20; ++file) {
+                        const QByteArray name = QByteArray::number(file);
+                        const auto got = cache->lookup(folderName(folder), name, validatorsFor(folder, file));
+                        right = right && (!got || got->pages == folder + file);
+                        cache->record(folderName(folder), name, validatorsFor(folder, file),
+                                      PageCountResult(folder + file));
+                    }
+                    cache->flush(folderName(folder));
+                    if (flushed)
+                        flushed();
+                }
+        });
+    for (std::thread &thread : threads)
+        thread.join();
+    return right && cache->problem(true).isEmpty();
+}
+
+// The file opens as it is, and every count in it is right; `all`: every
+// count written is there.
+void checkFolders(bool all)
+{
+    const std::shared_ptr<PageCountCache> cache = openPageCountCache();
+    QVERIFY(cache->problem(true).isEmpty());
+    for (int folder = 0; folder < 40; ++folder)
+        for (int file = 0; file < 20; ++file) {
+            const auto got = cache->lookup(folderName(folder), QByteArray::number(file), validatorsFor(folder, file));
+            QVERIFY(got || !all);
+            QVERIFY(!got || got->pages == folder + file);
+        }
+    QVERIFY(!cache->lookup(folderName(0), "0", validatorsFor(0, 1)));
+    QVERIFY(!QFile::exists(cacheFile(qEnvironmentVariable("XDG_CACHE_HOME")) + QStringLiteral(".broken")));
+}
+
+} // namespace
+
+class PageCountCacheTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_home;
+
+    QString makeRoot(quint32 seed, const QString &name = QStringLiteral("tree"))
+    {
+        QRandomGenerator random(seed);
+        const QString root = m_dir->filePath(name);
+        makeTree(random, root);
+        return root;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_home = m_dir->filePath(QStringLiteral("cache"));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home));
+    }
+
+    void cachedRunsEqualFreshOnesThroughEdits()
+    {
+        for (quint32 seed = 1; seed <= 16; ++seed) {
+            QRandomGenerator random(seed);
+            const QString root = makeRoot(seed, QStringLiteral("tree%1").arg(seed));
+            qint64 fromCache = 0;
+            for (int round = 0; round < 6; ++round) {
+                const Outcome cached = search(root, true);
+                compareRuns(cached, search(root, false));
+                if (QTest::currentTestFailed())
+                    QFAIL(qPrintable(QStringLiteral("seed %1, round %2").arg(seed).arg(round)));
+                fromCache += cached.fromCache;
+                for (int edits = random.bounded(1, 3); edits > 0; --edits)
+                    edit(random, root);
+            }
+            QVERIFY2(fromCache > 0, "the cache was never used");
+        }
+    }
+
+    void racyCountsAreNotRemembered_data()
+    {
+        QTest::addColumn<qint64>("afterChangeNs");
+        QTest::addColumn<bool>("remembered");
+        QTest::newRow("changed 1.9 s before the count") << 1'900'000'000LL << false;
+        QTest::newRow("changed 2.1 s before the count") << 2'100'000'000LL << true;
+    }
+
+    // The files were just written: their change time is now, whatever their
+    // modification time says.
+    void racyCountsAreNotRemembered()
+    {
+        QFETCH(qint64, afterChangeNs);
+        QFETCH(bool, remembered);
+        const QString root = makeRoot(7);
+        qint64 changed = 0;
+        for (const QString &file : filesUnder(root)) {
+            struct statx st;
+            statx(AT_FDCWD, QFile::encodeName(file).constData(), 0, STATX_CTIME, &st);
+            changed = qMax(changed, qint64(st.stx_ctime.tv_sec) * 1'000'000'000 + st.stx_ctime.tv_nsec);
+        }
+        search(root, true, [=] { return changed + afterChangeNs; });
+        const Outcome second = search(root, true);
+        QCOMPARE(second.fromCache, remembered ? qint64(second.rows.size()) : 0);
+    }
+
+    void damagedFileMovedAsideNeverTrusted_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("movedAside");
+        QTest::newRow("garbage") << "garbage" << true;
+        QTest::newRow("truncated") << "truncated" << true;
+        QTest::newRow("newer version") << "PRAGMA user_version=2" << true;
+        QTest::newRow("another program's file") << "PRAGMA application_id=7" << true;
+        QTest::newRow("entry altered") << "UPDATE entries SET result=replace(result, '1;2;0;', '1;3;0;')" << false;
+    }
+
+    void damagedFileMovedAsideNeverTrusted()
+    {
+        QFETCH(QString, damage);
+        QFETCH(bool, movedAside);
+        const QString root = makeRoot(3);
+        // Enough folders that the tables span pages a truncation cuts off.
+        for (int i = 0; i < 40; ++i)
+            writeFile(root + QStringLiteral("/many%1/%2.tif").arg(i).arg(QString(200, u'n')), QByteArray("II*"));
+        const Outcome fresh = search(root, false);
+        QCOMPARE(search(root, true).fromCache, 0);
+        QCOMPARE(search(root, true).fromCache, fresh.rows.size());
+        QFile store(cacheFile(m_home));
+        if (damage == QLatin1String("garbage")) {
+            QVERIFY(store.open(QIODevice::ReadWrite));
+            for (qint64 at = 0; at < store.size(); at += 8)
+                store.write(QByteArray::number(QRandomGenerator::global()->generate64()).left(8));
+            store.close();
+        } else if (damage == QLatin1String("truncated")) {
+            QVERIFY(store.resize(store.size() / 2));
+        } else {
+            QCOMPARE(QProcess::execute(QStringLiteral("sqlite3"), {store.fileName(), damage}), 0);
+        }
+        compareRuns(search(root, true), fresh);
+        QCOMPARE(QFile::exists(store.fileName() + QStringLiteral(".broken")), movedAside);
+        // The new file (or the altered entries, counted again) serve the next run.
+        compareRuns(search(root, true), fresh);
+        QCOMPARE(search(root, true).fromCache, fresh.rows.size());
+    }
+
+    // A second program at the same time, as the window and brimfold-count
+    // are: both write every folder, and each finds the other's counts right.
+    void twoProgramsWriteAtOnce()
+    {
+        QProcess other;
+        other.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write"), QStringLiteral("3")});
+        QVERIFY(writeFolders(3));
+        QVERIFY(other.waitForFinished() && other.exitCode() == 0);
+        checkFolders(true);
+        QCOMPARE(QFileInfo(m_home + QStringLiteral("/brimfold")).permissions() & 0x0077, 0);
+        QCOMPARE(QFile::permissions(cacheFile(m_home)) & 0x0077, 0);
+    }
+
+    // A program killed while it writes leaves a file that opens, whole and right.
+    void killWhileWritingLeavesTheFileWhole()
+    {
+        for (int kill = 1; kill <= 6; ++kill) {
+            QProcess writer;
+            writer.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write"), QStringLiteral("0")});
+            for (int flushed = 0; flushed < 7 * kill && writer.waitForReadyRead();
+                 flushed += writer.readAll().count('\n')) {
+            }
+            writer.kill();
+            QVERIFY(writer.waitForFinished());
+            checkFolders(false);
+        }
+    }
+
+    // brimfold-count takes the counts remembered in this process, skips them
+    // with --no-cache, replaces them with --recount, and lists the same rows.
+    void commandLineUsesSkipsOrRenewsTheCache()
+    {
+        const QString root = makeRoot(5);
+        const QByteArray files = QByteArray::number(search(root, true).rows.size());
+        const QByteArray said = " of " + files + " counts came from";
+        const auto [out, err] = runCount(m_home, {root});
+        QVERIFY2(err.contains(QByteArray(files + said)), err.data());
+        for (const QString &option : {QStringLiteral("--no-cache"), QStringLiteral("--recount")}) {
+            const auto [otherOut, otherErr] = runCount(m_home, {option, root});
+            QCOMPARE(otherOut, out);
+            QVERIFY2(otherErr.contains(QByteArray("0" + said)), otherErr.data());
+        }
+    }
+
+    // SQLite's log needs one host: on a share the counter runs without the
+    // cache, says so once, and counts as without it.
+    void cacheFolderOnShareNotUsed()
+    {
+        const QString served = m_dir->filePath(QStringLiteral("served")), share = m_dir->filePath("share");
+        QVERIFY(QDir().mkpath(served + QStringLiteral("/brimfold")));
+        if (!QFile::exists(QStringLiteral(NETSHARE))
+            || QProcess::execute(QStringLiteral(NETSHARE), {"mount", served, share, QStringLiteral("0")}))
+            QSKIP("no share simulator here");
+        const QString root = makeRoot(9);
+        const auto [out, err] = runCount(share, {QStringLiteral("--progress"), root});
+        const QByteArray without = runCount(share, {QStringLiteral("--no-cache"), root}).first;
+        QProcess::execute(QStringLiteral(NETSHARE), {QStringLiteral("umount"), share});
+        QCOMPARE(err.count("without the page-count cache"), 1);
+        QVERIFY2(err.contains("network file system"), err.data());
+        QCOMPARE(out, without);
+    }
+};
+
+// Run with "--write ROUNDS", the test is the other program of the two above.
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--write") == 0)
+        return writeFolders(atoi(argv[2]), [] { std::puts("flushed"), std::fflush(stdout); }) ? 0 : 1;
+    PageCountCacheTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "pagecountcache_test.moc"
