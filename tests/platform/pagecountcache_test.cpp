@@ -157,6 +157,13 @@ QString cacheFile(const QString &home)
     return home + QStringLiteral("/brimfold/pagecounts.sqlite");
 }
 
+// sqlite3's exit code for `sql` on the cache file. It waits while a cache
+// of a run just ended (its last request may still hold it) finishes writing.
+int runSql(const QString &file, const QString &sql)
+{
+    return QProcess::execute(QStringLiteral("sqlite3"), {QStringLiteral("-cmd"), QStringLiteral(".timeout 5000"), file, sql});
+}
+
 // brimfold-count -r -v over `root`, with its cache in `home`: its output and its words.
 std::pair<QByteArray, QByteArray> runCount(const QString &home, QStringList arguments)
 {
@@ -323,13 +330,35 @@ private Q_SLOTS:
         } else if (damage == QLatin1String("truncated")) {
             QVERIFY(store.resize(store.size() / 2));
         } else {
-            QCOMPARE(QProcess::execute(QStringLiteral("sqlite3"), {store.fileName(), damage}), 0);
+            QCOMPARE(runSql(store.fileName(), damage), 0);
         }
         compareRuns(search(root, true), fresh);
         QCOMPARE(QFile::exists(store.fileName() + QStringLiteral(".broken")), movedAside);
         // The new file (or the altered entries, counted again) serve the next run.
         compareRuns(search(root, true), fresh);
         QCOMPARE(search(root, true).fromCache, fresh.rows.size());
+    }
+
+    // An entry goes only once unseen for long: one seen again in time is
+    // stamped anew and stays, one left unseen is pruned (days moved back
+    // with sqlite3; pruning runs once a day, as a cache opens).
+    void unseenEntriesArePrunedSeenOnesKept()
+    {
+        const QString kept = makeRoot(5), unseen = makeRoot(6, QStringLiteral("unseen"));
+        search(kept, true);
+        search(unseen, true);
+        const auto daysPass = [this](int days) {
+            const QString back = QStringLiteral("UPDATE entries SET seen=seen-%1; UPDATE folders SET seen=seen-%1; "
+                                                "UPDATE pruned SET day=day-1;").arg(days);
+            QCOMPARE(runSql(cacheFile(m_home), back), 0);
+        };
+        daysPass(150);
+        const Outcome seenAgain = search(kept, true);
+        QCOMPARE(seenAgain.fromCache, seenAgain.rows.size());
+        daysPass(1);
+        QCOMPARE(search(unseen, true).fromCache, 0);
+        const Outcome stillKept = search(kept, true);
+        QCOMPARE(stillKept.fromCache, stillKept.rows.size());
     }
 
     // A second program at the same time, as the window and brimfold-count
