@@ -1,5 +1,6 @@
 #include "results/selectiontotal.h"
 
+#include "results/foldertotals.h"
 #include "results/pagebreakdown.h"
 
 QString selectionTotalText(const GridModel::Tally &selected, const GridModel::Tally &shown)
@@ -15,11 +16,8 @@ QString worthToolTip(const GridModel &grid, int pagesCol, int worthCol, bool sel
 {
     PageBreakdown worth;
     for (int row = grid.fixedRows(); row < grid.rows(); ++row) {
-        if (grid.isRowHidden(row) || (selectedOnly && !grid.isRowSelected(row)))
-            continue;
-        bool isNumber = false;
-        grid.textView(row, pagesCol).toLongLong(&isNumber);
-        if (isNumber)
+        if (isInScope(grid, row, selectedOnly ? RowScope::Selected : RowScope::Shown)
+            && countedPages(grid.textView(row, pagesCol)))
             worth.addKey(grid.textView(row, worthCol));
     }
     if (worth.pages() == 0)
