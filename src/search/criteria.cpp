@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -141,18 +142,30 @@ bool passesDate(const FileFacts &facts, const SearchCriteriaSource &criteria, co
     return whenMs >= startMs && whenMs < endMs;
 }
 
-bool passesSize(const FileFacts &facts, const SearchCriteriaSource &criteria)
+// Smallest and largest size in KB the size rule lets pass, or nothing when
+// it cannot be read (then no file passes).
+std::optional<std::pair<qint64, qint64>> sizeWindow(const SearchCriteriaSource &criteria)
 {
-    const qint64 kb = sizeInKB(facts.size);
     if (criteria.sizeAtMode()) {
         const auto limit = readWholeNumber(criteria.sizeLimitText(), MinSize, MaxSize);
         if (!limit)
-            return false;
-        return criteria.leastMostText() == CriteriaDefaults::Least ? kb >= *limit : kb <= *limit;
+            return std::nullopt;
+        if (criteria.leastMostText() == CriteriaDefaults::Least)
+            return std::make_pair(*limit, std::numeric_limits<qint64>::max());
+        return std::make_pair(std::numeric_limits<qint64>::min(), *limit);
     }
     const auto from = readWholeNumber(criteria.sizeFromText(), MinSize, MaxSize);
     const auto to = readWholeNumber(criteria.sizeToText(), MinSize, MaxSize);
-    return from && to && *from <= kb && kb <= *to;
+    if (!from || !to)
+        return std::nullopt;
+    return std::make_pair(*from, *to);
+}
+
+bool passesSize(const FileFacts &facts, const SearchCriteriaSource &criteria)
+{
+    const auto window = sizeWindow(criteria);
+    const qint64 kb = sizeInKB(facts.size);
+    return window && window->first <= kb && kb <= window->second;
 }
 
 } // namespace
@@ -265,18 +278,15 @@ QString sizeRuleText(const SearchCriteriaSource &criteria)
 {
     if (!criteria.sizeOn())
         return QStringLiteral("Any size");
-    const QString unreadable = QStringLiteral("A size rule that cannot be read: no file passes");
-    if (criteria.sizeAtMode()) {
-        const auto limit = readWholeNumber(criteria.sizeLimitText(), MinSize, MaxSize);
-        if (!limit)
-            return unreadable;
-        return QStringLiteral("Size at %1 %2 KB").arg(criteria.leastMostText().toLower()).arg(*limit);
-    }
-    const auto from = readWholeNumber(criteria.sizeFromText(), MinSize, MaxSize);
-    const auto to = readWholeNumber(criteria.sizeToText(), MinSize, MaxSize);
-    if (!from || !to)
-        return unreadable;
-    return QStringLiteral("Size between %1 and %2 KB").arg(*from).arg(*to);
+    const auto window = sizeWindow(criteria);
+    if (!window)
+        return QStringLiteral("A size rule that cannot be read: no file passes");
+    if (!criteria.sizeAtMode())
+        return QStringLiteral("Size between %1 and %2 KB").arg(window->first).arg(window->second);
+    const bool least = criteria.leastMostText() == CriteriaDefaults::Least;
+    return QStringLiteral("Size at %1 %2 KB")
+            .arg(criteria.leastMostText().toLower())
+            .arg(least ? window->first : window->second);
 }
 
 QString yesNo(bool yes)
