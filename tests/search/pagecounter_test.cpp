@@ -356,11 +356,11 @@ void PageCounterTest::pageWorth_data()
         QTest::newRow(name) << bytes << QString::fromLatin1(key) << reads;
     };
     row("A4 300 dpi", onePage(sizedPage(2480, 3508, 300, 300)), "b,A4");
-    row("A4 landscape", onePage(sizedPage(3508, 2480, 300, 300)), "b,~A4");
+    row("A4 landscape, 600 x 300 dpi", onePage(sizedPage(7016, 2480, 600, 300)), "b,~A4");
     row("A4 over by 2 mm", onePage(sizedPage(2504, 3531, 300, 300)), "b,A4");
-    row("A4 over by 4 mm", onePage(sizedPage(2528, 3555, 300, 300)), "b,Oth,o=214x301");
+    row("A4 over by 4 mm, landscape", onePage(sizedPage(3555, 2528, 300, 300)), "b,Oth,o=301x214");
     row("A3 200 dpi", onePage(sizedPage(2339, 3307, 200, 200, TiffCapture::Gray8)), "g,A3,e=2");
-    row("A0 100 dpi", onePage(sizedPage(3311, 4681, 100, 100, TiffCapture::Rgb)), "c,A0,e=16");
+    row("A0 over by 2.5 mm", onePage(sizedPage(3321, 4691, 100, 100, TiffCapture::Rgb)), "c,A0,e=16");
     row("Letter", onePage(sizedPage(2550, 3300, 300, 300, TiffCapture::Gray16)), "g,Let");
     row("Legal", onePage(sizedPage(2550, 4200, 300, 300, TiffCapture::Palette)), "c,Leg,e=2");
     row("centimetres", onePage(sizedPage(2480, 3508, 0, 0, TiffCapture::Cmyk, {rational(282, 11811, 100),
