@@ -162,6 +162,7 @@ private Q_SLOTS:
         QCOMPARE(seen, QList<int>(kFolders, 1));
         QVERIFY(tablePages > 10);
         QVERIFY(pages.join(u'\n').contains(QStringLiteral("and 5 more")));
+        QCOMPARE(reportPageLayout(QLocale(QLocale::English, QLocale::UnitedStates)).pageSize().id(), QPageSize::Letter);
     }
 
     void searchInWords_data()

@@ -52,6 +52,7 @@ private Q_SLOTS:
         QCOMPARE(window->report().heading.reference, QStringLiteral("Job 42"));
         PageReportWindow again(loaded.files(), [] { return SearchRecord{}; }, ini);
         QCOMPARE(again.report().heading.organisation, QStringLiteral("Acme Records"));
+        QCOMPARE(again.report().heading.reference, QStringLiteral("Job 42"));
         SettingsStore settings(ini);
         QVERIFY(settings.ReadSettings());
         QCOMPARE(settings.record().startupFolder, QStringLiteral("/scans"));
