@@ -360,7 +360,8 @@ void PageCounterTest::pageWorth_data()
     row("A4 over by 2 mm", onePage(sizedPage(2504, 3531, 300, 300)), "b,A4");
     row("A3 200 dpi", onePage(sizedPage(2339, 3307, 200, 200, TiffCapture::Gray8)), "g,A3,e=2");
     row("A0 over by 2.5 mm", onePage(sizedPage(3321, 4691, 100, 100, TiffCapture::Rgb)), "c,A0,e=16");
-    row("Letter", onePage(sizedPage(2550, 3300, 300, 300, TiffCapture::Gray16)), "g,Let");
+    row("Letter, grey and alpha", onePage(sizedPage(2550, 3300, 300, 300, TiffCapture::Gray16, {{TiffTag::SamplesPerPixel,
+        TiffType::Short, 1, 2}, {TiffTag::BitsPerSample, TiffType::Short, 2, 0, {16, 16}}})), "g,Let");
     row("Legal", onePage(sizedPage(2550, 4200, 300, 300, TiffCapture::Palette)), "c,Leg,e=2");
     row("centimetres", onePage(sizedPage(2480, 3508, 0, 0, TiffCapture::Cmyk, {rational(282, 11811, 100),
         rational(283, 11811, 100), {TiffTag::ResolutionUnit, TiffType::Short, 1, 3}})), "c,A4");
