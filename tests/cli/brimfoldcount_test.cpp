@@ -242,6 +242,10 @@ void BrimfoldCountTest::folderAndTotalLines()
     QCOMPARE(total.exitCode, 0);
     const Rows files = parseCsv(runCount({"-r", "--format", "csv", m_root + "/old"}).out);
     QCOMPARE(files.value(1).mid(6), QByteArrayList({"1", "", "2", "1", "0", "0", "0", "A3=1"}));
+    // The table a terminal gets: a file's pages, then its A4-equivalent pages; the sizes in words.
+    const QByteArrayList table = runCount({"--format", "table", m_root + "/old"}).out.split('\n');
+    QVERIFY(table.value(1).simplified().endsWith(" 1 2"));
+    QVERIFY(runCount(QStringList{"--total", "--format", "table"} + tree.mid(3)).out.endsWith(" Unknown size 8, A3 1\n"));
 }
 
 void BrimfoldCountTest::sameRowsAsTheWindowSearch()

@@ -356,12 +356,12 @@ void PageCounterTest::pageWorth_data()
         QTest::newRow(name) << bytes << QString::fromLatin1(key) << reads;
     };
     row("A4 300 dpi", onePage(sizedPage(2480, 3508, 300, 300)), "b,A4");
-    row("A4 landscape", onePage(sizedPage(3508, 2480, 300, 300)), "b,~A4");
+    row("A4 landscape, 600 x 300 dpi", onePage(sizedPage(7016, 2480, 600, 300)), "b,~A4");
     row("A4 over by 2 mm", onePage(sizedPage(2504, 3531, 300, 300)), "b,A4");
-    row("A4 over by 4 mm", onePage(sizedPage(2528, 3555, 300, 300)), "b,Oth,o=214x301");
     row("A3 200 dpi", onePage(sizedPage(2339, 3307, 200, 200, TiffCapture::Gray8)), "g,A3,e=2");
-    row("A0 100 dpi", onePage(sizedPage(3311, 4681, 100, 100, TiffCapture::Rgb)), "c,A0,e=16");
-    row("Letter", onePage(sizedPage(2550, 3300, 300, 300, TiffCapture::Gray16)), "g,Let");
+    row("A0 over by 2.5 mm", onePage(sizedPage(3321, 4691, 100, 100, TiffCapture::Rgb)), "c,A0,e=16");
+    row("Letter, grey and alpha", onePage(sizedPage(2550, 3300, 300, 300, TiffCapture::Gray16, {{TiffTag::SamplesPerPixel,
+        TiffType::Short, 1, 2}, {TiffTag::BitsPerSample, TiffType::Short, 2, 0, {16, 16}}})), "g,Let");
     row("Legal", onePage(sizedPage(2550, 4200, 300, 300, TiffCapture::Palette)), "c,Leg,e=2");
     row("centimetres", onePage(sizedPage(2480, 3508, 0, 0, TiffCapture::Cmyk, {rational(282, 11811, 100),
         rational(283, 11811, 100), {TiffTag::ResolutionUnit, TiffType::Short, 1, 3}})), "c,A4");
@@ -386,7 +386,9 @@ void PageCounterTest::pageWorth_data()
     mixed.addThumbnail();
     mixed.addPage(sizedPage(4961, 3508, 300, 300, TiffCapture::Rgb));
     mixed.addPage(sizedPage(2550, 3300, 300, 300, TiffCapture::Gray8));
-    row("mixed with a thumbnail", mixed.bytes(), "c,g,b,~A3,A4,Let,e=4");
+    mixed.addPage(sizedPage(3555, 2528, 300, 300)); // A4 over by 4 mm, landscape: Other, as measured
+    mixed.addPage(sizedPage(1000, 1000, 100, 100)); // another Other: the first one's size is kept
+    row("mixed with a thumbnail", mixed.bytes(), "c,g,b=3,~A3,A4,Let,Oth=2,e=6,o=301x214");
 
     // Values out beyond the first read (32 KiB): one more read gets them,
     // and past the end of the file none can.

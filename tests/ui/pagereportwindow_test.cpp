@@ -47,11 +47,13 @@ private Q_SLOTS:
         // The lines are kept in a section of their own: the settings still read.
         const auto edits = window->findChildren<QLineEdit *>();
         edits[0]->setText(QStringLiteral("Acme Records"));
-        edits[1]->setText(QStringLiteral("Job 42"));
+        Q_EMIT edits[0]->editingFinished();
+        edits[1]->setText(QStringLiteral("Job 42")); // only the reference changes now
         Q_EMIT edits[1]->editingFinished();
         QCOMPARE(window->report().heading.reference, QStringLiteral("Job 42"));
         PageReportWindow again(loaded.files(), [] { return SearchRecord{}; }, ini);
         QCOMPARE(again.report().heading.organisation, QStringLiteral("Acme Records"));
+        QCOMPARE(again.report().heading.reference, QStringLiteral("Job 42"));
         SettingsStore settings(ini);
         QVERIFY(settings.ReadSettings());
         QCOMPARE(settings.record().startupFolder, QStringLiteral("/scans"));

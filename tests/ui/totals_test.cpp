@@ -157,10 +157,10 @@ private Q_SLOTS:
         QTest::newRow("one page") << "1" << "" << "1 page" << "";
         QTest::newRow("left out") << "12" << "2 reduced-resolution images not counted"
                                   << "12 pages (2 reduced-resolution images not counted)" << "";
-        QTest::newRow("worth") << "3" << "1 transparency mask not counted"
-                               << "3 pages: 1 × A3 landscape, 1 × Other (214 × 301 mm), 1 × Unknown size (no "
-                                  "resolution) · 1 color, 2 grayscale · 4 A4-equivalent pages (1 transparency mask "
-                                  "not counted)" << "c,g=2,~A3,Oth,U,e=4,o=214x301";
+        QTest::newRow("worth") << "4" << "1 transparency mask not counted"
+                               << "4 pages: 1 × A3, 1 × A3 landscape, 1 × Other (214 × 301 mm), 1 × Unknown size "
+                                  "(no resolution) · 1 color, 3 grayscale · 6 A4-equivalent pages (1 transparency "
+                                  "mask not counted)" << "c,g=3,A3,~A3,Oth,U,e=6,o=214x301";
     }
     void pagesToolTips()
     {
