@@ -6,14 +6,13 @@ namespace {
 const QString kSection = QStringLiteral("PageReport");
 const QString kOrganisation = QStringLiteral("Organisation");
 const QString kReference = QStringLiteral("Reference");
-constexpr int kLongestLine = 1024;
 } // namespace
 
 PageReportLines readPageReportLines(const QString &settingsPath)
 {
     const IniDocument ini = IniDocument::load(settingsPath);
-    return {ini.value(kSection, kOrganisation, {}, kLongestLine + 1),
-            ini.value(kSection, kReference, {}, kLongestLine + 1)};
+    return {ini.value(kSection, kOrganisation, {}, PageReportLines::kLongest + 1),
+            ini.value(kSection, kReference, {}, PageReportLines::kLongest + 1)};
 }
 
 bool writePageReportLines(const QString &settingsPath, const PageReportLines &lines)

@@ -6,6 +6,8 @@
 // their own ([PageReport]) so the main settings record never sees them.
 struct PageReportLines
 {
+    // The longest line kept: a title block line, not a letter.
+    static constexpr int kLongest = 200;
     QString organisation;
     QString reference;
 };

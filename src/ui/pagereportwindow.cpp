@@ -25,7 +25,6 @@ namespace {
 // scripts/bench_pagereport.sh, row "save PDF": 301 ms for 241 pages, so a
 // report of up to about 300 pages saves without one.
 constexpr int kProgressDelayMs = 400;
-constexpr int kLongestLine = 200;
 } // namespace
 
 PageReportWindow::PageReportWindow(const GridModel &results, std::function<SearchRecord()> lastSearch,
@@ -39,7 +38,7 @@ PageReportWindow::PageReportWindow(const GridModel &results, std::function<Searc
     m_organisationEdit = new QLineEdit(lines.organisation, this);
     m_referenceEdit = new QLineEdit(lines.reference, this);
     for (QLineEdit *edit : {m_organisationEdit, m_referenceEdit}) {
-        edit->setMaxLength(kLongestLine);
+        edit->setMaxLength(PageReportLines::kLongest);
         connect(edit, &QLineEdit::editingFinished, this, &PageReportWindow::takeLines);
     }
     m_selectedOnlyCheck = new QCheckBox(QStringLiteral("Selected rows only"), this);
