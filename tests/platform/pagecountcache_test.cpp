@@ -46,9 +46,8 @@ struct Outcome
 
 // One search as brimfold-count runs it: the real lister, four I/O threads,
 // and a cache opened for the run alone (so its writes are done when it
-// ends), whose clock by default puts every file out of the racy window.
-Outcome search(const QString &root, bool withCache,
-               std::function<qint64()> clock = [] { return (QDateTime::currentSecsSinceEpoch() + 3) * 1'000'000'000; })
+// ends), whose clock puts every file out of the racy window.
+Outcome search(const QString &root, bool withCache)
 {
     FakeCriteria criteria;
     criteria.subfolders = true;
@@ -59,7 +58,7 @@ Outcome search(const QString &root, bool withCache,
     SearchRunPorts ports{&criteria, &results, &status, &icons, std::make_shared<PosixFolderLister>()};
     ports.ioThreads = 4;
     if (withCache)
-        ports.cache = {openPageCountCache(), true, std::move(clock)};
+        ports.cache = {openPageCountCache(), true, [] { return (QDateTime::currentSecsSinceEpoch() + 3) * 1'000'000'000; }};
     SearchRun run(ports);
     run.RunSearch(root);
     return {results.rows, results.values << status.pageTotal, run.countsFromCache()};
@@ -246,21 +245,16 @@ struct OneFile : FolderListing
     void release() override {}
     OpenedFile openFile(std::size_t) override
     {
+        struct Unreadable : ByteSource
+        {
+            quint64 size() const override { return 1000; }
+            qint64 readAt(uchar *, quint64, quint64) override { return -1; }
+            int errorNumber() const override { return EIO; }
+        };
         TiffBuilder tiff;
         tiff.addPages(2);
-        struct Source : MemoryByteSource
-        {
-            using MemoryByteSource::MemoryByteSource;
-            bool fails = false;
-            qint64 readAt(uchar *to, quint64 length, quint64 at) override
-            {
-                return fails ? -1 : MemoryByteSource::readAt(to, length, at);
-            }
-            int errorNumber() const override { return fails ? EIO : 0; }
-        };
-        auto source = std::make_unique<Source>(tiff.bytes());
-        source->fails = unreadable;
-        return {std::move(source), opened};
+        return {unreadable ? std::unique_ptr<ByteSource>(new Unreadable) : std::make_unique<MemoryByteSource>(tiff.bytes()),
+                opened};
     }
 };
 
