@@ -278,6 +278,24 @@ private Q_SLOTS:
         }
     }
 
+    // Once abandoned jobs hold every thread the ceiling allows, new work
+    // waits and the pool says so; it runs when a held thread comes free.
+    void poolExhaustedByHungJobs()
+    {
+        IoPool pool(2, 2);
+        auto hung = std::make_shared<QSemaphore>(), started = std::make_shared<QSemaphore>();
+        for (int i = 0; i < 2; ++i)
+            pool.post([hung, started] { started->release(), hung->acquire(); });
+        started->acquire(2);
+        pool.abandonWork();
+        QVERIFY(!pool.exhausted());
+        auto ran = std::make_shared<QSemaphore>();
+        pool.post([ran] { ran->release(); });
+        QVERIFY(pool.exhausted());
+        hung->release(2);
+        QVERIFY(ran->tryAcquire(1, 10'000));
+    }
+
     // A cancel while every I/O thread hangs on a request ends the run at
     // once, with the rows before the hung file; a search of another folder
     // then completes on threads of its own while they still hang, and
