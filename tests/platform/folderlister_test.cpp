@@ -1,5 +1,6 @@
 #include "platform/posix/posixfolderlister.h"
 #include "base/pathcodec.h"
+#include "platform/posix/filesystemkind.h"
 #include "support/rawtree.h"
 #include "support/tempfiles.h"
 
@@ -207,6 +208,12 @@ void FolderListerTest::timesAndSize()
     QCOMPARE(facts->size, qint64(1025));
     QCOMPARE(facts->modifiedMs, when.toMSecsSinceEpoch());
     QCOMPARE(facts->accessedMs, when.toMSecsSinceEpoch());
+    // What shows a change since a count: also the change time and the inode.
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(root + "/a.tif").constData(), &st), 0);
+    QCOMPARE(facts->modifiedNs, when.toMSecsSinceEpoch() * 1'000'000);
+    QCOMPARE(facts->changedNs, st.st_ctim.tv_sec * 1'000'000'000LL + st.st_ctim.tv_nsec);
+    QCOMPARE(facts->inode, fileSystemKindAt(QFile::encodeName(root).constData()).stableInodes ? quint64(st.st_ino) : 0);
     // Creation times exist only where the file system keeps them.
     if (facts->createdMs)
         QVERIFY(*facts->createdMs >= before);

@@ -6,6 +6,7 @@
 #include "search/searchrun.h"
 #include "support/searchfakes.h"
 
+#include <QSemaphore>
 #include <QTest>
 #include <QTimer>
 
@@ -157,13 +158,18 @@ struct Run
     std::shared_ptr<Hang> hang = lister->hang;
     std::unique_ptr<SearchRun> run;
 
-    Run(const RandomTree &tree, int ioThreads, quint32 delaySeed)
+    // `woken`: the run waits with nothing but the wake of the result it awaits.
+    Run(const RandomTree &tree, int ioThreads, quint32 delaySeed, bool woken = false)
     {
         lister->tree.folders = tree.folders;
         lister->seed = delaySeed;
         lister->maxUs = ioThreads ? 300 : 0;
         SearchRunPorts ports{&criteria, &results, &status, &icons, lister, {}, [] {}};
         ports.ioThreads = ioThreads;
+        if (const auto wakes = woken ? std::make_shared<QSemaphore>() : nullptr) {
+            ports.wait = [wakes] { wakes->acquire(); };
+            ports.wake = [wakes] { wakes->release(); };
+        }
         ports.countPages = [pages = tree.pages, delaySeed, maxUs = lister->maxUs](const QByteArray &path, qint64) {
             randomDelay(path, delaySeed, maxUs);
             return pages.value(path.mid(path.lastIndexOf('/') + 1), 1);
@@ -217,7 +223,7 @@ private Q_SLOTS:
         configure(sequential.criteria);
         const Shown expected = sequential.search();
         for (int threads : {1, 3, 16}) {
-            Run parallel(tree, threads, seed * 7 + threads);
+            Run parallel(tree, threads, seed * 7 + threads, true);
             configure(parallel.criteria);
             const Shown shown = parallel.search();
             QCOMPARE(shown.rows, expected.rows);
@@ -270,6 +276,24 @@ private Q_SLOTS:
             }
             QVERIFY2(gap.isEmpty(), qPrintable(gap + u" never asked for"));
         }
+    }
+
+    // Once abandoned jobs hold every thread the ceiling allows, new work
+    // waits and the pool says so; it runs when a held thread comes free.
+    void poolExhaustedByHungJobs()
+    {
+        IoPool pool(2, 2);
+        auto hung = std::make_shared<QSemaphore>(), started = std::make_shared<QSemaphore>();
+        for (int i = 0; i < 2; ++i)
+            pool.post([hung, started] { started->release(), hung->acquire(); });
+        started->acquire(2);
+        pool.abandonWork();
+        QVERIFY(!pool.exhausted());
+        auto ran = std::make_shared<QSemaphore>();
+        pool.post([ran] { ran->release(); });
+        QVERIFY(pool.exhausted());
+        hung->release(2);
+        QVERIFY(ran->tryAcquire(1, 10'000));
     }
 
     // A cancel while every I/O thread hangs on a request ends the run at
