@@ -40,6 +40,21 @@ bool makeFolder(const QByteArray &folder)
     return true;
 }
 
+// Why counts kept in `folder` (after links) could be planted by someone
+// else: it is another user's, or others may write in it. Empty when only
+// its owner, this user, can change what it holds.
+QString untrustedFolder(const QByteArray &folder)
+{
+    struct stat info;
+    if (::stat(folder.constData(), &info) != 0)
+        return QString::fromLocal8Bit(strerror(errno));
+    if (info.st_uid != ::getuid())
+        return QStringLiteral("%1 belongs to another user").arg(QString::fromLocal8Bit(folder));
+    if ((info.st_mode & 022) != 0)
+        return QStringLiteral("others can write in %1").arg(QString::fromLocal8Bit(folder));
+    return {};
+}
+
 // $XDG_CACHE_HOME/brimfold, or ~/.cache/brimfold; empty when neither is known.
 QByteArray cacheFolder()
 {
@@ -77,6 +92,8 @@ void SqlitePageCountCache::openStore(const QByteArray &folder)
     } else if (!makeFolder(folder)) {
         const QString why = QString::fromLocal8Bit(strerror(errno));
         problem = QStringLiteral("cannot make %1: %2").arg(QString::fromLocal8Bit(folder), why);
+    } else if (const QString untrusted = untrustedFolder(folder); !untrusted.isEmpty()) {
+        problem = untrusted;
     } else if (fileSystemKindAt(folder.constData()).network) {
         // SQLite's write-ahead log shares memory between the programs that
         // use the file: it works only on one host.
