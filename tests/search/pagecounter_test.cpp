@@ -1,6 +1,7 @@
 #include "platform/filesystem.h"
 #include "results/cellformats.h"
 #include "search/pagecounter.h"
+#include "search/pagesize.h"
 #include "base/pathcodec.h"
 #include "support/tempfiles.h"
 #include "support/tiffbytes.h"
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <atomic>
+#include <cmath>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -163,6 +165,31 @@ QByteArray onePage(const QList<TiffField> &fields, TiffVariant variant = TiffVar
     return tiff.bytes();
 }
 
+// Nominal sizes in mm (portrait; Letter 8.5 × 11 in, Legal 8.5 × 14, Tabloid 11 × 17, ANSI C 17 × 22,
+// D 22 × 34, E 34 × 44), A4 pages a page is worth (its area in A4s rounded up; A0 and A1, a hair
+// over 16 and 8, are worth 16 and 8), its name in a file's key and in words.
+struct SizeClass { PageSize size; double shortMm, longMm; qint64 a4; const char *key, *name; };
+const SizeClass kSizeClasses[] = {
+    {PageSize::A0, 841, 1189, 16, "A0", "A0"}, {PageSize::A1, 594, 841, 8, "A1", "A1"},
+    {PageSize::A2, 420, 594, 4, "A2", "A2"}, {PageSize::A3, 297, 420, 2, "A3", "A3"},
+    {PageSize::A4, 210, 297, 1, "A4", "A4"}, {PageSize::A5, 148, 210, 1, "A5", "A5"},
+    {PageSize::A6, 105, 148, 1, "A6", "A6"}, {PageSize::IsoB4, 250, 353, 2, "B4", "ISO B4"},
+    {PageSize::IsoB5, 176, 250, 1, "B5", "ISO B5"}, {PageSize::JisB4, 257, 364, 2, "JB4", "JIS B4"},
+    {PageSize::JisB5, 182, 257, 1, "JB5", "JIS B5"}, {PageSize::Letter, 215.9, 279.4, 1, "Let", "Letter"},
+    {PageSize::Legal, 215.9, 355.6, 2, "Leg", "Legal"}, {PageSize::Tabloid, 279.4, 431.8, 2, "Tab", "Tabloid"},
+    {PageSize::AnsiC, 431.8, 558.8, 4, "AC", "ANSI C"}, {PageSize::AnsiD, 558.8, 863.6, 8, "AD", "ANSI D"},
+    {PageSize::AnsiE, 863.6, 1117.6, 16, "AE", "ANSI E"}, {PageSize::Fax, 0, 0, 1, "Fax", "Fax"},
+    {PageSize::Other, 0, 0, 1, "Oth", "Other"}, {PageSize::Unknown, 0, 0, 1, "U", "Unknown size"}};
+
+// A page of width × length pixels at x × y pixels per inch, or per centimetre (unit 3).
+TiffPageTags pageTags(double width, double length, double x, double y, quint64 unit = 2, int photometric = -1,
+                      quint64 samples = 1, TiffValue bits = {TiffValue::Read, 0, 1})
+{
+    const auto tenths = [](double value) { return TiffValue{TiffValue::Read, 0, quint32(std::lround(value * 10)), 10}; };
+    return {quint64(std::lround(width)), quint64(std::lround(length)), tenths(x), tenths(y), unit, photometric, samples,
+            bits};
+}
+
 // Counts the reads the counter makes.
 class CountingSource : public MemoryByteSource
 {
@@ -191,6 +218,11 @@ private Q_SLOTS:
     void brokenFiles();
     void pageWorth_data();
     void pageWorth();
+    void sizeClasses_data();
+    void sizeClasses();
+    void sizeKeysAndNames();
+    void captureModes_data();
+    void captureModes();
     void loops_data();
     void loops();
     void staleKnownSize();
@@ -357,12 +389,10 @@ void PageCounterTest::pageWorth_data()
     };
     row("A4 300 dpi", onePage(sizedPage(2480, 3508, 300, 300)), "b,A4");
     row("A4 landscape, 600 x 300 dpi", onePage(sizedPage(7016, 2480, 600, 300)), "b,~A4");
-    row("A4 over by 2 mm", onePage(sizedPage(2504, 3531, 300, 300)), "b,A4");
     row("A3 200 dpi", onePage(sizedPage(2339, 3307, 200, 200, TiffCapture::Gray8)), "g,A3,e=2");
     row("A0 over by 2.5 mm", onePage(sizedPage(3321, 4691, 100, 100, TiffCapture::Rgb)), "c,A0,e=16");
     row("Letter, grey and alpha", onePage(sizedPage(2550, 3300, 300, 300, TiffCapture::Gray16, {{TiffTag::SamplesPerPixel,
         TiffType::Short, 1, 2}, {TiffTag::BitsPerSample, TiffType::Short, 2, 0, {16, 16}}})), "g,Let");
-    row("Legal", onePage(sizedPage(2550, 4200, 300, 300, TiffCapture::Palette)), "c,Leg,e=2");
     row("centimetres", onePage(sizedPage(2480, 3508, 0, 0, TiffCapture::Cmyk, {rational(282, 11811, 100),
         rational(283, 11811, 100), {TiffTag::ResolutionUnit, TiffType::Short, 1, 3}})), "c,A4");
     row("unit 1", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::YCbCr, {{TiffTag::ResolutionUnit, TiffType::Short, 1, 1}})),
@@ -375,11 +405,14 @@ void PageCounterTest::pageWorth_data()
     row("width 0", onePage(sizedPage(0, 3508, 300, 300)), "b,U,s=6");
     row("4 billion pixels", onePage(sizedPage(4000000000u, 3508, 20, 300)), "b,U,s=7");
     row("fax 204 x 98", onePage(sizedPage(1728, 1143, 204, 98)), "b,Fax");
-    row("fax 204 x 196", onePage(sizedPage(1728, 2286, 204, 196)), "b,Fax");
     row("BigTIFF", onePage(sizedPage(2480, 3508, 300, 300), TiffVariant::BigTiff), "b,A4");
     row("no photometric", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::NoPhotometric), TiffVariant::Classic, true),
         "u,A4,m=10");
     row("RGB of one sample", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::RgbOneSample)), "u,A4,m=11");
+    row("LogLuv", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::Rgb, {{TiffTag::Photometric, TiffType::Short, 1,
+        32845}})), "c,A4");
+    row("grey of 3 samples, bits after the directory", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::Gray8,
+        {{TiffTag::SamplesPerPixel, TiffType::Short, 1, 3}, {TiffTag::BitsPerSample, TiffType::Short, 3, 0, {8, 8, 8}}})), "g,A4");
 
     TiffBuilder mixed(TiffVariant::Classic, TiffEndian::Big);
     mixed.addPage(sizedPage(2480, 3508, 300, 300));
@@ -414,6 +447,122 @@ void PageCounterTest::pageWorth()
     QCOMPARE(source.reads, reads);
     QCOMPARE(result.breakdown.pages(), qint64(result.pages));
     QCOMPARE(PageBreakdown::fromKey(key).key(), key);
+}
+
+// Within 2 mm of each nominal side (3 mm above 600 mm) a page is of that
+// class either way round, and worth its nominal area; farther out it is
+// Other. At 254 pixels per inch (100 per cm) a pixel is 0.1 mm.
+void PageCounterTest::sizeClasses_data()
+{
+    QTest::addColumn<TiffPageTags>("tags");
+    QTest::addColumn<PageSize>("size");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<qint64>("a4"); // 0: not checked
+    for (const SizeClass &c : kSizeClasses)
+        for (int side = 0; c.shortMm > 0 && side < 2; ++side) {
+            const double tolerance = (side ? c.longMm : c.shortMm) > 600 ? 3 : 2;
+            for (double off : {tolerance, -tolerance, tolerance + 0.1, -tolerance - 0.1}) {
+                const bool in = std::abs(off) == tolerance;
+                const double shortMm = c.shortMm + (side ? 0 : off), longMm = c.longMm + (side ? off : 0);
+                for (bool across : {false, true})
+                    for (auto [unit, r, yScale] : {std::tuple{2, 254, 1}, {2, 254, 2}, {3, 100, 1}, {3, 100, 2}})
+                        QTest::addRow("%s, %s side %+.1f mm, %s, unit %d, y x%d", c.name, side ? "long" : "short", off,
+                                      across ? "landscape" : "portrait", unit, yScale)
+                                << pageTags((across ? longMm : shortMm) * 10, (across ? shortMm : longMm) * 10 * yScale,
+                                            r, r * yScale, quint64(unit))
+                                << (in ? c.size : PageSize::Other) << (in && across) << (in ? c.a4 : 0);
+            }
+        }
+    // Other pages 100 mm wide or high: A4-equivalents of their area, at and above whole A4 areas.
+    for (bool across : {false, true})
+        for (auto [inA4, a4] : {std::pair{0.01, 1}, {1.04, 1}, {1.06, 2}, {2., 2}, {2.04, 2}, {2.06, 3}, {16.04, 16},
+                                {16.06, 17}}) {
+            const double tenths = std::round(inA4 * 210 * 297 / 10); // 100 mm by this many 0.1 mm
+            QTest::addRow("Other of %.2f A4, %s", inA4, across ? "landscape" : "portrait")
+                    << pageTags(across ? tenths : 1000, across ? 1000 : tenths, 254, 254) << PageSize::Other << false
+                    << qint64(a4);
+        }
+    // Fax: 1728 pixels wide at 195 to 210 pixels per inch, 98 or 196 (±1) high.
+    for (auto [width, x, y, fax] : {std::tuple{1728, 204., 98., true}, {1728, 195., 97., true}, {1728, 210., 99., true},
+                                    {1728, 204., 195., true}, {1728, 204., 197., true}, {1727, 204., 98., false},
+                                    {1729, 204., 196., false}, {1728, 194.9, 98., false}, {1728, 210.1, 196., false},
+                                    {1728, 204., 96.9, false}, {1728, 204., 99.1, false}, {1728, 204., 194.9, false},
+                                    {1728, 204., 197.1, false}, {1728, 204., 150., false}})
+        QTest::addRow("%d pixels at %.1f x %.1f", width, x, y)
+                << pageTags(width, 1000, x, y) << (fax ? PageSize::Fax : PageSize::Other) << false << qint64(0);
+}
+
+void PageCounterTest::sizeClasses()
+{
+    QFETCH(TiffPageTags, tags);
+    QFETCH(PageSize, size);
+    QFETCH(bool, landscape);
+    QFETCH(qint64, a4);
+    const PageFacts page = classifyPage(tags);
+    QCOMPARE(page.size, size);
+    QCOMPARE(page.landscape, landscape);
+    if (a4 > 0)
+        QCOMPARE(page.a4Equivalent, a4);
+}
+
+// A file's key names each class, "~" for its landscape pages, and reads back the same.
+void PageCounterTest::sizeKeysAndNames()
+{
+    for (const SizeClass &c : kSizeClasses) {
+        const QString key = QStringLiteral("%1,~%1=2%2").arg(QLatin1StringView(c.key),
+                                                             c.size == PageSize::Other ? u",o=9x9" : u"");
+        const PageBreakdown read = PageBreakdown::fromKey(key);
+        QCOMPARE(read.count(c.size), 3);
+        QCOMPARE(read.landscape[size_t(c.size)], 2);
+        QCOMPARE(read.key(), key);
+        QCOMPARE(sizesText(read, u", ", u" "), QString::fromLatin1(c.name) + u" 3");
+    }
+}
+
+// Each photometric interpretation's mode, for samples and bits on both sides
+// of what it asks; the mode of grey and mask pages depends on their bits.
+void PageCounterTest::captureModes_data()
+{
+    QTest::addColumn<TiffPageTags>("tags");
+    QTest::addColumn<CaptureMode>("mode");
+    QTest::addColumn<PageFault>("fault");
+    QTest::addColumn<bool>("needsBits");
+    const auto c = CaptureMode::Color, g = CaptureMode::Grayscale, b = CaptureMode::BlackAndWhite;
+    const auto u = CaptureMode::Unknown;
+    using Cases = QList<std::tuple<quint64, quint32, CaptureMode>>; // samples, bits, mode
+    const QList<std::tuple<QList<int>, bool, Cases>> rules{
+        {{0, 1}, true, {{1, 1, b}, {1, 8, g}, {3, 16, g}, {2, 1, u}, {0, 8, u}, {1, 0, u}}},
+        {{4}, true, {{1, 1, b}, {1, 8, u}, {2, 1, u}}},
+        {{32844}, false, {{1, 1, g}, {0, 8, u}}},
+        {{3}, false, {{1, 8, c}, {0, 8, u}, {2, 8, u}}},
+        {{5, 32803}, false, {{1, 8, c}, {4, 8, c}, {0, 8, u}}},
+        {{2, 6, 8, 9, 10, 32845, 34892}, false, {{3, 8, c}, {2, 8, u}}},
+        {{7, 11, 32842, 34891, 65535}, false, {{1, 1, u}, {3, 8, u}}}};
+    for (const auto &[photometrics, needsBits, cases] : rules)
+        for (int photometric : photometrics)
+            for (const auto &[samples, bits, mode] : cases)
+                QTest::addRow("photometric %d, %llu samples of %u bits", photometric, samples, bits)
+                        << pageTags(0, 0, 0, 0, 2, photometric, samples, {TiffValue::Read, 0, bits}) << mode
+                        << (mode == u ? PageFault::Contradictory : PageFault::None) << needsBits;
+    for (int photometric : {0, 1, 4})
+        for (auto [state, fault] : {std::pair{TiffValue::Outside, PageFault::ValueOutside},
+                                    {TiffValue::Malformed, PageFault::Contradictory},
+                                    {TiffValue::Pending, PageFault::ValueNotRead}, {TiffValue::NotRead, PageFault::ValueNotRead}})
+            QTest::addRow("photometric %d, bits in state %d", photometric, int(state))
+                    << pageTags(0, 0, 0, 0, 2, photometric, 1, {state}) << u << fault << true;
+    QTest::newRow("no photometric") << pageTags(0, 0, 0, 0) << u << PageFault::NoPhotometric << false;
+}
+
+void PageCounterTest::captureModes()
+{
+    QFETCH(TiffPageTags, tags);
+    QFETCH(CaptureMode, mode);
+    QFETCH(PageFault, fault);
+    QFETCH(bool, needsBits);
+    const PageFacts page = classifyPage(tags);
+    QCOMPARE(page.mode, mode);
+    QCOMPARE(page.modeFault, fault);
+    QCOMPARE(modeNeedsBits(tags.photometric), needsBits);
 }
 
 void PageCounterTest::brokenFiles_data()
