@@ -7,7 +7,9 @@
 #include "support/searchfakes.h"
 #include "support/tempfiles.h"
 #include "support/tiffbytes.h"
+#include "support/totalstree.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +115,7 @@ private Q_SLOTS:
     void machineFormatsCarryExactNames();
     void optionsAndExitCodes_data();
     void optionsAndExitCodes();
+    void folderAndTotalLines_data();
     void folderAndTotalLines();
     void sameRowsAsTheWindowSearch();
     void interruptWritesPartialTotals();
@@ -145,6 +148,7 @@ void BrimfoldCountTest::initTestCase()
     // Enough long names that the output outgrows a pipe's buffer.
     for (int i = 0; i < 1500; ++i)
         writeFile(m_many + "/" + QString(100, u'n') + QString::number(i) + ".tif", QByteArray());
+    writeTotalsTree(m_temp.path() + "/totals");
 }
 
 void BrimfoldCountTest::machineFormatsCarryExactNames_data()
@@ -225,27 +229,74 @@ void BrimfoldCountTest::optionsAndExitCodes()
     QVERIFY2(ran.err.contains(message), ran.err.constData());
 }
 
+void BrimfoldCountTest::folderAndTotalLines_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("listing"); // none: a line per file
+    for (const QString format : {"csv", "tsv", "table"})
+        for (const QString listing : {"--folders", "--total", ""})
+            QTest::addRow("%s %s", qPrintable(format), listing.isEmpty() ? "files" : qPrintable(listing))
+                    << format << listing;
+}
+
+// Over a tree whose every total differs from every other: each line against
+// sums of what was written; the lines of the files add up to them.
 void BrimfoldCountTest::folderAndTotalLines()
 {
-    const QStringList tree = {"-r", "--format", "csv", m_root + "/sub", m_root + "/old"};
-    const Ran folders = runCount(QStringList{"--folders"} + tree);
-    const QByteArray root = PathCodec::encode(m_root);
-    const QByteArrayList worth = {"a4_equivalent", "color", "grayscale", "black_and_white", "unknown_size", "sizes"};
-    // The builder's pages are grey with no resolution; c.tif is one color A3.
-    QCOMPARE(parseCsv(folders.out), Rows({QByteArrayList{"folder", "files", "pages", "unreadable"} + worth,
-                                          {root + "/sub", "6", "8", "0", "8", "0", "8", "0", "8", "Unknown size=8"},
-                                          {root + "/old", "1", "1", "0", "2", "1", "0", "0", "0", "A3=1"},
-                                          {"", "7", "9", "0", "10", "1", "8", "0", "8", "Unknown size=8;A3=1"}}));
-    const Ran total = runCount(QStringList{"--total"} + tree);
-    QCOMPARE(parseCsv(total.out), Rows({QByteArrayList{"files", "pages", "unreadable"} + worth,
-                                        {"7", "9", "0", "10", "1", "8", "0", "8", "Unknown size=8;A3=1"}}));
-    QCOMPARE(total.exitCode, 0);
-    const Rows files = parseCsv(runCount({"-r", "--format", "csv", m_root + "/old"}).out);
-    QCOMPARE(files.value(1).mid(6), QByteArrayList({"1", "", "2", "1", "0", "0", "0", "A3=1"}));
-    // The table a terminal gets: a file's pages, then its A4-equivalent pages; the sizes in words.
-    const QByteArrayList table = runCount({"--format", "table", m_root + "/old"}).out.split('\n');
-    QVERIFY(table.value(1).simplified().endsWith(" 1 2"));
-    QVERIFY(runCount(QStringList{"--total", "--format", "table"} + tree.mid(3)).out.endsWith(" Unknown size 8, A3 1\n"));
+    QFETCH(QString, format);
+    QFETCH(QString, listing);
+    const QString root = m_temp.path() + "/totals";
+    const Ran ran = runCount(QStringList{"-r", "--format", format, root} + QStringList{listing}.filter(u"-"));
+    QCOMPARE(ran.exitCode, 3); // unreadable files
+    const QMap<QString, TreeSums> sums = totalsTreeSums();
+    const bool table = format == "table";
+    Rows lines = format == "csv" ? parseCsv(ran.out) : parseTsv(ran.out);
+    if (listing.isEmpty() && table) { // the totals, and a file's pages, then its A4-equivalent pages
+        QVERIFY(ran.out.endsWith(QStringLiteral("%1 file(s) found, %2 unreadable, Total Pages : %3\n")
+                                         .arg(sums[""].files).arg(sums[""].unreadable).arg(sums[""].pages).toUtf8()));
+        QVERIFY(runCount({"--format", "table", m_root + "/old"}).out.split('\n').value(1).simplified().endsWith(" 1 2"));
+    } else if (listing.isEmpty()) {
+        QMap<QString, QList<qint64>> got, expected;
+        for (const QByteArrayList &row : lines.mid(1)) {
+            QList<qint64> add{1, row[6].toLongLong(), row[6].isEmpty()}; // then A4-equivalent to unknown size
+            for (const QByteArray &field : row.mid(8, 5))
+                add << field.toLongLong();
+            for (const QString &folder : {QDir(root).relativeFilePath(PathCodec::decode(row[1])), QString()}) {
+                got[folder].resize(add.size());
+                for (qsizetype i = 0; i < add.size(); ++i)
+                    got[folder][i] += add[i];
+            }
+        }
+        for (auto [folder, s] : sums.asKeyValueRange())
+            expected[folder] = s.counts();
+        QCOMPARE(got, expected);
+    } else {
+        Rows expected{QByteArrayList{"folder", "files", "pages", "unreadable", "a4_equivalent", "color", "grayscale",
+                                     "black_and_white", "unknown_size", "sizes"}.mid(listing == "--total")};
+        for (auto [folder, s] : sums.asKeyValueRange()) {
+            QByteArrayList line;
+            if (listing == "--folders")
+                line << (folder.isEmpty() ? QByteArray(table ? "Total" : "") : PathCodec::encode(root + '/' + folder));
+            for (qint64 count : s.counts())
+                line << QByteArray::number(count);
+            line << s.sizesText(table ? ", " : ";", table ? " " : "=").toUtf8();
+            if (listing == "--folders" || folder.isEmpty())
+                expected << (table ? QByteArrayList{line.join(' ')} : line);
+        }
+        if (table) { // its captions are for people: the lines below them
+            lines.clear();
+            for (const QByteArray &line : ran.out.trimmed().split('\n').mid(1))
+                lines.append(QByteArrayList{line.simplified()});
+            expected.removeFirst();
+        }
+        if (listing == "--total") { // thousands grouped for people only
+            const QByteArray many = runCount({"--total", "--format", format, m_many}).out.split('\n').value(1).simplified();
+            QVERIFY2(many.startsWith(table ? "1,500 " : "1500"), many.constData());
+        }
+        std::sort(lines.begin(), lines.end()); // the order of a folder's subfolders is the platform's
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(lines, expected);
+    }
 }
 
 void BrimfoldCountTest::sameRowsAsTheWindowSearch()

@@ -8,7 +8,7 @@
 #include "support/tempfiles.h"
 #include "support/loadedwindow.h"
 #include "support/testservices.h"
-#include "support/tiffbytes.h"
+#include "support/totalstree.h"
 #include "ui/dlgfoldertotals.h"
 #include "ui/foldertree.h"
 #include "ui/frmmain.h"
@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -218,45 +219,20 @@ private Q_SLOTS:
         QCOMPARE(w.files().selectedCount(), 1);
     }
 
-    // A search over a built tree, then the window's totals against sums of
+    // A search over a tree whose every total differs from every other, then
+    // the labels, their tooltips, Folder Totals and its CSV against sums of
     // what was written.
     void folderTotalsOfASearch()
     {
         QTemporaryDir tree;
-        struct Folder { QString name; QList<int> pages; }; // -1: a broken file
-        const QList<Folder> folders{{"a", {1, 2, 3}}, {"a/deep", {5, -1}}, {"b c", {-1, -1, 7, 5}}, {"", {9}}};
-        // Files, pages, unreadable, A4-equivalent, color, grayscale, black and
-        // white, unknown size. The first file of a folder holds color A3
-        // pages at 200 dpi (2 A4 each), the others 1-pixel grey pages of no size.
-        const QList<TiffField> colorA3 = sizedPage(2339, 3307, 200, 200, TiffCapture::Rgb);
-        QList<qint64> all(8, 0);
-        QHash<QString, QList<qint64>> expected;
-        for (const Folder &folder : folders) {
-            const QString location = folder.name.isEmpty() ? tree.path() : tree.filePath(folder.name);
-            QList<qint64> sums(8, 0);
-            for (int i = 0; i < folder.pages.size(); ++i) {
-                TiffBuilder tiff;
-                const int pages = folder.pages[i];
-                for (int page = 0; page < std::max(1, pages); ++page)
-                    tiff.addPage(i == 0 ? colorA3 : QList<TiffField>());
-                writeFile(location + QStringLiteral("/f%1.tif").arg(i),
-                          pages < 0 ? QByteArray("not a tiff") : tiff.bytes());
-                sums[0] += 1;
-                if (pages < 0) {
-                    sums[2] += 1;
-                    continue;
-                }
-                sums[1] += pages;
-                sums[3] += i == 0 ? 2 * pages : pages;
-                sums[i == 0 ? 4 : 5] += pages;
-                sums[7] += i == 0 ? 0 : pages;
-            }
-            expected.insert(location, sums);
-            for (int k = 0; k < 8; ++k)
-                all[k] += sums[k];
-        }
-        expected.insert(dlgFolderTotals::AllFoldersText, all);
+        writeTotalsTree(tree.path());
         writeFile(tree.filePath(QStringLiteral("a/deleted.tif")), QByteArray("not a tiff"));
+        const QMap<QString, TreeSums> sums = totalsTreeSums();
+        const auto worth = [](const TreeSums &s) {
+            return QStringLiteral("%1 A4-equivalent pages · %2 color, %3 grayscale, %4 black and white, %5 unknown mode")
+                    .arg(s.a4Equivalent).arg(s.modes.at(CaptureMode::Color)).arg(s.modes.at(CaptureMode::Grayscale))
+                    .arg(s.modes.at(CaptureMode::BlackAndWhite)).arg(s.modes.at(CaptureMode::Unknown));
+        };
         Window w(iniPath());
         w.window->chkSearchIncSubFlder->setChecked(true);
         w.window->ftv->setSelectedFolder(tree.path());
@@ -264,14 +240,14 @@ private Q_SLOTS:
         QTRY_VERIFY(!w.window->isSearching());
         for (int row = 1; row < w.files().rows(); ++row) // as a deletion leaves it
             w.files().setRowHidden(row, w.files().text(row, Col::FileName) == QStringLiteral("deleted.tif"));
-        QCOMPARE(w.window->lblSelectionTotal->text(), QStringLiteral("Unreadable : 3 file(s)"));
-        QCOMPARE(labelToolTip(w.window->lblPageCount),
-                 QStringLiteral("%1 A4-equivalent pages · %2 color, %3 grayscale").arg(all[3]).arg(all[4]).arg(all[5]));
-        const QString deep = tree.filePath(QStringLiteral("a/deep")); // its first file is color
+        QLabel *label = w.window->lblSelectionTotal;
+        QCOMPARE(label->text(), QStringLiteral("Unreadable : %1 file(s)").arg(sums[""].unreadable));
+        QCOMPARE(labelToolTip(w.window->lblPageCount), worth(sums[""]));
         for (int row = 1; row < w.files().rows(); ++row)
-            w.files().setRowSelected(row, w.files().text(row, Col::Location) == deep);
-        QCOMPARE(labelToolTip(w.window->lblSelectionTotal), QStringLiteral("%1 A4-equivalent pages · %2 color")
-                                                                 .arg(expected[deep][3]).arg(expected[deep][4]));
+            w.files().setRowSelected(row, w.files().text(row, Col::Location) == tree.filePath("a/deep"));
+        QCOMPARE(label->text(), QStringLiteral("Selected : %1 file(s), %2 pages").arg(sums["a/deep"].files)
+                                        .arg(sums["a/deep"].pages));
+        QCOMPARE(labelToolTip(label), worth(sums["a/deep"]));
         w.files().clearSelection();
 
         w.window->mnuFolderTotals_Click();
@@ -281,26 +257,38 @@ private Q_SLOTS:
         for (int sortColumn : {-1, 2}) {
             if (sortColumn >= 0)
                 totals->tblTotals->sortByColumn(sortColumn, Qt::DescendingOrder);
-            QCOMPARE(model->rowCount(), expected.size());
+            QCOMPARE(model->rowCount(), sums.size());
             QCOMPARE(model->index(model->rowCount() - 1, 0).data().toString(), dlgFolderTotals::AllFoldersText);
             for (int row = 0; row < model->rowCount(); ++row) {
                 const QString location = model->index(row, 0).data().toString();
+                const TreeSums expected = sums.value(location == dlgFolderTotals::AllFoldersText
+                                                             ? QString() : QDir(tree.path()).relativeFilePath(location));
                 QList<qint64> got;
                 for (int col = 1; col <= 8; ++col)
                     got << model->index(row, col).data().toLongLong();
-                QCOMPARE(got, expected.value(location));
+                QCOMPARE(got, expected.counts());
+                QCOMPARE(model->index(row, 9).data().toString(), expected.sizesText(", ", " "));
                 if (sortColumn >= 0 && row > 0 && row < model->rowCount() - 1)
                     QVERIFY(model->index(row - 1, 2).data().toLongLong() >= got[1]);
             }
         }
 
-        // Export: CSV with a header row; a failed write keeps the old file.
+        // Export: CSV with a header row, a line per folder; a failed write keeps the old file.
         const QString csv = m_dir.filePath(QStringLiteral("totals.csv"));
         QVERIFY(totals->ExportTo(csv));
         const QByteArray written = readFile(csv);
         QVERIFY(written.startsWith("Location,Files,Pages,Unreadable,A4-equivalent,Color,Grayscale,"
                                    "Black and white,Unknown size,Sizes\r\n"));
-        QVERIFY(written.contains("\r\nAll folders,10,32,3,47,15,17,0,17,\"Unknown size 17, A3 15\"\r\n"));
+        QCOMPARE(written.count("\r\n"), sums.size() + 1);
+        for (const QString &folder : sums.keys()) {
+            QStringList cells{folder.isEmpty() ? dlgFolderTotals::AllFoldersText : tree.filePath(folder)};
+            for (qint64 count : sums[folder].counts())
+                cells << QString::number(count);
+            cells << sums[folder].sizesText(", ", " ");
+            for (QString &cell : cells) // quoted when it holds a comma
+                cell = cell.contains(u',') ? u'"' + cell + u'"' : cell;
+            QVERIFY2(written.contains(QByteArray("\r\n" + cells.join(u',').toUtf8() + "\r\n")), written.constData());
+        }
         QVERIFY(!totals->ExportTo(m_dir.filePath(QStringLiteral("missing/totals.csv"))));
         QVERIFY(!totals->lblStatus->text().isEmpty());
     }
