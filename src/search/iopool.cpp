@@ -214,3 +214,9 @@ bool IoPool::exhausted() const
     return !m_state->queue.empty() && m_state->idle == 0 && m_state->counted < m_state->limit
            && m_state->alive >= m_state->ceiling;
 }
+
+int IoPool::alive() const
+{
+    std::lock_guard lock(m_state->mutex);
+    return m_state->alive;
+}

@@ -42,6 +42,8 @@ public:
     // True when queued work waits for a thread and none can be started: the
     // ceiling is reached by threads held in abandoned jobs.
     bool exhausted() const;
+    // Threads alive now, also those held by abandoned jobs.
+    int alive() const;
 
     // The most threads the pool starts for one run's work.
     int threads() const { return m_threads; }

@@ -6,6 +6,7 @@
 #include "search/searchrun.h"
 #include "support/searchfakes.h"
 
+#include <QDeadlineTimer>
 #include <QSemaphore>
 #include <QTest>
 #include <QTimer>
@@ -278,29 +279,41 @@ private Q_SLOTS:
         }
     }
 
-    // Once abandoned jobs hold every thread the ceiling allows, new work
-    // waits and the pool says so; it runs when a held thread comes free.
+    // Abandoned jobs hold threads run after run; once they hold as many as
+    // the ceiling allows, new work waits and the pool says so. When they
+    // come free, those the pool is short of take up work (the waiting work
+    // runs on one of them) and the rest end.
     void poolExhaustedByHungJobs()
     {
-        IoPool pool(2, 2);
+        IoPool pool(2, 4);
+        static thread_local bool held = false;
         auto hung = std::make_shared<QSemaphore>(), started = std::make_shared<QSemaphore>();
-        for (int i = 0; i < 2; ++i)
-            pool.post([hung, started] { started->release(), hung->acquire(); });
-        started->acquire(2);
-        pool.abandonWork();
-        QVERIFY(!pool.exhausted());
+        for (int run = 0; run < 2; ++run) {
+            for (int i = 0; i < 2; ++i) {
+                pool.post([hung, started] { held = true, started->release(), hung->acquire(); });
+                QVERIFY(!pool.exhausted());
+            }
+            QVERIFY(started->tryAcquire(2, 10'000));
+            pool.abandonWork();
+        }
         auto ran = std::make_shared<QSemaphore>();
-        pool.post([ran] { ran->release(); });
+        auto onHeld = std::make_shared<std::atomic<bool>>(false);
+        pool.post([ran, onHeld] { *onHeld = held, ran->release(); });
         QVERIFY(pool.exhausted());
-        hung->release(2);
+        QCOMPARE(pool.alive(), 4);
+        hung->release(4);
         QVERIFY(ran->tryAcquire(1, 10'000));
+        QVERIFY(*onHeld);
+        QTRY_COMPARE_WITH_TIMEOUT(pool.alive(), 2, 5'000);
     }
 
     // A cancel while every I/O thread hangs on a request ends the run at
-    // once, with the rows before the hung file; a search of another folder
-    // then completes on threads of its own while they still hang, and
-    // nothing of the cancelled run reaches it once they are released.
-    // Stopping for good (the window closing) returns at once too.
+    // once, with the rows before the hung file; the next run gets threads of
+    // its own while they still hang, run after run, until the held threads
+    // reach the default ceiling (eight runs' worth of the default sixteen).
+    // A search then waits, and says so, until they come free, and nothing of
+    // the cancelled runs reaches it. Stopping for good (the window closing)
+    // returns at once too.
     void cancelOrStopWhileEveryThreadHangs_data()
     {
         QTest::addColumn<bool>("stop");
@@ -310,54 +323,53 @@ private Q_SLOTS:
     void cancelOrStopWhileEveryThreadHangs()
     {
         QFETCH(bool, stop);
-        constexpr int kThreads = 8;
+        constexpr int kThreads = 16, kCeiling = 8 * kThreads;
         RandomTree tree(0);
         QList<FakeFile> hung, answering;
         for (int i = 0; i < 200; ++i) {
-            hung.append({QByteArray::number(100 + i) + ".tif", FileFacts{1000, 0, 0, 0}, Kind::File});
+            hung.append({QByteArray::number(1000 + i) + ".tif", FileFacts{1000, 0, 0, 0}, Kind::File});
             if (i < 40)
                 answering.append({"a" + QByteArray::number(i) + ".tif", FileFacts{1000, 0, 0, 0}, Kind::File});
         }
         tree.folders.insert(QStringLiteral("/t"), hung);
         tree.folders.insert(QStringLiteral("/u"), answering);
-        Run run(tree, kThreads, 1);
+        Run run(tree, IoPool::kDefaultThreads, 1);
         run.hang->armed = true;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (run.hang->holding < kThreads)
+        const QString waiting = u"Message:" + SearchRun::ThreadsHeldText;
+        // A pool that waited for its held threads would wait for ever: the
+        // deadline goes on and fails the test instead.
+        auto searchUntil = [&](const QString &folder, const std::function<bool()> &until,
+                               const std::function<void()> &then) {
+            const QDeadlineTimer deadline(10'000);
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                if (until() || run.status.calls.contains(waiting) || deadline.hasExpired())
+                    then();
+            });
+            poll.start(1);
+            return run.search(folder);
+        };
+        for (int held = kThreads; held <= kCeiling; held += kThreads) {
+            const Shown shown = searchUntil(
+                    QStringLiteral("/t/"), [&] { return run.hang->holding >= held; },
+                    [&] { stop ? run.run->stop() : run.run->requestCancel(); });
+            QVERIFY(!run.run->isRunning());
+            QVERIFY(shown.rows.isEmpty());
+            if (stop) {
+                QVERIFY(!shown.status.contains(QStringLiteral("Message:Done")));
                 return;
-            if (stop)
-                run.run->stop();
-            else
-                run.run->requestCancel();
-        });
-        poll.start(1);
-        const Shown shown = run.search();
-        poll.stop();
-        QVERIFY(!run.run->isRunning());
-        QVERIFY(shown.rows.isEmpty());
-        if (stop) {
-            QVERIFY(!shown.status.contains(QStringLiteral("Message:Done")));
-            return;
+            }
+            QVERIFY(shown.cancelled);
+            QCOMPARE(shown.status.last(), QStringLiteral("Message:Search Terminated by User"));
+            QVERIFY(!shown.status.contains(waiting));
+            QCOMPARE(run.hang->holding, held);
         }
-        QVERIFY(shown.cancelled);
-        QCOMPARE(shown.status.last(), QStringLiteral("Message:Search Terminated by User"));
-
-        // A pool that waited for its hung threads would wait for ever: the
-        // deadline lets them go and fails the test instead.
-        bool deadlinePassed = false;
-        QTimer::singleShot(10'000, [&] {
-            deadlinePassed = true;
-            run.hang->release();
-        });
-        const Shown other = run.search(QStringLiteral("/u"));
-        QVERIFY2(!deadlinePassed, "the search waited for threads held by the cancelled run");
-        QCOMPARE(run.hang->holding, kThreads);
+        const Shown other = searchUntil(QStringLiteral("/u"), [] { return false; }, [&] { run.hang->release(); });
+        QVERIFY(other.status.contains(waiting));
         QCOMPARE(other.rows.size(), answering.size());
         QCOMPARE(other.rows.last().first(), QStringLiteral("a39.tif"));
         QCOMPARE(other.status.last(), QStringLiteral("Message:Done"));
 
-        run.hang->release();
         QTRY_COMPARE_WITH_TIMEOUT(run.hang->holding.load(), 0, 10'000);
         QCoreApplication::processEvents();
         QCOMPARE(run.results.rows, other.rows);
