@@ -17,6 +17,7 @@
 #include <atomic>
 #include <cstdio>
 #include <fcntl.h>
+#include <future>
 #include <sys/stat.h>
 #include <thread>
 
@@ -77,9 +78,9 @@ struct StaleShare : FolderLister
 };
 
 // One search as brimfold-count runs it: the real lister (or `lister`), four
-// I/O threads, and a cache opened for the run alone (so its writes are done
-// when it ends), whose clock puts every file out of the racy window, on a
-// share too.
+// I/O threads, and a cache opened for the run alone, whose clock puts every
+// file out of the racy window, on a share too. It returns once the cache has
+// written its counts: the run's requests may hold it a moment after the run.
 Outcome search(const QString &root, bool withCache, std::shared_ptr<FolderLister> lister = nullptr)
 {
     FakeCriteria criteria;
@@ -91,11 +92,21 @@ Outcome search(const QString &root, bool withCache, std::shared_ptr<FolderLister
     SearchRunPorts ports{&criteria, &results, &status, &icons,
                          lister ? lister : std::make_shared<PosixFolderLister>()};
     ports.ioThreads = 4;
-    if (withCache)
-        ports.cache = {openPageCountCache(), true, [] { return (QDateTime::currentSecsSinceEpoch() + 66) * 1'000'000'000; }};
-    SearchRun run(ports);
-    run.RunSearch(root);
-    return {results.rows, results.values << status.pageTotal, run.countsFromCache()};
+    std::promise<void> written; // by the last holder, as it lets the cache go
+    std::shared_ptr<PageCountCache> opened = withCache ? openPageCountCache() : nullptr;
+    PageCountCache *const cache = opened.get();
+    ports.cache = {std::shared_ptr<PageCountCache>(cache, [opened = std::move(opened), &written](auto) mutable {
+                       opened.reset();
+                       written.set_value();
+                   }),
+                   true, [] { return (QDateTime::currentSecsSinceEpoch() + 66) * 1'000'000'000; }};
+    auto run = std::make_unique<SearchRun>(ports);
+    run->RunSearch(root);
+    const Outcome outcome{results.rows, results.values << status.pageTotal, run->countsFromCache()};
+    run.reset();
+    ports.cache.cache.reset();
+    written.get_future().wait();
+    return outcome;
 }
 
 QByteArray tiffOf(QRandomGenerator &random)
