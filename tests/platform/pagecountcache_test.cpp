@@ -414,6 +414,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("damage");
         QTest::addColumn<bool>("movedAside");
         QTest::newRow("garbage") << "garbage" << true;
+        QTest::newRow("garbage past its first pages (found in use)") << "later garbage" << true;
         QTest::newRow("truncated") << "truncated" << true;
         QTest::newRow("newer version") << "PRAGMA user_version=2" << true;
         QTest::newRow("another program's file") << "PRAGMA application_id=7" << true;
@@ -432,9 +433,9 @@ private Q_SLOTS:
         QCOMPARE(search(root, true).fromCache, 0);
         QCOMPARE(search(root, true).fromCache, fresh.rows.size());
         QFile store(cacheFile(m_home));
-        if (damage == QLatin1String("garbage")) {
-            QVERIFY(store.open(QIODevice::ReadWrite));
-            for (qint64 at = 0; at < store.size(); at += 8)
+        if (damage.endsWith(QLatin1String("garbage"))) {
+            QVERIFY(store.open(QIODevice::ReadWrite) && store.seek(damage == QLatin1String("garbage") ? 0 : 8192));
+            for (qint64 at = store.pos(); at < store.size(); at += 8)
                 store.write(QByteArray::number(QRandomGenerator::global()->generate64()).left(8));
             store.close();
         } else if (damage == QLatin1String("truncated")) {
