@@ -31,9 +31,9 @@ quint32 checkValue(const QByteArray &name, const CountValidators &v, QByteArrayV
 } // namespace
 
 QByteArray PageCountRecord::encode(const QByteArray &name, const CountValidators &validators,
-                                   const PageCountResult &result)
+                                   const PageCountResult &result, int version)
 {
-    const QList<qint64> numbers = {PageCounter::kVersion, result.pages, qint64(result.failure),
+    const QList<qint64> numbers = {version, result.pages, qint64(result.failure),
                                    result.errorNumber, result.directory, result.reducedImages, result.masks};
     QByteArray payload;
     for (qint64 number : numbers)

@@ -12,7 +12,10 @@
 // entry is never taken for a count.
 namespace PageCountRecord {
 
-QByteArray encode(const QByteArray &name, const CountValidators &validators, const PageCountResult &result);
+// `version` is this counter's, but where a test writes what another
+// version of the program would.
+QByteArray encode(const QByteArray &name, const CountValidators &validators, const PageCountResult &result,
+                  int version = PageCounter::kVersion);
 // Nothing when `bytes` is damaged, from another counter version, or was
 // written for another name or other validators.
 std::optional<PageCountResult> decode(const QByteArray &name, const CountValidators &validators,

@@ -1,6 +1,7 @@
 #include "platform/filesystem.h"
 #include "platform/posix/posixfolderlister.h"
 #include "search/cachedcount.h"
+#include "search/pagecountrecord.h"
 #include "search/searchrun.h"
 #include "support/searchfakes.h"
 #include "support/tempfiles.h"
@@ -16,6 +17,7 @@
 #include <atomic>
 #include <cstdio>
 #include <fcntl.h>
+#include <future>
 #include <sys/stat.h>
 #include <thread>
 
@@ -44,10 +46,42 @@ struct Outcome
     qint64 fromCache = 0;
 };
 
-// One search as brimfold-count runs it: the real lister, four I/O threads,
-// and a cache opened for the run alone (so its writes are done when it
-// ends), whose clock puts every file out of the racy window.
-Outcome search(const QString &root, bool withCache)
+// A share whose client answers facts() from its copy, a day old, and
+// freshFacts() from the server.
+struct StaleShare : FolderLister
+{
+    struct Listing : FolderListing
+    {
+        std::unique_ptr<FolderListing> real;
+        const std::vector<FolderEntry> &entries() const override { return real->entries(); }
+        std::optional<FileFacts> facts(std::size_t index) override
+        {
+            std::optional<FileFacts> facts = real->facts(index);
+            if (facts)
+                facts->modifiedMs -= 86'400'000, facts->modifiedNs -= 86'400'000'000'000;
+            return facts;
+        }
+        std::optional<FileFacts> freshFacts(std::size_t index) override { return real->freshFacts(index); }
+        bool onNetworkFileSystem() const override { return true; }
+        void release() override { real->release(); }
+        bool opensFiles() const override { return true; }
+        OpenedFile openFile(std::size_t index) override { return real->openFile(index); }
+    };
+    std::unique_ptr<FolderListing> open(const QString &path, LinkRule rule) override
+    {
+        auto listing = std::make_unique<Listing>();
+        listing->real = PosixFolderLister().open(path, rule);
+        if (!listing->real)
+            return nullptr;
+        return listing;
+    }
+};
+
+// One search as brimfold-count runs it: the real lister (or `lister`), four
+// I/O threads, and a cache opened for the run alone, whose clock puts every
+// file out of the racy window, on a share too. It returns once the cache has
+// written its counts: the run's requests may hold it a moment after the run.
+Outcome search(const QString &root, bool withCache, std::shared_ptr<FolderLister> lister = nullptr)
 {
     FakeCriteria criteria;
     criteria.subfolders = true;
@@ -55,13 +89,24 @@ Outcome search(const QString &root, bool withCache)
     FoundRows results;
     RecordingStatus status;
     CountingIcons icons;
-    SearchRunPorts ports{&criteria, &results, &status, &icons, std::make_shared<PosixFolderLister>()};
+    SearchRunPorts ports{&criteria, &results, &status, &icons,
+                         lister ? lister : std::make_shared<PosixFolderLister>()};
     ports.ioThreads = 4;
-    if (withCache)
-        ports.cache = {openPageCountCache(), true, [] { return (QDateTime::currentSecsSinceEpoch() + 3) * 1'000'000'000; }};
-    SearchRun run(ports);
-    run.RunSearch(root);
-    return {results.rows, results.values << status.pageTotal, run.countsFromCache()};
+    std::promise<void> written; // by the last holder, as it lets the cache go
+    std::shared_ptr<PageCountCache> opened = withCache ? openPageCountCache() : nullptr;
+    PageCountCache *const cache = opened.get();
+    ports.cache = {std::shared_ptr<PageCountCache>(cache, [opened = std::move(opened), &written](auto) mutable {
+                       opened.reset();
+                       written.set_value();
+                   }),
+                   true, [] { return (QDateTime::currentSecsSinceEpoch() + 66) * 1'000'000'000; }};
+    auto run = std::make_unique<SearchRun>(ports);
+    run->RunSearch(root);
+    const Outcome outcome{results.rows, results.values << status.pageTotal, run->countsFromCache()};
+    run.reset();
+    ports.cache.cache.reset();
+    written.get_future().wait();
+    return outcome;
 }
 
 QByteArray tiffOf(QRandomGenerator &random)
@@ -282,6 +327,8 @@ private Q_SLOTS:
         qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home));
     }
 
+    // Odd seeds on a share whose client copy is stale: only the server's
+    // facts may prove a file unchanged.
     void cachedRunsEqualFreshOnesThroughEdits()
     {
         for (quint32 seed = 1; seed <= 16; ++seed) {
@@ -289,7 +336,7 @@ private Q_SLOTS:
             const QString root = makeRoot(seed, QStringLiteral("tree%1").arg(seed));
             qint64 fromCache = 0;
             for (int round = 0; round < 6; ++round) {
-                const Outcome cached = search(root, true);
+                const Outcome cached = search(root, true, seed % 2 ? std::make_shared<StaleShare>() : nullptr);
                 compareRuns(cached, search(root, false));
                 if (QTest::currentTestFailed())
                     QFAIL(qPrintable(QStringLiteral("seed %1, round %2").arg(seed).arg(round)));
@@ -308,16 +355,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("change");
         QTest::addColumn<bool>("remembered");
         QTest::newRow("changed 1.9 s before the count") << 1'900'000'000LL << false << "" << false;
+        QTest::newRow("changed 2 s before the count") << 2'000'000'000LL << false << "" << true;
         QTest::newRow("changed 2.1 s before the count") << 2'100'000'000LL << false << "" << true;
+        QTest::newRow("changed 64.9 s before the count") << 64'900'000'000LL << false << "" << true;
+        QTest::newRow("changed 65.1 s before the count") << 65'100'000'000LL << false << "" << true;
+        QTest::newRow("only its status changed 1.9 s before") << 1'900'000'000LL << false << "chmod" << false;
+        QTest::newRow("only its modification time 1.9 s before (set ahead)") << 1'900'000'000LL << false << "mtime" << false;
+        QTest::newRow("on a share, 1.9 s before") << 1'900'000'000LL << true << "" << false;
         QTest::newRow("on a share, 2.1 s before") << 2'100'000'000LL << true << "" << false;
+        QTest::newRow("on a share, 64.9 s before") << 64'900'000'000LL << true << "" << false;
+        QTest::newRow("on a share, 65 s before") << 65'000'000'000LL << true << "" << true;
         QTest::newRow("on a share, 65.1 s before") << 65'100'000'000LL << true << "" << true;
         QTest::newRow("another file renamed over it") << 9'000'000'000LL << false << "inode" << false;
         QTest::newRow("written during the count") << 9'000'000'000LL << false << "size" << false;
         QTest::newRow("read error") << 9'000'000'000LL << false << "unreadable" << false;
+        QTest::newRow("stored by another counter version") << 9'000'000'000LL << false << "version" << false;
+        QTest::newRow("stored for another file") << 9'000'000'000LL << false << "name" << false;
     }
 
     // A count is remembered only where the file's facts are the same before,
-    // at and after the count, and its last change lies outside the racy window.
+    // at and after the count, and its last change lies outside the racy window;
+    // it is taken only as this counter stored it for this file.
     void unsureCountsAreNotRemembered()
     {
         QFETCH(qint64, sinceChangeNs);
@@ -326,16 +384,27 @@ private Q_SLOTS:
         QFETCH(bool, remembered);
         OneFile file;
         file.network = network;
-        file.before = {100, 0, 0, {}, 1'000, kStartNs - sinceChangeNs, 7};
+        const qint64 at = kStartNs - sinceChangeNs;
+        file.before = {100, 0, 0, {}, change == QLatin1String("chmod") ? 1'000 : at,
+                       change == QLatin1String("mtime") ? 1'000 : at, 7};
         file.opened = file.after = file.before;
         file.opened.inode += change == QLatin1String("inode");
         file.after.size += change == QLatin1String("size");
         file.unreadable = change == QLatin1String("unreadable");
-        const CacheUse use{openPageCountCache(), true, [] { return kStartNs; }};
         bool fromCache = true;
         for (int run = 0; run < 2; ++run) {
-            QCOMPARE(countThroughCache(file, 0, "/f", file.before, use, fromCache).pages, file.unreadable ? -1 : 2);
-            use.cache->flush("/f");
+            PageCountResult counted;
+            { // the cache's writes are done when it goes
+                const CacheUse use{openPageCountCache(), true, [] { return kStartNs; }};
+                counted = countThroughCache(file, 0, "/f", file.before, use, fromCache);
+                QCOMPARE(counted.pages, file.unreadable ? -1 : 2);
+            }
+            if (run == 0 && (change == QLatin1String("name") || change == QLatin1String("version"))) {
+                const QByteArray record = PageCountRecord::encode(change == QLatin1String("name") ? "b.tif" : "a.tif",
+                    validatorsOf(file.before), counted, PageCounter::kVersion + (change == QLatin1String("version")));
+                QCOMPARE(runSql(cacheFile(m_home), QStringLiteral("UPDATE entries SET result=X'%1'")
+                                                       .arg(QString::fromLatin1(record.toHex()))), 0);
+            }
         }
         QCOMPARE(fromCache, remembered);
     }
@@ -345,6 +414,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("damage");
         QTest::addColumn<bool>("movedAside");
         QTest::newRow("garbage") << "garbage" << true;
+        QTest::newRow("garbage past its first pages (found in use)") << "later garbage" << true;
         QTest::newRow("truncated") << "truncated" << true;
         QTest::newRow("newer version") << "PRAGMA user_version=2" << true;
         QTest::newRow("another program's file") << "PRAGMA application_id=7" << true;
@@ -363,9 +433,9 @@ private Q_SLOTS:
         QCOMPARE(search(root, true).fromCache, 0);
         QCOMPARE(search(root, true).fromCache, fresh.rows.size());
         QFile store(cacheFile(m_home));
-        if (damage == QLatin1String("garbage")) {
-            QVERIFY(store.open(QIODevice::ReadWrite));
-            for (qint64 at = 0; at < store.size(); at += 8)
+        if (damage.endsWith(QLatin1String("garbage"))) {
+            QVERIFY(store.open(QIODevice::ReadWrite) && store.seek(damage == QLatin1String("garbage") ? 0 : 8192));
+            for (qint64 at = store.pos(); at < store.size(); at += 8)
                 store.write(QByteArray::number(QRandomGenerator::global()->generate64()).left(8));
             store.close();
         } else if (damage == QLatin1String("truncated")) {
@@ -376,8 +446,9 @@ private Q_SLOTS:
         compareRuns(search(root, true), fresh);
         QCOMPARE(QFile::exists(store.fileName() + QStringLiteral(".broken")), movedAside);
         // The new file (or the altered entries, counted again) serve the next run.
-        compareRuns(search(root, true), fresh);
-        QCOMPARE(search(root, true).fromCache, fresh.rows.size());
+        const Outcome next = search(root, true);
+        compareRuns(next, fresh);
+        QCOMPARE(next.fromCache, fresh.rows.size());
     }
 
     // An entry goes only once unseen for long: one seen again in time is
@@ -411,8 +482,40 @@ private Q_SLOTS:
         QVERIFY(writeFolders(3));
         QVERIFY(other.waitForFinished() && other.exitCode() == 0);
         checkFolders(true);
-        QCOMPARE(QFileInfo(m_home + QStringLiteral("/brimfold")).permissions() & 0x0077, 0);
-        QCOMPARE(QFile::permissions(cacheFile(m_home)) & 0x0077, 0);
+    }
+
+    void cacheFolderClosedToOthers_data()
+    {
+        QTest::addColumn<int>("mode"); // of the folder found; -1: none
+        QTest::addColumn<bool>("ours");
+        QTest::addColumn<int>("modeAfter");
+        QTest::newRow("made") << -1 << true << 0700;
+        QTest::newRow("ours, open to all") << 0755 << true << 0700;
+        QTest::newRow("another user's") << 0755 << false << 0755;
+    }
+
+    // The file names in the cache are nobody else's business: its folder is
+    // closed to others where it is ours to close, and the file is 0600.
+    void cacheFolderClosedToOthers()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, ours);
+        QFETCH(int, modeAfter);
+        const QByteArray folder = QFile::encodeName(m_home + QStringLiteral("/brimfold"));
+        if (mode >= 0) {
+            QVERIFY(QDir().mkpath(QFile::decodeName(folder)) && ::chmod(folder.constData(), mode) == 0);
+            if (!ours && ::chown(folder.constData(), 65534, 65534) != 0)
+                QSKIP("no folder can be given to another user here");
+        }
+        const QString root = makeRoot(4);
+        search(root, true);
+        const Outcome second = search(root, true);
+        QCOMPARE(second.fromCache, second.rows.size());
+        struct stat info;
+        QVERIFY(::stat(folder.constData(), &info) == 0);
+        QCOMPARE(int(info.st_mode & 07777), modeAfter);
+        QVERIFY(::stat(QFile::encodeName(cacheFile(m_home)).constData(), &info) == 0);
+        QCOMPARE(int(info.st_mode & 07777), 0600);
     }
 
     // A program killed while it writes leaves a file that opens, whole and right.

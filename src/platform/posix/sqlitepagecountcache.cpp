@@ -167,7 +167,13 @@ void SqlitePageCountCache::recover()
             problem = QStringLiteral("the file %1 is damaged").arg(QString::fromLocal8Bit(m_path));
     }
     std::lock_guard lock(m_mutex);
-    m_folders.clear(); // read from the damaged file
+    // What was read from the damaged file goes; counts made meanwhile (the
+    // lookups found nothing) are kept for the new one.
+    QHash<QByteArray, FolderState> counted;
+    for (auto it = m_folders.begin(); it != m_folders.end(); ++it)
+        if (!it->batch.records.empty())
+            counted[it.key()].batch.records = std::move(it->batch.records);
+    m_folders = std::move(counted);
     m_problem = problem;
     m_usable = problem.isEmpty();
     m_damaged = false;
