@@ -39,6 +39,9 @@ struct IoPool::State
     std::condition_variable work;  // for the threads that run jobs
     std::condition_variable watch; // for the thread that adds threads
     std::deque<std::function<void()>> queue;
+    int urgentQueued = 0; // urgent jobs, at the front of the queue
+    int aheadRunning = 0; // counted threads running jobs that are not urgent
+    int aheadLimit = 1;   // at most this many: one thread is kept for urgent jobs
     std::atomic<bool> hasWork = false; // !queue.empty(), for looking without the lock
     std::atomic<bool> looking = false; // a thread looks for work before it sleeps
     int limit = 1;
@@ -53,8 +56,13 @@ struct IoPool::State
     bool watcherAsleep = false;     // waits with no time limit: nothing to watch
     Clock::time_point lastProgress; // a job finished or a thread started
 
+    // With the mutex held: a queued job a thread may take now. Jobs nobody
+    // waits for leave one thread to urgent ones, so that look-ahead hung on
+    // a server never keeps the caller from what it waits for.
+    bool takeable() const { return urgentQueued > 0 || (!queue.empty() && aheadRunning < aheadLimit); }
+
     // With the mutex held: a thread could be started for queued work.
-    bool mayStart() const { return !queue.empty() && idle == 0 && counted < limit && alive < ceiling; }
+    bool mayStart() const { return takeable() && idle == 0 && counted < limit && alive < ceiling; }
 
     // With the mutex held: work is queued, every thread is busy, and there
     // is room for one more.
@@ -92,7 +100,7 @@ struct IoPool::State
                 lock.lock();
             }
             ++state->sleeping;
-            state->work.wait(lock, [&] { return state->closed || !state->queue.empty(); });
+            state->work.wait(lock, [&] { return state->closed || state->takeable(); });
             --state->sleeping;
             --state->idle;
             if (state->closed) {
@@ -101,6 +109,11 @@ struct IoPool::State
             }
             std::function<void()> job = std::move(state->queue.front());
             state->queue.pop_front();
+            const bool urgent = state->urgentQueued > 0;
+            if (urgent)
+                --state->urgentQueued;
+            else
+                ++state->aheadRunning;
             state->hasWork = !state->queue.empty();
             state->wakeWatcherIfAsleep();
             const std::uint64_t generation = state->generation;
@@ -109,6 +122,8 @@ struct IoPool::State
             job = nullptr;
             lock.lock();
             state->lastProgress = Clock::now();
+            if (!urgent && generation == state->generation)
+                --state->aheadRunning;
             if (generation != state->generation && !state->rejoin()) {
                 --state->alive;
                 state->wakeWatcherIfAsleep(); // the ceiling may have held it
@@ -156,6 +171,7 @@ IoPool::IoPool(int threads, int ceiling)
     : m_state(std::make_shared<State>()), m_threads(threads < 1 ? 1 : threads)
 {
     m_state->limit = m_threads;
+    m_state->aheadLimit = std::max(1, m_threads - 1);
     m_state->ceiling = std::max(m_threads, ceiling > 0 ? ceiling : m_threads * kCeilingRuns);
 }
 
@@ -171,9 +187,10 @@ IoPool::~IoPool()
 void IoPool::post(std::function<void()> job, bool urgent)
 {
     std::lock_guard lock(m_state->mutex);
-    if (urgent)
+    if (urgent) {
         m_state->queue.push_front(std::move(job));
-    else
+        ++m_state->urgentQueued;
+    } else
         m_state->queue.push_back(std::move(job));
     m_state->hasWork = true;
     // The first thread, also after every thread was abandoned, starts at once.
@@ -203,6 +220,8 @@ void IoPool::abandonWork()
 {
     std::lock_guard lock(m_state->mutex);
     m_state->queue.clear();
+    m_state->urgentQueued = 0;
+    m_state->aheadRunning = 0; // what runs now is abandoned
     m_state->hasWork = false;
     ++m_state->generation;
     m_state->counted = m_state->idle; // the busy ones run abandoned jobs

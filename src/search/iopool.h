@@ -27,7 +27,10 @@ public:
     // Queues `job`; an urgent one goes before everything queued (something
     // waits for it now). Threads start as needed: one at first, another
     // whenever work is queued, every thread is busy and none has finished a
-    // job for a while, up to the number given.
+    // job for a while, up to the number given. Jobs that are not urgent
+    // run on one thread fewer than that (when there are two or more), so
+    // that the jobs a caller waits for never queue behind jobs hung on a
+    // server.
     void post(std::function<void()> job, bool urgent = false);
     // For a caller about to wait for queued work while every thread is
     // busy: another thread, up to one per processor core, so that work the

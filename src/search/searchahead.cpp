@@ -40,6 +40,25 @@ struct AheadShared
     }
 };
 
+// One request's work, run once: a request the run waits for before it has
+// begun is posted again, urgently, and whichever copy a thread takes first
+// does the work.
+struct AheadRequest
+{
+    std::atomic<bool> claimed = false;
+    bool hurried = false; // posted again (the run's thread alone reads and writes it)
+    std::function<void()> work;
+
+    static void run(const std::shared_ptr<AheadRequest> &request, const std::shared_ptr<AheadShared> &shared)
+    {
+        if (!request->claimed.exchange(true)) {
+            request->work();
+            request->work = nullptr;
+        }
+        --shared->inFlight;
+    }
+};
+
 namespace {
 
 // How many requests may be in flight at once: enough to keep every thread
@@ -119,25 +138,36 @@ AheadFolder &SearchAhead::root(const QString &location)
     return *m_root;
 }
 
-void SearchAhead::post(std::function<void()> job, bool urgent)
+std::shared_ptr<AheadRequest> SearchAhead::post(std::function<void()> job, bool urgent)
 {
+    auto request = std::make_shared<AheadRequest>();
+    request->work = std::move(job);
     ++m_shared->inFlight;
     if (m_pool)
-        m_pool->post(std::move(job), urgent);
+        m_pool->post([request, shared = m_shared] { AheadRequest::run(request, shared); }, urgent);
     else
-        job();
+        AheadRequest::run(request, m_shared);
+    return request;
+}
+
+void SearchAhead::hurry(const std::shared_ptr<AheadRequest> &request)
+{
+    if (!m_pool || !request || request->hurried || request->claimed)
+        return;
+    request->hurried = true;
+    ++m_shared->inFlight;
+    m_pool->post([request, shared = m_shared] { AheadRequest::run(request, shared); }, true);
 }
 
 void SearchAhead::issueListing(AheadFolder &folder, bool urgent)
 {
     folder.listing = std::make_shared<ListingResult>();
-    post([shared = m_shared, result = folder.listing, lister = m_lister, path = folder.path,
-          rule = folder.rule] {
+    folder.listing->request = post([shared = m_shared, result = folder.listing, lister = m_lister,
+                                    path = folder.path, rule = folder.rule] {
         std::shared_ptr<FolderListing> listing;
         if (!shared->abandoned)
             listing = lister->open(path, rule);
         shared->complete(result->done, [&] { result->listing = std::move(listing); });
-        --shared->inFlight;
     }, urgent);
 }
 
@@ -190,9 +220,11 @@ void SearchAhead::issueFiles(AheadFolder &folder, const std::vector<std::size_t>
         QByteArray path;
     };
     std::vector<Item> items;
+    std::vector<std::shared_ptr<FileResult>> results;
     for (std::size_t position : positions) {
         auto result = std::make_shared<FileResult>();
         folder.files[position] = result;
+        results.push_back(result);
         ++m_filesAhead;
         items.push_back({result, folder.candidates[position],
                          m_countPages ? nativePath(folder, position) : QByteArray()});
@@ -204,8 +236,8 @@ void SearchAhead::issueFiles(AheadFolder &folder, const std::vector<std::size_t>
     // The date is taken now: it only decides whether to count ahead; the
     // run judges every file itself when it reaches it.
     const QDate today = rule && rule->dateOn() ? QDate::currentDate() : QDate();
-    post([shared = m_shared, items = std::move(items), listing = folder.entries, rule, today, openFirst,
-          countPages = m_countPages, cache = m_cache, folderBytes] {
+    const auto request = post([shared = m_shared, items = std::move(items), listing = folder.entries, rule, today,
+                               openFirst, countPages = m_countPages, cache = m_cache, folderBytes] {
         for (const Item &item : items) {
             FileResult got; // stays empty once the run is gone
             if (!shared->abandoned && cache.cache) {
@@ -227,8 +259,9 @@ void SearchAhead::issueFiles(AheadFolder &folder, const std::vector<std::size_t>
                 item.result->fromCache = got.fromCache;
             });
         }
-        --shared->inFlight;
     }, urgent);
+    for (const std::shared_ptr<FileResult> &result : results)
+        result->request = request;
 }
 
 std::shared_ptr<FileResult> SearchAhead::requestFacts(AheadFolder &folder, std::size_t position)
@@ -243,7 +276,7 @@ std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::
 {
     auto result = std::make_shared<FileResult>();
     const std::size_t index = folder.candidates[position];
-    post([shared = m_shared, result, listing = folder.entries, index,
+    result->request = post([shared = m_shared, result, listing = folder.entries, index,
           path = m_countPages ? nativePath(folder, position) : QByteArray(), facts, countPages = m_countPages,
           cache = m_cache, folderBytes = m_cache.cache ? PathCodec::encode(folder.path) : QByteArray()] {
         PageCountResult pages;
@@ -257,7 +290,6 @@ std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::
             result->counted = true;
             result->fromCache = fromCache;
         });
-        --shared->inFlight;
     }, true);
     return result;
 }

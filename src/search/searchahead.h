@@ -16,6 +16,7 @@
 
 class IoPool;
 struct AheadShared;
+struct AheadRequest;
 
 // What a request hands back. Written by the thread that ran it, read by the
 // run once SearchAhead::ready() says it is done.
@@ -23,6 +24,7 @@ struct ListingResult
 {
     std::atomic<bool> done = false;
     std::shared_ptr<FolderListing> listing; // null: the folder cannot be read
+    std::weak_ptr<AheadRequest> request;    // what fills it in, while it waits to run
 };
 
 struct FileResult
@@ -32,6 +34,7 @@ struct FileResult
     bool counted = false;           // pages is the page count
     bool fromCache = false;         // the count came from the page-count cache
     PageCountResult pages;
+    std::weak_ptr<AheadRequest> request; // what fills it in, while it waits to run
 };
 
 // One folder of the walk, known before the run reaches it.
@@ -89,11 +92,15 @@ public:
     void expand(AheadFolder &folder);
 
     // True when `result` is done; otherwise it becomes the one the run waits
-    // for, and the wake function is called when it is done.
+    // for, and the wake function is called when it is done. A request asked
+    // ahead and not begun yet is asked again, at once.
     template <typename Result>
     bool ready(const Result &result)
     {
-        return readyFlag(result.done, true);
+        if (readyFlag(result.done, true))
+            return true;
+        hurry(result.request.lock());
+        return false;
     }
     // Blocks until the result the run waits for is done or `ms` pass (for
     // callers without an event loop).
@@ -116,7 +123,8 @@ private:
     void issueFiles(AheadFolder &folder, const std::vector<std::size_t> &positions,
                     std::shared_ptr<const CriteriaValues> rule, bool urgent);
     QByteArray nativePath(const AheadFolder &folder, std::size_t position) const;
-    void post(std::function<void()> job, bool urgent);
+    std::shared_ptr<AheadRequest> post(std::function<void()> job, bool urgent);
+    void hurry(const std::shared_ptr<AheadRequest> &request);
     bool lookAheadInto(AheadFolder &folder, std::size_t from);
 
     std::shared_ptr<FolderLister> m_lister;

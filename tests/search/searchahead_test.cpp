@@ -87,6 +87,7 @@ public:
     std::unique_ptr<FolderListing> open(const QString &path, LinkRule rule) override
     {
         randomDelay(path.toUtf8(), seed, maxUs);
+        hang->holdIfArmed(path.section(u'/', -1).toUtf8());
         auto listing = tree.open(path, rule);
         return listing ? std::make_unique<SlowListing>(std::move(listing), seed, maxUs, hang) : nullptr;
     }
@@ -279,6 +280,29 @@ private Q_SLOTS:
         }
     }
 
+    // Listings asked ahead that hang hold every thread the look-ahead may
+    // use; the files the run stands at are still read, also those asked
+    // ahead and queued behind the hung ones.
+    void hungLookAheadLeavesTheRunAThread()
+    {
+        RandomTree tree(0);
+        QList<FakeFile> files;
+        for (int i = 0; i < 20; ++i)
+            files.append({"a" + QByteArray::number(i) + ".tif", FileFacts{1000, 0, 0, 0}, Kind::File});
+        tree.folders = {{"/h", {{"0", {}, Kind::Folder}, {"10", {}, Kind::Folder}, {"11", {}, Kind::Folder}}},
+                        {"/h/0", files}, {"/h/10", {}}, {"/h/11", {}}};
+        Run run(tree, 2, 1);
+        run.criteria.subfolders = run.hang->armed = true; // the listings of /h/10 and /h/11 hang
+        const QDeadlineTimer deadline(10'000);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (run.results.rows.size() == files.size() || deadline.hasExpired())
+                run.run->requestCancel();
+        });
+        poll.start(1);
+        QCOMPARE(run.search(QStringLiteral("/h")).rows.size(), files.size());
+    }
+
     // Abandoned jobs hold threads run after run; once they hold as many as
     // the ceiling allows, new work waits and the pool says so. When they
     // come free, those the pool is short of take up work (the waiting work
@@ -287,13 +311,17 @@ private Q_SLOTS:
     {
         IoPool pool(2, 4);
         static thread_local bool held = false;
-        auto hung = std::make_shared<QSemaphore>(), started = std::make_shared<QSemaphore>();
+        auto hung = std::make_shared<QSemaphore>(), started = std::make_shared<QSemaphore>(),
+             urgentStarted = std::make_shared<QSemaphore>();
         for (int run = 0; run < 2; ++run) {
-            for (int i = 0; i < 2; ++i) {
-                pool.post([hung, started] { held = true, started->release(), hung->acquire(); });
+            // Work nobody waits for leaves a thread to the urgent job behind it.
+            for (const bool urgent : {false, false, true}) {
+                const auto begun = urgent ? urgentStarted : started;
+                pool.post([hung, begun] { held = true, begun->release(), hung->acquire(); }, urgent);
                 QVERIFY(!pool.exhausted());
             }
-            QVERIFY(started->tryAcquire(2, 10'000));
+            QVERIFY(started->tryAcquire(1, 10'000));
+            QVERIFY(urgentStarted->tryAcquire(1, 10'000));
             pool.abandonWork();
         }
         auto ran = std::make_shared<QSemaphore>();
