@@ -517,6 +517,13 @@ void PageCounterTest::sizeKeysAndNames()
         QCOMPARE(read.key(), key);
         QCOMPARE(sizesText(read, u", ", u" "), QString::fromLatin1(c.name) + u" 3");
     }
+    // Keys added up keep the first Other size and the first reason; a reason
+    // past those this version knows (12) reads as none.
+    PageBreakdown sum = PageBreakdown::fromKey(u"A3,U,s=12");
+    for (const char16_t *key : {u"Oth,o=100x200,U,s=3", u"Oth,o=300x400,U,s=4"})
+        sum.addKey(QStringView(key));
+    QCOMPARE(std::tuple(sum.otherWidthMm, sum.otherHeightMm, sum.sizeFault),
+             std::tuple(quint16(100), quint16(200), PageFault::NoResolution));
 }
 
 // Each photometric interpretation's mode, for samples and bits on both sides
