@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -58,15 +59,21 @@ private Q_SLOTS:
         QVERIFY(settings.ReadSettings());
         QCOMPARE(settings.record().startupFolder, QStringLiteral("/scans"));
 
-        // A save that cannot be written in full keeps the old file.
+        // Save PDF writes where the user chose; a save that cannot be written
+        // in full keeps the old file.
         const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
-        writeFile(pdf, "old report");
+        window->choosePdfFile = [&](QWidget *) { return pdf; };
+        for (QPushButton *button : window->findChildren<QPushButton *>())
+            if (button->text().startsWith(QStringLiteral("Save PDF")))
+                button->click();
+        const QByteArray saved = readFile(pdf);
+        QVERIFY(saved.startsWith("%PDF"));
         {
             FileSizeLimit full(2048);
             QVERIFY(full.ok());
             QVERIFY(!window->savePdf(pdf));
         }
-        QCOMPARE(readFile(pdf), QByteArray("old report"));
+        QCOMPARE(readFile(pdf), saved);
     }
 };
 
