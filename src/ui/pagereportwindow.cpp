@@ -126,13 +126,29 @@ void PageReportWindow::showPage(int page)
     m_nextButton->setEnabled(m_page + 1 < m_preview->pageCount());
 }
 
+// Going, the window gives up the focus, and a line being edited would say
+// so to a window partly gone: what the lines hold is kept now instead.
+PageReportWindow::~PageReportWindow()
+{
+    for (QLineEdit *edit : {m_organisationEdit, m_referenceEdit})
+        edit->disconnect(this);
+    storeLines();
+}
+
 void PageReportWindow::takeLines()
+{
+    if (storeLines())
+        refresh();
+}
+
+// Writes the lines when they changed; true when they did.
+bool PageReportWindow::storeLines()
 {
     const PageReportLines lines{m_organisationEdit->text().trimmed(), m_referenceEdit->text().trimmed()};
     if (lines.organisation == m_report->heading.organisation && lines.reference == m_report->heading.reference)
-        return;
+        return false;
     writePageReportLines(m_settingsPath, lines);
-    refresh();
+    return true;
 }
 
 // The dialog is modal to this window and its owner, so neither can start

@@ -26,6 +26,7 @@ class PageReportWindow : public QWidget
 public:
     PageReportWindow(const GridModel &results, std::function<SearchRecord()> lastSearch, QString settingsPath,
                      QWidget *parent = nullptr);
+    ~PageReportWindow() override;
 
     void refresh();
     // Writes the PDF through a temporary file, so a failed or cancelled
@@ -43,6 +44,7 @@ public:
 private:
     void showPage(int page);
     void takeLines();
+    bool storeLines();
     void savePdfClicked();
     void printClicked();
     bool paintWithProgress(const QString &what, const std::function<bool(const ReportProgress &)> &paint);

@@ -41,6 +41,12 @@ private Q_SLOTS:
         loaded.files().setRowSelected(4, true);
         loaded.window->mnuPageReport->trigger();
         QVERIFY(selectedOnly->isVisibleTo(window));
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const auto parts = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (const QWidget *a : parts) // each has a place of its own
+            for (const QWidget *b : parts)
+                QVERIFY2(a == b || !a->isVisible() || !b->isVisible() || !a->geometry().intersects(b->geometry()),
+                         qPrintable(QString::fromLatin1(a->metaObject()->className()) + u' ' + b->objectName()));
         selectedOnly->setChecked(true);
         QCOMPARE(window->report().all.pages, 1 + 4);
         QCOMPARE(window->report().folders.size(), size_t(2));
