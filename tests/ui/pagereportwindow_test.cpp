@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,6 +81,25 @@ private Q_SLOTS:
             QVERIFY(!window->savePdf(pdf));
         }
         QCOMPARE(readFile(pdf), saved);
+
+        // Pages of a longer report, each way, each button only where it leads somewhere.
+        for (int file = 0; file < 200; ++file) {
+            QStringList cells(ResultColumns::Count);
+            cells[ResultColumns::Location] = QStringLiteral("/scans/long/%1").arg(file);
+            loaded.files().appendRow(cells);
+        }
+        selectedOnly->setChecked(false);
+        QMap<QString, QPushButton *> buttons;
+        for (QPushButton *button : window->findChildren<QPushButton *>())
+            buttons[button->text()] = button;
+        for (const auto &[click, page, previous, next] :
+             {std::tuple{"", 0, false, true}, {"Next >", 1, true, true}, {"< Previous", 0, false, true}}) {
+            if (*click)
+                buttons[QString::fromLatin1(click)]->click();
+            QCOMPARE(window->previewPage(), page);
+            QCOMPARE(buttons[QStringLiteral("< Previous")]->isEnabled(), previous);
+            QCOMPARE(buttons[QStringLiteral("Next >")]->isEnabled(), next);
+        }
     }
 };
 
