@@ -451,9 +451,10 @@ private Q_SLOTS:
         QCOMPARE(next.fromCache, fresh.rows.size());
     }
 
-    // An entry goes only once unseen for long: one seen again in time is
-    // stamped anew and stays, one left unseen is pruned (days moved back
-    // with sqlite3; pruning runs once a day, as a cache opens).
+    // An entry goes only once unseen for long: one seen again in time (its
+    // stamp just old enough to be renewed) is stamped anew and stays, one
+    // left unseen is pruned (days moved back with sqlite3; pruning runs once
+    // a day, as a cache opens).
     void unseenEntriesArePrunedSeenOnesKept()
     {
         const QString kept = makeRoot(5), unseen = makeRoot(6, QStringLiteral("unseen"));
@@ -464,10 +465,10 @@ private Q_SLOTS:
                                                 "UPDATE pruned SET day=day-1;").arg(days);
             QCOMPARE(runSql(cacheFile(m_home), back), 0);
         };
-        daysPass(100);
+        daysPass(60);
         const Outcome seenAgain = search(kept, true);
         QCOMPARE(seenAgain.fromCache, seenAgain.rows.size());
-        daysPass(51);
+        daysPass(91);
         QCOMPARE(search(unseen, true).fromCache, 0);
         const Outcome stillKept = search(kept, true);
         QCOMPARE(stillKept.fromCache, stillKept.rows.size());
