@@ -158,6 +158,7 @@ struct Run
     CountingIcons icons;
     std::shared_ptr<SlowLister> lister = std::make_shared<SlowLister>(); // requests may outlive the run
     std::shared_ptr<Hang> hang = lister->hang;
+    std::shared_ptr<std::atomic<int>> counts = std::make_shared<std::atomic<int>>(0); // pages counted
     std::unique_ptr<SearchRun> run;
 
     // `woken`: the run waits with nothing but the wake of the result it awaits.
@@ -172,7 +173,9 @@ struct Run
             ports.wait = [wakes] { wakes->acquire(); };
             ports.wake = [wakes] { wakes->release(); };
         }
-        ports.countPages = [pages = tree.pages, delaySeed, maxUs = lister->maxUs](const QByteArray &path, qint64) {
+        ports.countPages = [pages = tree.pages, delaySeed, maxUs = lister->maxUs, counts = counts](
+                                   const QByteArray &path, qint64) {
+            ++*counts;
             randomDelay(path, delaySeed, maxUs);
             return pages.value(path.mid(path.lastIndexOf('/') + 1), 1);
         };
@@ -207,9 +210,9 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(QStringLiteral("tree %1").arg(seed))) << seed;
     }
 
-    // Rows, their order and texts, every status text and the total are
-    // those of the walk one request at a time, whatever order the answers
-    // come in; with the criteria the seed picks.
+    // Rows, their order and texts, every status text, the total and the
+    // pages counted are those of the walk one request at a time, whatever
+    // order the answers come in; with the criteria the seed picks.
     void sameAsOneRequestAtATime()
     {
         QFETCH(quint32, seed);
@@ -231,6 +234,7 @@ private Q_SLOTS:
             QCOMPARE(shown.rows, expected.rows);
             QCOMPARE(shown.status, expected.status);
             QVERIFY(!shown.cancelled);
+            QCOMPARE(parallel.counts->load(), shown.rows.size()); // each file counted once
         }
     }
 
