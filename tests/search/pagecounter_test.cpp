@@ -490,6 +490,10 @@ void PageCounterTest::sizeClasses_data()
                                     {1728, 204., 197.1, false}, {1728, 204., 150., false}})
         QTest::addRow("%d pixels at %.1f x %.1f", width, x, y)
                 << pageTags(width, 1000, x, y) << (fax ? PageSize::Fax : PageSize::Other) << false << qint64(0);
+    // Resolutions from 20 to 20,000 pixels per inch are believed, none beyond.
+    for (auto [ppi, size] : {std::pair{19.9, PageSize::Unknown}, {20., PageSize::Other}, {20000., PageSize::Other},
+                             {20000.1, PageSize::Unknown}})
+        QTest::addRow("1000 pixels at %.1f", ppi) << pageTags(1000, 1000, ppi, ppi) << size << false << qint64(0);
 }
 
 void PageCounterTest::sizeClasses()
