@@ -10,6 +10,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <array>
 #include <atomic>
@@ -413,6 +414,12 @@ void PageCounterTest::pageWorth_data()
         32845}})), "c,A4");
     row("grey of 3 samples, bits after the directory", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::Gray8,
         {{TiffTag::SamplesPerPixel, TiffType::Short, 1, 3}, {TiffTag::BitsPerSample, TiffType::Short, 3, 0, {8, 8, 8}}})), "g,A4");
+    QByteArray cutBits = onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::Gray8, {{TiffTag::SamplesPerPixel,
+        TiffType::Short, 1, 3}, {TiffTag::BitsPerSample, TiffType::Short, 3, 0, {8, 8, 8}}}));
+    for (qsizetype at = qFromLittleEndian<quint32>(cutBits.constData() + 4) + 2; at + 12 <= cutBits.size(); at += 12)
+        if (qFromLittleEndian<quint16>(cutBits.constData() + at) == TiffTag::BitsPerSample)
+            qToLittleEndian<quint32>(quint32(cutBits.size() - 1), cutBits.data() + at + 8); // one byte of two left
+    row("grey of 3 samples, bits cut off by the end", cutBits, "u,A4,m=8");
 
     TiffBuilder mixed(TiffVariant::Classic, TiffEndian::Big);
     mixed.addPage(sizedPage(2480, 3508, 300, 300));
