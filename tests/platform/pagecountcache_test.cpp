@@ -7,12 +7,14 @@
 #include "support/tempfiles.h"
 #include "support/tiffbytes.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <atomic>
 #include <cstdio>
@@ -526,6 +528,33 @@ private Q_SLOTS:
         QCOMPARE(int(info.st_mode & 07777), modeAfter);
         const bool file = ::stat(QFile::encodeName(cacheFile(m_home)).constData(), &info) == 0;
         QCOMPARE(file ? int(info.st_mode & 07777) : 0, ours ? 0600 : 0);
+    }
+
+    // A folder's counts are written once its files are done, while the run
+    // goes on: a program killed loses no more than the folders not yet done.
+    void doneFoldersWrittenWhileTheRunGoesOn()
+    {
+        struct Gate : FolderLister
+        {
+            PosixFolderLister real;
+            QString file;
+            std::atomic<bool> written = false; // before the last folder is listed
+            std::unique_ptr<FolderListing> open(const QString &path, LinkRule rule) override
+            {
+                for (QDeadlineTimer deadline(10'000); path.endsWith(u"/c") && !written && !deadline.hasExpired();
+                     QThread::msleep(20)) {
+                    QProcess sql;
+                    sql.start(QStringLiteral("sqlite3"), {QStringLiteral("-readonly"), file,
+                                                          QStringLiteral("SELECT count(*) FROM entries")});
+                    written = QFile::exists(file) && sql.waitForFinished() && sql.readAllStandardOutput().toInt() > 0;
+                }
+                return real.open(path, rule);
+            }
+        };
+        auto gate = std::make_shared<Gate>();
+        gate->file = cacheFile(m_home);
+        search(makeRoot(7), true, gate);
+        QVERIFY(gate->written);
     }
 
     // A program killed while it writes leaves a file that opens, whole and right.
