@@ -100,6 +100,9 @@ private Q_SLOTS:
             QCOMPARE(buttons[QStringLiteral("< Previous")]->isEnabled(), previous);
             QCOMPARE(buttons[QStringLiteral("Next >")]->isEnabled(), next);
         }
+        QVERIFY(buttons.value(QStringLiteral("Close")));
+        buttons[QStringLiteral("Close")]->click();
+        QVERIFY(!window->isVisible());
     }
 };
 
