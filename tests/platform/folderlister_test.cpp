@@ -69,6 +69,20 @@ class FolderListerTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // Network file systems, and those whose inode numbers do not stay with a
+    // file, by statfs()'s f_type (linux/magic.h): NFS, SMB, CIFS, SMB2, FUSE,
+    // Ceph, AFS, Coda, 9P, overlay, ext4.
+    void fileSystemKinds()
+    {
+        for (const auto &[type, network, stable] :
+             {std::tuple{0x6969L, true, true}, {0x517BL, true, false}, {0xFF534D42L, true, false},
+              {0xFE534D42L, true, false}, {0x65735546L, true, false}, {0x00C36400L, true, true},
+              {0x5346414FL, true, true}, {0x73757245L, true, true}, {0x01021997L, true, false},
+              {0x794C7630L, false, false}, {0xEF53L, false, true}}) {
+            const FileSystemKind kind = fileSystemKindOfType(type);
+            QVERIFY2(kind.network == network && kind.stableInodes == stable, qPrintable(QString::number(type, 16)));
+        }
+    }
     void initTestCase();
     void cleanupTestCase();
     void listsFilesFoldersAndLinksOnly();

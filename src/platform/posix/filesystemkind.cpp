@@ -16,7 +16,9 @@ constexpr long kCoda = 0x73757245;
 constexpr long kNinePee = 0x01021997;
 constexpr long kOverlay = 0x794C7630;
 
-FileSystemKind kindOf(long type)
+} // namespace
+
+FileSystemKind fileSystemKindOfType(long type)
 {
     FileSystemKind kind;
     switch (type) {
@@ -43,16 +45,14 @@ FileSystemKind kindOf(long type)
     return kind;
 }
 
-} // namespace
-
 FileSystemKind fileSystemKindOf(int fd)
 {
     struct statfs fs;
-    return fstatfs(fd, &fs) == 0 ? kindOf(long(fs.f_type)) : FileSystemKind();
+    return fstatfs(fd, &fs) == 0 ? fileSystemKindOfType(long(fs.f_type)) : FileSystemKind();
 }
 
 FileSystemKind fileSystemKindAt(const char *path)
 {
     struct statfs fs;
-    return statfs(path, &fs) == 0 ? kindOf(long(fs.f_type)) : FileSystemKind();
+    return statfs(path, &fs) == 0 ? fileSystemKindOfType(long(fs.f_type)) : FileSystemKind();
 }

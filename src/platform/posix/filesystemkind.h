@@ -13,6 +13,8 @@ struct FileSystemKind
     bool stableInodes = true;
 };
 
+// Of a file system by its statfs() f_type.
+FileSystemKind fileSystemKindOfType(long type);
 // Of the open file or folder `fd`; a local file system when it cannot be told.
 FileSystemKind fileSystemKindOf(int fd);
 // Of the file or folder at `path` (native bytes).
