@@ -221,7 +221,7 @@ private Q_SLOTS:
     void pageWorth();
     void sizeClasses_data();
     void sizeClasses();
-    void sizeKeysAndNames();
+    void sizeKeysNamesAndReasons();
     void captureModes_data();
     void captureModes();
     void loops_data();
@@ -404,6 +404,7 @@ void PageCounterTest::pageWorth_data()
     row("1 dpi", onePage(sizedPage(2480, 3508, 1, 1)), "b,U,s=3");
     row("zero denominator", onePage(sizedPage(2480, 3508, 300, 300, TiffCapture::Bilevel, {rational(283, 300, 0)})), "b,U,s=2");
     row("width 0", onePage(sizedPage(0, 3508, 300, 300)), "b,U,s=6");
+    row("length 0", onePage(sizedPage(2480, 0, 300, 300)), "b,U,s=6");
     row("4 billion pixels", onePage(sizedPage(4000000000u, 3508, 20, 300)), "b,U,s=7");
     row("fax 204 x 98", onePage(sizedPage(1728, 1143, 204, 98)), "b,Fax");
     row("BigTIFF", onePage(sizedPage(2480, 3508, 300, 300), TiffVariant::BigTiff), "b,A4");
@@ -517,7 +518,7 @@ void PageCounterTest::sizeClasses()
 }
 
 // A file's key names each class, "~" for its landscape pages, and reads back the same.
-void PageCounterTest::sizeKeysAndNames()
+void PageCounterTest::sizeKeysNamesAndReasons()
 {
     for (const SizeClass &c : kSizeClasses) {
         const QString key = QStringLiteral("%1,~%1=2%2").arg(QLatin1StringView(c.key),
@@ -535,6 +536,15 @@ void PageCounterTest::sizeKeysAndNames()
         sum.addKey(QStringView(key));
     QCOMPARE(std::tuple(sum.otherWidthMm, sum.otherHeightMm, sum.sizeFault),
              std::tuple(quint16(100), quint16(200), PageFault::NoResolution));
+    // A resolution's state gives the size's reason for the key.
+    for (const auto &[state, sizeFault] :
+         {std::pair{TiffValue::Missing, PageFault::NoResolution}, {TiffValue::Outside, PageFault::ValueOutside},
+          {TiffValue::NotRead, PageFault::ValueNotRead}, {TiffValue::Pending, PageFault::ValueNotRead},
+          {TiffValue::Malformed, PageFault::BadResolution}}) {
+        TiffPageTags unsized = pageTags(2480, 3508, 300, 300);
+        unsized.yResolution = {state, 0, 300, 1};
+        QCOMPARE(classifyPage(unsized).sizeFault, sizeFault);
+    }
 }
 
 // Each photometric interpretation's mode, for samples and bits on both sides
@@ -549,7 +559,7 @@ void PageCounterTest::captureModes_data()
     const auto u = CaptureMode::Unknown;
     using Cases = QList<std::tuple<quint64, quint32, CaptureMode>>; // samples, bits, mode
     const QList<std::tuple<QList<int>, bool, Cases>> rules{
-        {{0, 1}, true, {{1, 1, b}, {1, 8, g}, {3, 16, g}, {2, 1, u}, {0, 8, u}, {1, 0, u}}},
+        {{0, 1}, true, {{1, 1, b}, {1, 2, g}, {1, 8, g}, {3, 16, g}, {2, 1, u}, {0, 8, u}, {1, 0, u}}},
         {{4}, true, {{1, 1, b}, {1, 8, u}, {2, 1, u}}},
         {{32844}, false, {{1, 1, g}, {0, 8, u}}},
         {{3}, false, {{1, 8, c}, {0, 8, u}, {2, 8, u}}},
