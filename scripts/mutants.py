@@ -39,7 +39,7 @@ LAYERS = ["base", "settings", "grid", "results", "search", "export", "platform",
 def changed_lines(base, only):
     """{path relative to ROOT: set of line numbers} of src/ C++ lines added or changed since base."""
     out = subprocess.run(["git", "diff", "-U0", "--no-color", base, "--", "src"], cwd=ROOT,
-                         check=True, capture_output=True, text=True).stdout
+                         check=True, capture_output=True, text=True, errors="replace").stdout
     result, path = {}, None
     for line in out.splitlines():
         if line.startswith("+++ "):
@@ -334,8 +334,10 @@ def configure():
 
 def build(targets=None):
     """Builds the targets (everything without); returns (ok, output)."""
+    # Test and build output may hold file names that are not UTF-8.
     run = subprocess.run(["cmake", "--build", str(BUILD), "--parallel", str(os.cpu_count() or 2)]
-                         + (["--target", *targets] if targets else []), capture_output=True, text=True)
+                         + (["--target", *targets] if targets else []),
+                         capture_output=True, text=True, errors="replace")
     return run.returncode == 0, run.stdout + run.stderr
 
 
@@ -356,7 +358,7 @@ def run_tests(targets, tests, timeouts, stop_on_failure=True):
         layer = tests[target][0]
         run = subprocess.run(["ctest", "--test-dir", str(BUILD), "-R", f"^{layer}/{target}(_.*)?$",
                               "--timeout", str(timeouts.get(target, 120)), "--output-on-failure"],
-                             capture_output=True, text=True,
+                             capture_output=True, text=True, errors="replace",
                              env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
         if run.returncode != 0:
             return target + (" (timed out)" if "Timeout" in run.stdout else "")
