@@ -107,7 +107,7 @@ qint64 ourSearch(const QString &root, std::function<void()> yield = {}, int ioTh
     CountingResults results;
     QuietStatus status;
     NoIcons icons;
-    SearchRunPorts ports{&criteria, &results, &status, &icons, std::make_shared<PosixFolderLister>(), &FilePageCounter::countFile,
+    SearchRunPorts ports{&criteria, &results, &status, &icons, std::make_shared<PosixFolderLister>(),
                          std::move(yield)};
     ports.ioThreads = ioThreads;
     SearchRun run(ports);

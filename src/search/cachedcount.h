@@ -35,12 +35,3 @@ bool settledBefore(const FileFacts &facts, qint64 startNs, bool network);
 bool rememberable(const PageCountResult &result);
 
 CountValidators validatorsOf(const FileFacts &facts);
-
-// The pages of entries()[index] of `listing` in the folder `folder` (as
-// bytes), whose facts `before` were read with freshFacts(): from the cache
-// when it has them for exactly these facts (`fromCache` says so), else
-// counted through the listing and remembered when the file proved the same
-// before and after the count and its times lie outside the racy window of
-// the count's start. Runs on an I/O thread.
-PageCountResult countThroughCache(FolderListing &listing, std::size_t index, const QByteArray &folder,
-                                  const FileFacts &before, const CacheUse &use, bool &fromCache);

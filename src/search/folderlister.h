@@ -73,15 +73,7 @@ public:
         std::optional<FileFacts> facts;
         int errorNumber = 0;
     };
-    // Only listings of a real file system open files (the search's page
-    // counter then reads through them); others leave counting to a counter
-    // that goes by path.
-    virtual bool opensFiles() const { return false; }
-    virtual OpenedFile openFile(std::size_t index)
-    {
-        (void)index;
-        return {};
-    }
+    virtual OpenedFile openFile(std::size_t index) = 0;
 };
 
 // Threads: open() is called from several I/O threads at once. The search's

@@ -39,6 +39,10 @@ public:
     // validators, as the counter gave it; nothing when there is none.
     virtual std::optional<PageCountResult> lookup(const QByteArray &folder, const QByteArray &name,
                                                   const CountValidators &validators) = 0;
+    // True when a count is remembered for `name` in `folder`, whatever its
+    // validators: only then is a file's facts worth reading before it is
+    // opened. False while the store is still opening.
+    virtual bool knows(const QByteArray &folder, const QByteArray &name) = 0;
     // Remembers a count once the folder is flushed.
     virtual void record(const QByteArray &folder, const QByteArray &name, const CountValidators &validators,
                         const PageCountResult &result) = 0;

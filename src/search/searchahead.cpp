@@ -20,6 +20,7 @@ struct AheadShared
     std::atomic<const void *> awaited = nullptr; // the done flag the run waits for
     std::atomic<bool> abandoned = false; // the run is gone: queued requests do nothing
     SearchAhead::Wake wake;              // cleared when the run goes away
+    CacheUse cache;                      // set before the first request
 
     // Hands over one result; only the one the run waits for wakes it, so
     // results the run does not wait for cost no lock.
@@ -68,51 +69,13 @@ int inFlightLimit(const IoPool *pool)
     return pool ? 2 * pool->threads() : 1;
 }
 
-// The pages of one entry: by path through the injected counter when there
-// is one, else read through the folder's listing.
-PageCountResult countEntry(FolderListing &listing, std::size_t index, const QByteArray &path, qint64 size,
-                           const PageCountFunction &countPages)
-{
-    if (countPages)
-        return countPages(path, size);
-    const FolderListing::OpenedFile opened = listing.openFile(index);
-    return PageCounter::count(opened.source.get(), opened.errorNumber);
-}
-
-// Facts, and pages when `rule` keeps the file, through the page-count cache:
-// the facts come first (a file the cache knows is never opened).
-void factsAndCachedCount(FolderListing &listing, std::size_t index, const QByteArray &folder,
-                         const CacheUse &cache, const CriteriaValues *rule, const QDate &today,
-                         FileResult &into)
-{
-    into.facts = listing.freshFacts(index);
-    if (into.facts && rule && PassesDateAndSize(*into.facts, *rule, today)) {
-        into.pages = countThroughCache(listing, index, folder, *into.facts, cache, into.fromCache);
-        into.counted = true;
-    }
-}
-
-// Facts and pages of a file no date or size rule can turn away: opened
-// first, so the open file gives the facts and no second lookup is made.
-void openAndCount(FolderListing &listing, std::size_t index, std::optional<FileFacts> &facts,
-                  PageCountResult &pages)
-{
-    const FolderListing::OpenedFile opened = listing.openFile(index);
-    facts = opened.source ? opened.facts : listing.facts(index);
-    if (facts)
-        pages = PageCounter::count(opened.source.get(), opened.errorNumber);
-}
-
 } // namespace
 
-SearchAhead::SearchAhead(std::shared_ptr<FolderLister> lister, PageCountFunction countPages, IoPool *pool,
-                         Wake wake, CacheUse cache)
-    : m_lister(std::move(lister)), m_countPages(std::move(countPages)), m_cache(std::move(cache)), m_pool(pool),
-      m_shared(std::make_shared<AheadShared>())
+SearchAhead::SearchAhead(std::shared_ptr<FolderLister> lister, IoPool *pool, Wake wake, CacheUse cache)
+    : m_lister(std::move(lister)), m_pool(pool), m_shared(std::make_shared<AheadShared>())
 {
     m_shared->wake = std::move(wake);
-    if (m_countPages)
-        m_cache.cache.reset();
+    m_shared->cache = std::move(cache);
 }
 
 SearchAhead::~SearchAhead()
@@ -122,14 +85,15 @@ SearchAhead::~SearchAhead()
         m_shared->abandoned = true;
         m_shared->wake = nullptr;
     }
-    if (m_cache.cache)
-        m_cache.cache->flushAll();
+    if (m_shared->cache.cache)
+        m_shared->cache.cache->flushAll();
 }
 
 AheadFolder &SearchAhead::root(const QString &location)
 {
     m_root = std::make_unique<AheadFolder>();
     m_root->path = location;
+    m_root->bytes = PathCodec::encode(location);
     // The start folder is the user's choice and may be a link; below it,
     // links to folders are never entered (a link to an ancestor never ends).
     m_root->rule = FolderLister::LinkRule::FollowLink;
@@ -194,6 +158,10 @@ void SearchAhead::expand(AheadFolder &folder)
         }
         auto child = std::make_unique<AheadFolder>();
         child->path = FolderPath::child(folder.path, PathCodec::decode(entries[i].name));
+        child->bytes = folder.bytes;
+        if (!child->bytes.endsWith('/'))
+            child->bytes += '/';
+        child->bytes += entries[i].name;
         child->parent = &folder;
         child->indexInParent = folder.subfolders.size();
         folder.subfolders.push_back(std::move(child));
@@ -201,67 +169,40 @@ void SearchAhead::expand(AheadFolder &folder)
     folder.files.resize(folder.candidates.size());
 }
 
-QByteArray SearchAhead::nativePath(const AheadFolder &folder, std::size_t position) const
-{
-    const QByteArray &name = folder.entries->entries()[folder.candidates[position]].name;
-    return PathCodec::encode(FolderPath::child(folder.path, PathCodec::decode(name)));
-}
-
 // One request for a few files of a folder, one after the other: a request
 // per file would cost a thread hand-over per file, more than a file costs
-// where the cache is warm.
+// where the cache is warm. The batch's results are one allocation, each
+// handed out by a pointer that shares the batch's ownership.
 void SearchAhead::issueFiles(AheadFolder &folder, const std::vector<std::size_t> &positions,
                              std::shared_ptr<const CriteriaValues> rule, bool urgent)
 {
-    struct Item
+    struct Batch
     {
-        std::shared_ptr<FileResult> result;
-        std::size_t index;
-        QByteArray path;
+        explicit Batch(std::size_t size) : results(size), indexes(size) {}
+        std::vector<FileResult> results;
+        std::vector<std::size_t> indexes; // entry indexes, by result
     };
-    std::vector<Item> items;
-    std::vector<std::shared_ptr<FileResult>> results;
-    for (std::size_t position : positions) {
-        auto result = std::make_shared<FileResult>();
-        folder.files[position] = result;
-        results.push_back(result);
-        ++m_filesAhead;
-        items.push_back({result, folder.candidates[position],
-                         m_countPages ? nativePath(folder, position) : QByteArray()});
+    const auto batch = std::make_shared<Batch>(positions.size());
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        folder.files[positions[i]] = std::shared_ptr<FileResult>(batch, &batch->results[i]);
+        batch->indexes[i] = folder.candidates[positions[i]];
     }
-    // Without a counter by path or a cache, every file a rule keeps is
-    // opened anyway.
-    const bool openFirst = !m_countPages && !m_cache.cache && rule && !rule->dateOn() && !rule->sizeOn();
-    const QByteArray folderBytes = m_cache.cache ? PathCodec::encode(folder.path) : QByteArray();
+    m_filesAhead += int(positions.size());
     // The date is taken now: it only decides whether to count ahead; the
     // run judges every file itself when it reaches it.
     const QDate today = rule && rule->dateOn() ? QDate::currentDate() : QDate();
-    const auto request = post([shared = m_shared, items = std::move(items), listing = folder.entries, rule, today,
-                               openFirst, countPages = m_countPages, cache = m_cache, folderBytes] {
-        for (const Item &item : items) {
-            FileResult got; // stays empty once the run is gone
-            if (!shared->abandoned && cache.cache) {
-                factsAndCachedCount(*listing, item.index, folderBytes, cache, rule.get(), today, got);
-            } else if (!shared->abandoned && openFirst) {
-                openAndCount(*listing, item.index, got.facts, got.pages);
-                got.counted = got.facts.has_value();
-            } else if (!shared->abandoned) {
-                got.facts = listing->facts(item.index);
-                if (got.facts && rule && PassesDateAndSize(*got.facts, *rule, today)) {
-                    got.pages = countEntry(*listing, item.index, item.path, got.facts->size, countPages);
-                    got.counted = true;
-                }
-            }
-            shared->complete(item.result->done, [&] {
-                item.result->facts = got.facts;
-                item.result->pages = got.pages;
-                item.result->counted = got.counted;
-                item.result->fromCache = got.fromCache;
-            });
+    const auto request = post([shared = m_shared, batch, listing = folder.entries, rule = std::move(rule), today,
+                               folder = folder.bytes] {
+        for (std::size_t i = 0; i < batch->indexes.size(); ++i) {
+            FileCount got; // stays empty once the run is gone
+            if (!shared->abandoned)
+                got = countFile(*listing, batch->indexes[i], folder, shared->cache, rule.get(), today);
+            FileResult &result = batch->results[i];
+            shared->complete(result.done, [&] { static_cast<FileCount &>(result) = std::move(got); });
         }
     }, urgent);
-    for (const std::shared_ptr<FileResult> &result : results)
-        result->request = request;
+    for (FileResult &result : batch->results)
+        result.request = request;
 }
 
 std::shared_ptr<FileResult> SearchAhead::requestFacts(AheadFolder &folder, std::size_t position)
@@ -275,21 +216,12 @@ std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::
                                                      const FileFacts &facts)
 {
     auto result = std::make_shared<FileResult>();
-    const std::size_t index = folder.candidates[position];
-    result->request = post([shared = m_shared, result, listing = folder.entries, index,
-          path = m_countPages ? nativePath(folder, position) : QByteArray(), facts, countPages = m_countPages,
-          cache = m_cache, folderBytes = m_cache.cache ? PathCodec::encode(folder.path) : QByteArray()] {
-        PageCountResult pages;
-        bool fromCache = false;
-        if (!shared->abandoned && cache.cache) // the run's facts were read with freshFacts()
-            pages = countThroughCache(*listing, index, folderBytes, facts, cache, fromCache);
-        else if (!shared->abandoned)
-            pages = countEntry(*listing, index, path, facts.size, countPages);
-        shared->complete(result->done, [&] {
-            result->pages = pages;
-            result->counted = true;
-            result->fromCache = fromCache;
-        });
+    result->request = post([shared = m_shared, result, listing = folder.entries, index = folder.candidates[position],
+                            facts, folder = folder.bytes] {
+        FileCount got;
+        if (!shared->abandoned)
+            got = countFile(*listing, index, folder, shared->cache, nullptr, QDate(), &facts);
+        shared->complete(result->done, [&] { static_cast<FileCount &>(*result) = std::move(got); });
     }, true);
     return result;
 }
@@ -327,8 +259,8 @@ void SearchAhead::setPosition(AheadFolder &folder, std::size_t position)
 
 void SearchAhead::filesDone(AheadFolder &folder)
 {
-    if (m_cache.cache && folder.expanded)
-        m_cache.cache->flush(PathCodec::encode(folder.path));
+    if (m_shared->cache.cache && folder.expanded)
+        m_shared->cache.cache->flush(folder.bytes);
 }
 
 void SearchAhead::forget(AheadFolder &folder)

@@ -2,6 +2,7 @@
 
 #include "search/cachedcount.h"
 #include "search/criteria.h"
+#include "search/filecount.h"
 #include "search/folderlister.h"
 #include "search/searchinterfaces.h"
 
@@ -27,13 +28,9 @@ struct ListingResult
     std::weak_ptr<AheadRequest> request;    // what fills it in, while it waits to run
 };
 
-struct FileResult
+struct FileResult : FileCount
 {
     std::atomic<bool> done = false;
-    std::optional<FileFacts> facts; // none: vanished, no regular file, unreadable
-    bool counted = false;           // pages is the page count
-    bool fromCache = false;         // the count came from the page-count cache
-    PageCountResult pages;
     std::weak_ptr<AheadRequest> request; // what fills it in, while it waits to run
 };
 
@@ -41,6 +38,7 @@ struct FileResult
 struct AheadFolder
 {
     QString path; // as the run names it
+    QByteArray bytes; // the same path as exact bytes: the page-count cache's key
     FolderLister::LinkRule rule = FolderLister::LinkRule::NeverFollow;
     AheadFolder *parent = nullptr;
     std::size_t indexInParent = 0;
@@ -66,13 +64,10 @@ public:
     using Wake = std::function<void()>;
     // Requests run on the pool's threads, several at once, and may outlive
     // this object (a request hung on a server ends whenever it ends): each
-    // holds the lister, the listing it reads and `countPages` by shared
-    // ownership or by copy, and `wake` only through the shared state, which
-    // the destructor clears. `wake` and `countPages` must be thread-safe.
-    // The page-count cache is used only where files are read through their
-    // listing (no `countPages`).
-    SearchAhead(std::shared_ptr<FolderLister> lister, PageCountFunction countPages, IoPool *pool, Wake wake,
-                CacheUse cache = {});
+    // holds the lister, the listing it reads and the cache by shared
+    // ownership, and `wake` only through the shared state, which the
+    // destructor clears. `wake` must be thread-safe.
+    SearchAhead(std::shared_ptr<FolderLister> lister, IoPool *pool, Wake wake, CacheUse cache = {});
     // Requests still running are abandoned, their results dropped; the
     // cache is handed what they remembered so far.
     ~SearchAhead();
@@ -122,14 +117,11 @@ private:
     // Facts, then the page count when `rule` passes them (never without one).
     void issueFiles(AheadFolder &folder, const std::vector<std::size_t> &positions,
                     std::shared_ptr<const CriteriaValues> rule, bool urgent);
-    QByteArray nativePath(const AheadFolder &folder, std::size_t position) const;
     std::shared_ptr<AheadRequest> post(std::function<void()> job, bool urgent);
     void hurry(const std::shared_ptr<AheadRequest> &request);
     bool lookAheadInto(AheadFolder &folder, std::size_t from);
 
     std::shared_ptr<FolderLister> m_lister;
-    PageCountFunction m_countPages;
-    CacheUse m_cache; // its cache is null unless files are read through their listing
     IoPool *m_pool;
     std::shared_ptr<AheadShared> m_shared;
     std::unique_ptr<AheadFolder> m_root;

@@ -71,10 +71,3 @@ public:
     virtual ~FileIconSource() = default;
     virtual QVariant iconFor(const QString &fullPath) = 0;
 };
-
-// Counts the pages of the file at `nativePath` (bytes for the system call);
-// `knownSize` saves a size query when the caller has it. A bare int converts:
-// negative means the pages cannot be counted. Called from several I/O
-// threads at once; the search keeps a copy in every request, so whatever it
-// captures must be safe to share and must outlive the requests.
-using PageCountFunction = std::function<PageCountResult(const QByteArray &nativePath, qint64 knownSize)>;

@@ -92,8 +92,7 @@ bool SearchRun::RunSearch(const QString &startFolder, bool recount)
     m_criteriaCopy.reset();
     CacheUse cache = m_ports.cache;
     cache.trust = cache.trust && !recount;
-    m_ahead = std::make_unique<SearchAhead>(m_ports.lister, m_ports.countPages, m_pool.get(), m_ports.wake,
-                                            std::move(cache));
+    m_ahead = std::make_unique<SearchAhead>(m_ports.lister, m_pool.get(), m_ports.wake, std::move(cache));
     const auto liveness = m_liveness;
     const Flow flow = SearchFolder(m_ahead->root(FolderPath::location(startFolder)), startFolder, true);
     if (liveness->destroyed)

@@ -26,10 +26,6 @@ struct SearchRunPorts
     FileIconSource *icons = nullptr;
     // Shared with the run's requests, which may outlive the run.
     std::shared_ptr<FolderLister> lister;
-    // Empty: each file is read through its folder's listing. A counter that
-    // goes by path (FilePageCounter::countFile) is for listings of no real
-    // file system, and for tests that slow or watch the counting.
-    PageCountFunction countPages;
     std::function<void()> yield;  // after each examined file; default: process pending events
     // Threads for listing, facts and counting, with requests made ahead of
     // the run. 0: every request on the run's thread as it is needed.
@@ -40,8 +36,7 @@ struct SearchRunPorts
     // Called from a request's thread when the waiting run should look again
     // (for example the event dispatcher's wakeUp); must be thread-safe.
     std::function<void()> wake = {};
-    // Remembered page counts (none: every file is counted). Used only where
-    // files are read through their listing (no countPages).
+    // Remembered page counts (none: every file is counted).
     CacheUse cache = {};
 };
 

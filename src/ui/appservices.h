@@ -26,7 +26,6 @@ struct AppServices
     std::shared_ptr<FileIconSource> icons;
     std::shared_ptr<FolderLister> lister;
     std::shared_ptr<Prompts> prompts;
-    PageCountFunction countPages; // empty: read through the lister (see SearchRunPorts)
     int ioThreads = IoPool::kDefaultThreads; // for the search's file-system requests
     CacheUse pageCounts; // remembered page counts; no cache: every file is counted
     ExportDialogFunction exportDialog; // empty: the modal export dialog

@@ -39,7 +39,6 @@ void frmMain::createSearchRun()
     ports.status = m_searchPorts.get();
     ports.icons = m_searchPorts.get();
     ports.lister = m_services.lister;
-    ports.countPages = m_services.countPages;
     ports.yield = [ports = m_searchPorts.get()] { ports->yield(); };
     // The file system is asked on other threads; while the run waits for an
     // answer the window sleeps in its event loop, woken by input, its timers

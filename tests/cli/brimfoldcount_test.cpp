@@ -307,8 +307,7 @@ void BrimfoldCountTest::sameRowsAsTheWindowSearch()
     RecordingStatus status;
     CountingIcons icons;
     const std::shared_ptr<FolderLister> lister = createFolderLister();
-    SearchRun run{SearchRunPorts{&criteria, &results, &status, &icons, lister,
-                                 &FilePageCounter::countPagesOfFile, [] {}}};
+    SearchRun run{SearchRunPorts{&criteria, &results, &status, &icons, lister, [] {}}};
     run.RunSearch(m_root);
     const Rows cli = parseTsv(runCount({"-r", "--format", "tsv", m_root}).out);
     QCOMPARE(cli.size() - 1, results.rows.size());

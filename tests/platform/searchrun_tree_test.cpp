@@ -36,7 +36,7 @@ struct TreeHarness
     CountingIcons icons;
     PosixFolderLister lister;
     std::function<void()> onYield;
-    SearchRun run{SearchRunPorts{&criteria, &results, &status, &icons, lent(lister), &FilePageCounter::countPagesOfFile, [this] {
+    SearchRun run{SearchRunPorts{&criteria, &results, &status, &icons, lent(lister), [this] {
                                      if (onYield)
                                          onYield();
                                  }}};

@@ -54,27 +54,36 @@ struct Hang
     }
 };
 
-// A listing that answers each request after a random wait.
-class SlowListing : public FolderListing
+// A listing that answers each request after a random wait, and counts the
+// files opened.
+class SlowListing : public ForwardingListing
 {
 public:
-    SlowListing(std::unique_ptr<FolderListing> inner, quint32 seed, int maxUs, std::shared_ptr<Hang> hang)
-        : m_inner(std::move(inner)), m_seed(seed), m_maxUs(maxUs), m_hang(std::move(hang)) {}
-    const std::vector<FolderEntry> &entries() const override { return m_inner->entries(); }
+    SlowListing(std::unique_ptr<FolderListing> inner, quint32 seed, int maxUs, std::shared_ptr<Hang> hang,
+                std::shared_ptr<std::atomic<int>> opened)
+        : ForwardingListing(std::move(inner)), m_seed(seed), m_maxUs(maxUs), m_hang(std::move(hang)),
+          m_opened(std::move(opened)) {}
     std::optional<FileFacts> facts(std::size_t index) override
     {
-        const QByteArray &name = m_inner->entries()[index].name;
+        const QByteArray &name = entries()[index].name;
         randomDelay(name, m_seed, m_maxUs);
         m_hang->holdIfArmed(name);
-        return m_inner->facts(index);
+        return inner->facts(index);
     }
-    void release() override { m_inner->release(); }
+    OpenedFile openFile(std::size_t index) override
+    {
+        randomDelay(entries()[index].name + "/open", m_seed, m_maxUs);
+        m_hang->holdIfArmed(entries()[index].name);
+        OpenedFile opened = inner->openFile(index);
+        *m_opened += opened.source != nullptr;
+        return opened;
+    }
 
 private:
-    std::unique_ptr<FolderListing> m_inner;
     quint32 m_seed;
     int m_maxUs;
     std::shared_ptr<Hang> m_hang;
+    std::shared_ptr<std::atomic<int>> m_opened;
 };
 
 class SlowLister : public FolderLister
@@ -84,12 +93,13 @@ public:
     quint32 seed = 0;
     int maxUs = 0;
     std::shared_ptr<Hang> hang = std::make_shared<Hang>();
+    std::shared_ptr<std::atomic<int>> opened = std::make_shared<std::atomic<int>>(0); // files opened
     std::unique_ptr<FolderListing> open(const QString &path, LinkRule rule) override
     {
         randomDelay(path.toUtf8(), seed, maxUs);
         hang->holdIfArmed(path.section(u'/', -1).toUtf8());
         auto listing = tree.open(path, rule);
-        return listing ? std::make_unique<SlowListing>(std::move(listing), seed, maxUs, hang) : nullptr;
+        return listing ? std::make_unique<SlowListing>(std::move(listing), seed, maxUs, hang, opened) : nullptr;
     }
 };
 
@@ -102,12 +112,11 @@ struct StatusLog : SearchStatusSink
 };
 
 // A random tree: folders up to 4 deep, files of every rule (patterns,
-// hidden names, vanished files, links, unreadable folders), page counts by
-// file name (negative: cannot be counted).
+// hidden names, vanished files, links, unreadable folders), files of 0 to
+// 44 pages or of no TIFF.
 struct RandomTree
 {
     QHash<QString, QList<FakeFile>> folders;
-    QHash<QByteArray, int> pages;
 
     explicit RandomTree(quint32 seed)
     {
@@ -135,8 +144,7 @@ struct RandomTree
             std::optional<FileFacts> facts = FileFacts{qint64(random() % 300'000), ms, ms, ms};
             if (pick == 1)
                 facts.reset(); // vanished
-            entries.append({name, facts, pick == 2 ? Kind::Link : Kind::File});
-            pages.insert(name, int(random() % 50) - 5);
+            entries.append({name, facts, pick == 2 ? Kind::Link : Kind::File, tiffOfPages(int(random() % 50) - 5)});
         }
         folders.insert(path, entries);
     }
@@ -158,7 +166,7 @@ struct Run
     CountingIcons icons;
     std::shared_ptr<SlowLister> lister = std::make_shared<SlowLister>(); // requests may outlive the run
     std::shared_ptr<Hang> hang = lister->hang;
-    std::shared_ptr<std::atomic<int>> counts = std::make_shared<std::atomic<int>>(0); // pages counted
+    std::shared_ptr<std::atomic<int>> counts = lister->opened; // files opened for their count
     std::unique_ptr<SearchRun> run;
 
     // `woken`: the run waits with nothing but the wake of the result it awaits.
@@ -167,18 +175,12 @@ struct Run
         lister->tree.folders = tree.folders;
         lister->seed = delaySeed;
         lister->maxUs = ioThreads ? 300 : 0;
-        SearchRunPorts ports{&criteria, &results, &status, &icons, lister, {}, [] {}};
+        SearchRunPorts ports{&criteria, &results, &status, &icons, lister, [] {}};
         ports.ioThreads = ioThreads;
         if (const auto wakes = woken ? std::make_shared<QSemaphore>() : nullptr) {
             ports.wait = [wakes] { wakes->acquire(); };
             ports.wake = [wakes] { wakes->release(); };
         }
-        ports.countPages = [pages = tree.pages, delaySeed, maxUs = lister->maxUs, counts = counts](
-                                   const QByteArray &path, qint64) {
-            ++*counts;
-            randomDelay(path, delaySeed, maxUs);
-            return pages.value(path.mid(path.lastIndexOf('/') + 1), 1);
-        };
         run = std::make_unique<SearchRun>(ports);
     }
     ~Run() { hang->release(); }
@@ -247,7 +249,7 @@ private Q_SLOTS:
             auto lister = std::make_shared<FakeLister>();
             lister->folders = tree.folders;
             IoPool pool(3);
-            SearchAhead ahead(lister, [](const QByteArray &, qint64) { return 1; }, &pool, {});
+            SearchAhead ahead(lister, &pool, {});
             AheadFolder &root = ahead.root(QStringLiteral("/t"));
             while (!ahead.ready(*ahead.requestListing(root)))
                 ahead.waitForCompletion(10);

@@ -31,8 +31,7 @@ FakeFile folder(const char *name)
     return {QByteArray(name), std::nullopt, Kind::Folder};
 }
 
-// A run wired to fakes. Page counts come from `pages` by file name (1 when
-// not named); every yield is counted and may run `onYield`.
+// A run wired to fakes; every yield is counted and may run `onYield`.
 struct Harness
 {
     FakeCriteria criteria;
@@ -40,20 +39,13 @@ struct Harness
     RecordingStatus status;
     CountingIcons icons;
     FakeLister lister;
-    QHash<QString, int> pages;
-    QList<QPair<QByteArray, qint64>> counted;
     std::function<void()> onYield;
     int yields = 0;
     std::unique_ptr<SearchRun> run;
 
     Harness()
     {
-        SearchRunPorts ports{&criteria, &results, &status, &icons, lent(lister), {}, {}};
-        ports.countPages = [this](const QByteArray &path, qint64 size) {
-            counted.append({path, size});
-            const QString name = PathCodec::decode(path.mid(path.lastIndexOf('/') + 1));
-            return pages.value(name, 1);
-        };
+        SearchRunPorts ports{&criteria, &results, &status, &icons, lent(lister)};
         ports.yield = [this] {
             ++yields;
             if (onYield)
@@ -105,7 +97,10 @@ void SearchRunTest::walksDepthFirstAndFillsCells()
     h.lister.folders["/scan/sub1"] = {file("c.tif"), folder("deep")};
     h.lister.folders["/scan/sub1/deep"] = {file("d.tif")};
     h.lister.folders["/scan/sub2"] = {file("e.tif")};
-    h.pages = {{"a.tif", 1}, {"b.TIF", 2}, {"c.tif", -1}, {"d.tif", 3}, {"e.tif", 0}};
+    const QHash<QByteArray, int> pages{{"a.tif", 1}, {"b.TIF", 2}, {"c.tif", -1}, {"d.tif", 3}, {"e.tif", 4}};
+    for (QList<FakeFile> &files : h.lister.folders)
+        for (FakeFile &entry : files)
+            entry.contents = tiffOfPages(pages.value(entry.name, 1));
     QSignalSpy finished(h.run.get(), &SearchRun::runFinished);
 
     QVERIFY(h.run->RunSearch("/scan/"));
@@ -114,17 +109,17 @@ void SearchRunTest::walksDepthFirstAndFillsCells()
     QCOMPARE(h.results.column(ResultColumns::Location),
              QStringList({"/scan", "/scan", "/scan/sub1", "/scan/sub1/deep", "/scan/sub2"}));
     QCOMPARE(h.results.rows.first(), QStringList({"a.tif", "/scan", "2 KB", "03/15/2004 02:07 PM",
-                                                  "1", "/scan/a.tif", "2", "", ""}));
+                                                  "1", "/scan/a.tif", "2", "", "g,U"}));
     QCOMPARE(h.results.column(ResultColumns::PagesNote),
-             QStringList({"", "", "The pages could not be counted", "", ""}));
+             QStringList({"", "", "Not a TIFF file", "", ""}));
     QCOMPARE(h.results.column(ResultColumns::Pages),
-             QStringList({"1", "2", "Error", "3", "0"}));
-    QCOMPARE(h.counted.first(), qMakePair(QByteArray("/scan/a.tif"), qint64(1025)));
+             QStringList({"1", "2", "Error", "3", "4"}));
+    QCOMPARE(h.lister.read.first(), QStringLiteral("/scan/a.tif"));
     QCOMPARE(h.status.messages,
              QStringList({"Searching /scan/", "Searching /scan/sub1", "Searching /scan/sub1/deep",
                           "Searching /scan/sub2", "Done"}));
     QCOMPARE(h.status.panels[StatusPanel::Files], QStringLiteral("5 file(s) found"));
-    QCOMPARE(h.status.pageTotal, QStringLiteral("Total Pages : 6"));
+    QCOMPARE(h.status.pageTotal, QStringLiteral("Total Pages : 10"));
     QCOMPARE(h.results.clears, 1);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().first().toBool(), false);

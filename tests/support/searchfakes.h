@@ -3,6 +3,7 @@
 #include "search/criteria.h"
 #include "search/folderlister.h"
 #include "search/searchinterfaces.h"
+#include "support/tiffbytes.h"
 
 #include <QColor>
 #include <QHash>
@@ -10,6 +11,7 @@
 #include <QList>
 #include <QMap>
 
+#include <cerrno>
 #include <functional>
 #include <mutex>
 
@@ -92,12 +94,38 @@ struct CountingIcons : FileIconSource
     }
 };
 
-// One fake file: its facts, or none to play a file that vanished.
+// A file of `pages` pages, or bytes of no TIFF for a negative count.
+inline QByteArray tiffOfPages(int pages)
+{
+    if (pages < 0)
+        return QByteArrayLiteral("no TIFF");
+    TiffBuilder tiff;
+    tiff.addPages(pages);
+    return tiff.bytes();
+}
+
+// One fake file: its facts, or none to play a file that vanished, and the
+// bytes its count reads.
 struct FakeFile
 {
     QByteArray name;
     std::optional<FileFacts> facts;
     FolderEntry::Kind kind = FolderEntry::Kind::File;
+    QByteArray contents = tiffOfPages(1);
+};
+
+// A listing passed through to another; a test overrides what it plays.
+struct ForwardingListing : FolderListing
+{
+    explicit ForwardingListing(std::unique_ptr<FolderListing> inner) : inner(std::move(inner)) {}
+    const std::vector<FolderEntry> &entries() const override { return inner->entries(); }
+    std::optional<FileFacts> facts(std::size_t index) override { return inner->facts(index); }
+    std::optional<FileFacts> freshFacts(std::size_t index) override { return inner->freshFacts(index); }
+    bool onNetworkFileSystem() const override { return inner->onNetworkFileSystem(); }
+    void release() override { inner->release(); }
+    OpenedFile openFile(std::size_t index) override { return inner->openFile(index); }
+
+    std::unique_ptr<FolderListing> inner;
 };
 
 // Folders by path; entries in the order given. A path missing from the map
@@ -107,6 +135,7 @@ class FakeLister : public FolderLister
 public:
     QHash<QString, QList<FakeFile>> folders;
     QStringList opened;
+    QStringList read; // "folder/name" of every file opened for its count
 
     std::unique_ptr<FolderListing> open(const QString &path, LinkRule) override
     {
@@ -116,7 +145,7 @@ public:
         }
         if (!folders.contains(path))
             return nullptr;
-        return std::make_unique<Listing>(folders.value(path));
+        return std::make_unique<Listing>(*this, path, folders.value(path));
     }
 
 private:
@@ -124,7 +153,8 @@ private:
     class Listing : public FolderListing
     {
     public:
-        explicit Listing(const QList<FakeFile> &files) : m_files(files)
+        Listing(FakeLister &lister, const QString &path, const QList<FakeFile> &files)
+            : m_lister(lister), m_path(path), m_files(files)
         {
             for (const FakeFile &file : files)
                 m_entries.push_back({file.name, file.kind});
@@ -135,8 +165,21 @@ private:
             return m_files.value(qsizetype(index)).facts;
         }
         void release() override {}
+        OpenedFile openFile(std::size_t index) override
+        {
+            const FakeFile &file = m_files.at(qsizetype(index));
+            {
+                std::lock_guard lock(m_lister.m_openedMutex);
+                m_lister.read.append(m_path + u'/' + QString::fromUtf8(file.name));
+            }
+            if (!file.facts)
+                return {nullptr, std::nullopt, ENOENT};
+            return {std::make_unique<MemoryByteSource>(file.contents), file.facts, 0};
+        }
 
     private:
+        FakeLister &m_lister;
+        QString m_path;
         QList<FakeFile> m_files;
         std::vector<FolderEntry> m_entries;
     };

@@ -6,6 +6,7 @@
 #include "results/resultcolumns.h"
 #include "platform/filesystem.h"
 #include "support/pdftext.h"
+#include "support/searchfakes.h"
 #include "support/tempfiles.h"
 #include "support/testservices.h"
 #include "support/tiffbytes.h"
@@ -52,6 +53,28 @@ void writeTiffs(const QString &folder, int count)
         writeTiff(folder + QStringLiteral("/scan%1.tif").arg(i, 3, 10, QLatin1Char('0')), 1);
 }
 
+// Every file takes a few milliseconds to open, as on a slow disk.
+struct SlowDisk : FolderLister
+{
+    struct Listing : ForwardingListing
+    {
+        using ForwardingListing::ForwardingListing;
+        OpenedFile openFile(std::size_t index) override
+        {
+            QElapsedTimer slow;
+            slow.start();
+            while (slow.elapsed() < kSlowFileMs) {
+            }
+            return inner->openFile(index);
+        }
+    };
+    std::unique_ptr<FolderListing> open(const QString &path, LinkRule rule) override
+    {
+        auto real = createFolderLister()->open(path, rule);
+        return real ? std::make_unique<Listing>(std::move(real)) : nullptr;
+    }
+};
+
 // Runs `action` each time the event loop gets a turn, which during a search
 // is the run's yield after every file.
 class DuringRun
@@ -82,14 +105,7 @@ struct TestWindow
         // Every file takes a few milliseconds, as on a slow disk, one at a
         // time, so the run hands the event loop turns all through.
         services.services.ioThreads = 1;
-        services.services.countPages = [](const QByteArray &nativePath, qint64 size) {
-            QElapsedTimer slow;
-            slow.start();
-            const int pages = FilePageCounter::countPagesOfFile(nativePath, size);
-            while (slow.elapsed() < kSlowFileMs) {
-            }
-            return pages;
-        };
+        services.services.lister = std::make_shared<SlowDisk>();
         if (adjust)
             adjust(services.services);
         settings = std::make_unique<SettingsStore>(iniPath);
@@ -509,7 +525,7 @@ private Q_SLOTS:
         writeTiff(path(QStringLiteral("scans/a.tif")), 2);
         writeTiff(path(QStringLiteral("scans/b.tif")), 3);
         TestWindow t(ini(), {}, [](AppServices &services) {
-            services.countPages = {}; // read through the listing, as the program does
+            services.lister = createFolderLister(); // at the disk's own speed
             const auto later = [] { return (QDateTime::currentSecsSinceEpoch() + 9) * 1'000'000'000; };
             services.pageCounts = {openPageCountCache(), true, later};
         });

@@ -68,7 +68,6 @@ public:
     }
     bool onNetworkFileSystem() const override { return m_kind.network; }
     void release() override;
-    bool opensFiles() const override { return true; }
     OpenedFile openFile(std::size_t index) override;
 
 private:

@@ -224,6 +224,14 @@ std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &fo
     return result;
 }
 
+bool SqlitePageCountCache::knows(const QByteArray &folder, const QByteArray &name)
+{
+    if (!m_opened || !m_usable || m_damaged)
+        return false;
+    std::unique_lock lock(m_mutex);
+    return loadLocked(lock, folder) && m_folders[folder].stored.entries.contains(name);
+}
+
 // Reads the folder's entries at its first lookup; lookups of it meanwhile
 // wait for that one read. False when the file proved damaged.
 bool SqlitePageCountCache::loadLocked(std::unique_lock<std::mutex> &lock, const QByteArray &folder)

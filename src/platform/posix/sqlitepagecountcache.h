@@ -27,6 +27,7 @@ public:
 
     std::optional<PageCountResult> lookup(const QByteArray &folder, const QByteArray &name,
                                           const CountValidators &validators) override;
+    bool knows(const QByteArray &folder, const QByteArray &name) override;
     void record(const QByteArray &folder, const QByteArray &name, const CountValidators &validators,
                 const PageCountResult &result) override;
     void flush(const QByteArray &folder) override;
