@@ -1,4 +1,5 @@
 #include "platform/filesystem.h"
+#include "platform/posix/pagecountdatabase.h"
 #include "platform/posix/posixfolderlister.h"
 #include "search/cachedcount.h"
 #include "search/pagecountrecord.h"
@@ -404,8 +405,9 @@ private Q_SLOTS:
             if (run == 0 && (change == QLatin1String("name") || change == QLatin1String("version"))) {
                 const QByteArray record = PageCountRecord::encode(change == QLatin1String("name") ? "b.tif" : "a.tif",
                     validatorsOf(file.before), counted, PageCounter::kVersion + (change == QLatin1String("version")));
-                QCOMPARE(runSql(cacheFile(m_home), QStringLiteral("UPDATE entries SET result=X'%1'")
-                                                       .arg(QString::fromLatin1(record.toHex()))), 0);
+                const QByteArray row = PageCountDatabase::pack({{"a.tif", {validatorsOf(file.before), 0, record}}}, 0);
+                QCOMPARE(runSql(cacheFile(m_home), QStringLiteral("UPDATE folders SET entries=X'%1'")
+                                                       .arg(QString::fromLatin1(row.toHex()))), 0);
             }
         }
         QCOMPARE(fromCache, remembered);
@@ -418,9 +420,13 @@ private Q_SLOTS:
         QTest::newRow("garbage") << "garbage" << true;
         QTest::newRow("garbage past its first pages (found in use)") << "later garbage" << true;
         QTest::newRow("truncated") << "truncated" << true;
-        QTest::newRow("newer version") << "PRAGMA user_version=2" << true;
+        QTest::newRow("the previous version") << "PRAGMA user_version=1" << true;
+        QTest::newRow("newer version") << "PRAGMA user_version=3" << true;
         QTest::newRow("another program's file") << "PRAGMA application_id=7" << true;
-        QTest::newRow("entry altered") << "UPDATE entries SET result=replace(result, '1;2;0;', '1;3;0;')" << false;
+        QTest::newRow("entry altered") << "UPDATE folders SET entries=replace(entries, '1;2;0;', '1;3;0;')" << false;
+        QTest::newRow("entries cut short") << "UPDATE folders SET entries=substr(entries, 1, length(entries)-3)" << false;
+        QTest::newRow("a length garbled") << "UPDATE folders SET entries=X'FFFFFF7F'||substr(entries, 5)" << false;
+        QTest::newRow("bytes past the entries") << "UPDATE folders SET entries=entries||X'00'" << false;
     }
 
     void damagedFileMovedAsideNeverTrusted()
@@ -463,8 +469,7 @@ private Q_SLOTS:
         search(kept, true);
         search(unseen, true);
         const auto daysPass = [this](int days) {
-            const QString back = QStringLiteral("UPDATE entries SET seen=seen-%1; UPDATE folders SET seen=seen-%1; "
-                                                "UPDATE pruned SET day=day-1;").arg(days);
+            const QString back = QStringLiteral("UPDATE folders SET seen=seen-%1; UPDATE pruned SET day=day-1;").arg(days);
             QCOMPARE(runSql(cacheFile(m_home), back), 0);
         };
         daysPass(60);
@@ -545,7 +550,7 @@ private Q_SLOTS:
                      QThread::msleep(20)) {
                     QProcess sql;
                     sql.start(QStringLiteral("sqlite3"), {QStringLiteral("-readonly"), file,
-                                                          QStringLiteral("SELECT count(*) FROM entries")});
+                                                          QStringLiteral("SELECT count(*) FROM folders")});
                     written = QFile::exists(file) && sql.waitForFinished() && sql.readAllStandardOutput().toInt() > 0;
                 }
                 return real.open(path, rule);

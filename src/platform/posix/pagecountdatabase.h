@@ -3,6 +3,7 @@
 #include "search/pagecountcache.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 
@@ -11,11 +12,11 @@
 
 struct sqlite3;
 
-// The page-count cache's file: one SQLite database of folders (path as
-// bytes) and their files' entries, keyed by (folder, name). Written in WAL
-// mode, so the window and brimfold-count may use it at once; a kill loses at
-// most the transaction being written. One object is one connection, used by
-// one thread at a time.
+// The page-count cache's file: one SQLite database with a row per folder
+// (its path as bytes) that holds all its files' entries, packed, and is
+// read and replaced as a whole. Written in WAL mode, so the window and
+// brimfold-count may use it at once; a kill loses at most the transaction
+// being written. One object is one connection, used by one thread at a time.
 class PageCountDatabase
 {
 public:
@@ -55,10 +56,23 @@ public:
     static std::unique_ptr<PageCountDatabase> openAfresh(const QByteArray &path, QString &problem);
     ~PageCountDatabase();
 
-    Outcome load(const QByteArray &folder, Folder &into);
-    Outcome write(const Batch &batch, int today);
-    // Removes what was not seen for `days` days, at most once a day.
+    // The folder's entries seen on `oldestDay` or later. A row whose
+    // entries are not whole is read as no row.
+    Outcome load(const QByteArray &folder, int oldestDay, Folder &into);
+    // Merges the batch into the folder's row as the file holds it now (the
+    // other program may have written it since it was read), without the
+    // entries not seen for `keepDays` days, and replaces the row.
+    Outcome write(const Batch &batch, int today, int keepDays);
+    // Removes the folders not seen for `days` days, at most once a day.
     void prune(int today, int days);
+
+    // The entries of a row stamped `day`, one after another: the name, the
+    // validators, the days from the entry's stamp to the row's, the
+    // record, each number little-endian and each byte string after its
+    // length. Moving a row's stamp moves its entries' with it.
+    static QByteArray pack(const QHash<QByteArray, Stored> &entries, int day);
+    // False, with `into` empty, when `bytes` are not whole entries.
+    static bool unpack(QByteArrayView bytes, int day, QHash<QByteArray, Stored> &into);
 
     // Days since the epoch, the unit of "seen".
     static int today();

@@ -105,7 +105,7 @@ void SqlitePageCountCache::openStore(const QByteArray &folder)
             problem = QStringLiteral("cannot open %1: %2").arg(QString::fromLocal8Bit(m_path), problem);
     }
     if (db)
-        db->prune(m_today, kKeepDays + kRestampDays);
+        db->prune(m_today, kStampKeptDays);
     {
         std::lock_guard lock(m_dbMutex);
         m_db = std::move(db);
@@ -139,7 +139,7 @@ void SqlitePageCountCache::runWriter(const QByteArray &folder)
             std::lock_guard db(m_dbMutex);
             // A batch the other program's transactions keep out is dropped:
             // it is only a cache.
-            if (m_db && m_db->write(m_writing, m_today) == PageCountDatabase::Outcome::Damaged)
+            if (m_db && m_db->write(m_writing, m_today, kStampKeptDays) == PageCountDatabase::Outcome::Damaged)
                 m_damaged = true;
         }
         lock.lock();
@@ -246,7 +246,7 @@ bool SqlitePageCountCache::loadLocked(std::unique_lock<std::mutex> &lock, const 
     PageCountDatabase::Folder stored;
     {
         std::lock_guard db(m_dbMutex);
-        if (m_db && m_db->load(folder, stored) == PageCountDatabase::Outcome::Damaged) {
+        if (m_db && m_db->load(folder, m_today - kStampKeptDays, stored) == PageCountDatabase::Outcome::Damaged) {
             stored.entries.clear(); // nothing read from a damaged file is kept
             m_damaged = true;
         }

@@ -42,6 +42,7 @@ public:
     // each. An entry therefore goes 90 to 150 days after it was last seen.
     static constexpr int kKeepDays = 90;
     static constexpr int kRestampDays = 60;
+    static constexpr int kStampKeptDays = kKeepDays + kRestampDays; // the oldest stamp kept
 
 private:
     struct FolderState
