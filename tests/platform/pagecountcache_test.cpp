@@ -479,6 +479,19 @@ private Q_SLOTS:
         QCOMPARE(search(unseen, true).fromCache, 0);
         const Outcome stillKept = search(kept, true);
         QCOMPARE(stillKept.fromCache, stillKept.rows.size());
+        // An entry left unseen while its folder is written again goes all the same.
+        const auto found = [](const QByteArray &name, bool record) {
+            const std::shared_ptr<PageCountCache> cache = openPageCountCache();
+            const bool hit = cache->problem(true).isEmpty() && cache->lookup("/f", name, {1, 2, 3, 4});
+            if (record)
+                cache->record("/f", name, {1, 2, 3, 4}, PageCountResult(5));
+            return hit;
+        };
+        found("old", true);
+        daysPass(100);
+        QVERIFY(!found("new", true));
+        daysPass(51);
+        QVERIFY(!found("old", false) && found("new", false));
     }
 
     // A second program at the same time, as the window and brimfold-count
