@@ -3,6 +3,7 @@
 #include "search/bytesource.h"
 #include "search/folderlister.h"
 #include "search/pagecountcache.h"
+#include "search/pagecountstorefiles.h"
 #include "search/pagecounter.h"
 
 #include <QByteArray>
@@ -40,3 +41,5 @@ public:
 // folder is on a network file system, the file cannot be made). The file is
 // opened and written on the cache's own thread; lookups wait for the opening.
 std::shared_ptr<PageCountCache> openPageCountCache();
+// The calls to this platform that the cache's store makes.
+std::unique_ptr<PageCountStoreFiles> createPageCountStoreFiles();

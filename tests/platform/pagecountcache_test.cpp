@@ -1,5 +1,5 @@
 #include "platform/filesystem.h"
-#include "platform/posix/pagecountdatabase.h"
+#include "search/pagecountdatabase.h"
 #include "platform/posix/posixfolderlister.h"
 #include "search/cachedcount.h"
 #include "search/pagecountrecord.h"

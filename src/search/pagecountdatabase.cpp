@@ -1,16 +1,12 @@
-#include "platform/posix/pagecountdatabase.h"
+#include "search/pagecountdatabase.h"
 
 #include <QDateTime>
 #include <QtEndian>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <thread>
-#include <cstring>
-#include <fcntl.h>
 #include <sqlite3.h>
-#include <unistd.h>
+#include <thread>
 
 namespace {
 
@@ -78,28 +74,6 @@ bool isDamage(int code)
     code &= 0xff;
     return code == SQLITE_CORRUPT || code == SQLITE_NOTADB || code == SQLITE_FORMAT || code == SQLITE_SCHEMA
            || code == SQLITE_ERROR; // a missing table or column: not our file
-}
-
-// Makes the file with mode 0600 (it holds file names) before SQLite opens
-// it; its -wal and -shm files take the same mode.
-bool makeFile(const QByteArray &path)
-{
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
-}
-
-void moveAside(const QByteArray &path)
-{
-    const QByteArray broken = path + ".broken";
-    const QByteArray log = path + "-wal";
-    const QByteArray shared = path + "-shm";
-    ::rename(path.constData(), broken.constData());
-    // A log left by the damaged file must not be played into the new one.
-    ::unlink(log.constData());
-    ::unlink(shared.constData());
 }
 
 enum class Check { Usable, Damaged, Busy, Failed };
@@ -217,14 +191,14 @@ struct PageCountDatabase::Prepared
 
 PageCountDatabase::PageCountDatabase(sqlite3 *db) : m_db(db), m_prepared(std::make_unique<Prepared>(db)) {}
 
-std::unique_ptr<PageCountDatabase> PageCountDatabase::open(const QByteArray &path, QString &problem)
+std::unique_ptr<PageCountDatabase> PageCountDatabase::open(const QByteArray &path, const PageCountStoreFiles &files,
+                                                           QString &problem)
 {
     int busyWaits = 0;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!makeFile(path)) {
-            problem = QString::fromLocal8Bit(strerror(errno));
+        // Made before SQLite opens it: it holds file names.
+        if (problem = files.makeFile(path); !problem.isEmpty())
             return nullptr;
-        }
         sqlite3 *db = nullptr;
         const int opened = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
         const Check check = opened == SQLITE_OK ? checkOrCreate(db, problem) : Check::Failed;
@@ -244,15 +218,16 @@ std::unique_ptr<PageCountDatabase> PageCountDatabase::open(const QByteArray &pat
         }
         if (check != Check::Damaged)
             return nullptr;
-        moveAside(path);
+        files.moveAside(path);
     }
     return nullptr;
 }
 
-std::unique_ptr<PageCountDatabase> PageCountDatabase::openAfresh(const QByteArray &path, QString &problem)
+std::unique_ptr<PageCountDatabase> PageCountDatabase::openAfresh(const QByteArray &path,
+                                                                 const PageCountStoreFiles &files, QString &problem)
 {
-    moveAside(path);
-    return open(path, problem);
+    files.moveAside(path);
+    return open(path, files, problem);
 }
 
 PageCountDatabase::~PageCountDatabase()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/pagecountcache.h"
+#include "search/pagecountstorefiles.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -47,13 +48,15 @@ public:
         std::vector<QByteArray> seen; // entries found valid again today
     };
 
-    // Opens the file at `path`, making it (mode 0600) when missing. A file
-    // that is not this cache's, is damaged or from a newer version is moved
-    // aside to `path`.broken and a new one started. Null, with `problem`
-    // saying why, when none can be used.
-    static std::unique_ptr<PageCountDatabase> open(const QByteArray &path, QString &problem);
+    // Opens the file at `path`, making it (for this user alone) when
+    // missing. A file that is not this cache's, is damaged or of another
+    // version is moved aside to `path`.broken and a new one started. Null,
+    // with `problem` saying why, when none can be used.
+    static std::unique_ptr<PageCountDatabase> open(const QByteArray &path, const PageCountStoreFiles &files,
+                                                   QString &problem);
     // Moves the file at `path` aside as damaged and starts a new one.
-    static std::unique_ptr<PageCountDatabase> openAfresh(const QByteArray &path, QString &problem);
+    static std::unique_ptr<PageCountDatabase> openAfresh(const QByteArray &path, const PageCountStoreFiles &files,
+                                                         QString &problem);
     ~PageCountDatabase();
 
     // The folder's entries seen on `oldestDay` or later. A row whose
