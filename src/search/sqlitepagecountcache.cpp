@@ -125,7 +125,8 @@ QString SqlitePageCountCache::problem(bool waitForOpening) const
 std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &folder, const QByteArray &name,
                                                             const CountValidators &validators)
 {
-    problem(true);
+    // While the file is still opening the count is made, and recorded, as
+    // if it were not remembered.
     if (!m_usable || m_damaged)
         return std::nullopt;
     std::unique_lock lock(m_mutex);

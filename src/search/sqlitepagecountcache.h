@@ -16,9 +16,9 @@
 // in one query at its first lookup and kept until the folder is flushed, so
 // a lookup costs no query of its own; records and entries seen valid again
 // wait there too, and a flush hands them to the writer thread as one batch.
-// The writer thread also opens the file (so the window never waits for it),
-// prunes it once a day, and starts a new file when the old one proves
-// damaged.
+// The writer thread also opens the file (no lookup waits for that: until
+// it is open, none finds anything), prunes it once a day, and starts a new
+// file when the old one proves damaged.
 class SqlitePageCountCache : public PageCountCache
 {
 public:

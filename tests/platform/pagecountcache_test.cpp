@@ -3,6 +3,7 @@
 #include "platform/posix/posixfolderlister.h"
 #include "search/cachedcount.h"
 #include "search/pagecountrecord.h"
+#include "search/sqlitepagecountcache.h"
 #include "search/searchrun.h"
 #include "support/searchfakes.h"
 #include "support/tempfiles.h"
@@ -97,6 +98,8 @@ Outcome search(const QString &root, bool withCache, std::shared_ptr<FolderLister
     ports.ioThreads = 4;
     std::promise<void> written; // by the last holder, as it lets the cache go
     std::shared_ptr<PageCountCache> opened = withCache ? openPageCountCache() : nullptr;
+    if (opened)
+        opened->problem(true); // as brimfold-count waits for the file to open
     PageCountCache *const cache = opened.get();
     ports.cache = {std::shared_ptr<PageCountCache>(cache, [opened = std::move(opened), &written](auto) mutable {
                        opened.reset();
@@ -399,6 +402,7 @@ private Q_SLOTS:
             PageCountResult counted;
             { // the cache's writes are done when it goes
                 const CacheUse use{openPageCountCache(), true, [] { return kStartNs; }};
+                use.cache->problem(true);
                 counted = countThroughCache(file, 0, "/f", file.before, use, fromCache);
                 QCOMPARE(counted.pages, file.unreadable ? -1 : 2);
             }
@@ -492,6 +496,32 @@ private Q_SLOTS:
         QVERIFY(!found("new", true));
         daysPass(51);
         QVERIFY(!found("old", false) && found("new", false));
+    }
+
+    // A lookup while the file is still opening answers at once (the count is
+    // made as without the cache), and what the run records meanwhile stays.
+    void lookupDoesNotWaitForTheOpening()
+    {
+        struct Held : PageCountStoreFiles
+        {
+            std::unique_ptr<PageCountStoreFiles> real = createPageCountStoreFiles();
+            std::shared_future<void> opening;
+            QString makeFolder(const QByteArray &folder) const override { return opening.wait(), real->makeFolder(folder); }
+            QString untrustedFolder(const QByteArray &folder) const override { return real->untrustedFolder(folder); }
+            bool onNetworkFileSystem(const QByteArray &folder) const override { return real->onNetworkFileSystem(folder); }
+            QString makeFile(const QByteArray &path) const override { return real->makeFile(path); }
+            void moveAside(const QByteArray &path) const override { real->moveAside(path); }
+        };
+        std::promise<void> opening;
+        auto files = std::make_unique<Held>();
+        files->opening = opening.get_future().share();
+        SqlitePageCountCache cache(QFile::encodeName(m_home + QStringLiteral("/brimfold")), std::move(files));
+        QVERIFY(!cache.lookup("/f", "a", {1, 2, 3, 4}));
+        cache.record("/f", "a", {1, 2, 3, 4}, PageCountResult(5));
+        opening.set_value();
+        QVERIFY(cache.problem(true).isEmpty());
+        cache.flush("/f");
+        QCOMPARE(cache.lookup("/f", "a", {1, 2, 3, 4}).value_or(PageCountResult()).pages, 5);
     }
 
     // A second program at the same time, as the window and brimfold-count
