@@ -3,6 +3,7 @@
 #include "search/bytesource.h"
 #include "search/folderlister.h"
 #include "search/pagecountcache.h"
+#include "search/pagecountstorefiles.h"
 #include "search/pagecounter.h"
 
 #include <QByteArray>
@@ -38,5 +39,8 @@ public:
 // $XDG_CACHE_HOME/brimfold/pagecounts.sqlite (~/.cache when unset), folder
 // 0700, file 0600. Never null: problem() says when it cannot be used (its
 // folder is on a network file system, the file cannot be made). The file is
-// opened and written on the cache's own thread; lookups wait for the opening.
+// opened and written on the cache's own thread; until it is open, lookups
+// find nothing.
 std::shared_ptr<PageCountCache> openPageCountCache();
+// The calls to this platform that the cache's store makes.
+std::unique_ptr<PageCountStoreFiles> createPageCountStoreFiles();

@@ -10,7 +10,7 @@ FileCount countFile(FolderListing &listing, std::size_t index, const QByteArray 
     FileCount got;
     const QByteArray &name = listing.entries()[index].name;
     const bool trusted = cache.cache && cache.trust && cache.cache->knows(folder, name);
-    const bool factsFirst = known || !rule || rule->dateOn() || trusted;
+    const bool factsFirst = known || !rule || rule->dateOn() || rule->sizeOn() || trusted;
     if (factsFirst) {
         got.facts = known ? *known : cache.cache ? listing.freshFacts(index) : listing.facts(index);
         if (!got.facts || (!known && (!rule || !PassesDateAndSize(*got.facts, *rule, today))))

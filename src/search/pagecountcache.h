@@ -36,7 +36,8 @@ class PageCountCache
 public:
     virtual ~PageCountCache() = default;
     // The count remembered for `name` in `folder` with exactly these
-    // validators, as the counter gave it; nothing when there is none.
+    // validators, as the counter gave it; nothing when there is none, or
+    // while the store is still opening (never waits for it).
     virtual std::optional<PageCountResult> lookup(const QByteArray &folder, const QByteArray &name,
                                                   const CountValidators &validators) = 0;
     // True when a count is remembered for `name` in `folder`, whatever its

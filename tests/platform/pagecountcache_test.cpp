@@ -3,6 +3,7 @@
 #include "search/cachedcount.h"
 #include "search/pagecountrecord.h"
 #include "search/searchrun.h"
+#include "search/sqlitepagecountcache.h"
 #include "support/searchfakes.h"
 #include "support/tempfiles.h"
 #include "support/tiffbytes.h"
@@ -402,8 +403,9 @@ private Q_SLOTS:
             if (run == 0 && (change == QLatin1String("name") || change == QLatin1String("version"))) {
                 const QByteArray record = PageCountRecord::encode(change == QLatin1String("name") ? "b.tif" : "a.tif",
                     validatorsOf(file.before), counted, PageCounter::kVersion + (change == QLatin1String("version")));
-                QCOMPARE(runSql(cacheFile(m_home), QStringLiteral("UPDATE entries SET result=X'%1'")
-                                                       .arg(QString::fromLatin1(record.toHex()))), 0);
+                const QByteArray row = PageCountDatabase::pack({{"a.tif", {validatorsOf(file.before), 0, record}}}, 0);
+                QCOMPARE(runSql(cacheFile(m_home), QStringLiteral("UPDATE folders SET entries=X'%1'")
+                                                       .arg(QString::fromLatin1(row.toHex()))), 0);
             }
         }
         QCOMPARE(fromCache, remembered);
@@ -416,9 +418,13 @@ private Q_SLOTS:
         QTest::newRow("garbage") << "garbage" << true;
         QTest::newRow("garbage past its first pages (found in use)") << "later garbage" << true;
         QTest::newRow("truncated") << "truncated" << true;
-        QTest::newRow("newer version") << "PRAGMA user_version=2" << true;
+        QTest::newRow("the previous version") << "PRAGMA user_version=1" << true;
+        QTest::newRow("newer version") << "PRAGMA user_version=3" << true;
         QTest::newRow("another program's file") << "PRAGMA application_id=7" << true;
-        QTest::newRow("entry altered") << "UPDATE entries SET result=replace(result, '1;2;0;', '1;3;0;')" << false;
+        QTest::newRow("entry altered") << "UPDATE folders SET entries=replace(entries, '1;2;0;', '1;3;0;')" << false;
+        QTest::newRow("entries cut short") << "UPDATE folders SET entries=substr(entries, 1, length(entries)-3)" << false;
+        QTest::newRow("a length garbled") << "UPDATE folders SET entries=X'FFFFFF7F'||substr(entries, 5)" << false;
+        QTest::newRow("bytes past the entries") << "UPDATE folders SET entries=entries||X'00'" << false;
     }
 
     void damagedFileMovedAsideNeverTrusted()
@@ -461,8 +467,7 @@ private Q_SLOTS:
         search(kept, true);
         search(unseen, true);
         const auto daysPass = [this](int days) {
-            const QString back = QStringLiteral("UPDATE entries SET seen=seen-%1; UPDATE folders SET seen=seen-%1; "
-                                                "UPDATE pruned SET day=day-1;").arg(days);
+            const QString back = QStringLiteral("UPDATE folders SET seen=seen-%1; UPDATE pruned SET day=day-1;").arg(days);
             QCOMPARE(runSql(cacheFile(m_home), back), 0);
         };
         daysPass(60);
@@ -472,6 +477,45 @@ private Q_SLOTS:
         QCOMPARE(search(unseen, true).fromCache, 0);
         const Outcome stillKept = search(kept, true);
         QCOMPARE(stillKept.fromCache, stillKept.rows.size());
+        // An entry left unseen while its folder is written again goes all the same.
+        const auto found = [](const QByteArray &name, bool record) {
+            const std::shared_ptr<PageCountCache> cache = openPageCountCache();
+            const bool hit = cache->problem(true).isEmpty() && cache->lookup("/f", name, {1, 2, 3, 4});
+            if (record)
+                cache->record("/f", name, {1, 2, 3, 4}, PageCountResult(5));
+            return hit;
+        };
+        found("old", true);
+        daysPass(100);
+        QVERIFY(!found("new", true));
+        daysPass(51);
+        QVERIFY(!found("old", false) && found("new", false));
+    }
+
+    // A lookup while the file is still opening answers at once (the count is
+    // made as without the cache), and what the run records meanwhile stays.
+    void lookupDoesNotWaitForTheOpening()
+    {
+        struct Held : PageCountStoreFiles
+        {
+            std::unique_ptr<PageCountStoreFiles> real = createPageCountStoreFiles();
+            std::shared_future<void> opening;
+            QString makeFolder(const QByteArray &folder) const override { return opening.wait(), real->makeFolder(folder); }
+            QString untrustedFolder(const QByteArray &folder) const override { return real->untrustedFolder(folder); }
+            bool onNetworkFileSystem(const QByteArray &folder) const override { return real->onNetworkFileSystem(folder); }
+            QString makeFile(const QByteArray &path) const override { return real->makeFile(path); }
+            void moveAside(const QByteArray &path) const override { real->moveAside(path); }
+        };
+        std::promise<void> opening;
+        auto files = std::make_unique<Held>();
+        files->opening = opening.get_future().share();
+        SqlitePageCountCache cache(QFile::encodeName(m_home + QStringLiteral("/brimfold")), std::move(files));
+        QVERIFY(!cache.lookup("/f", "a", {1, 2, 3, 4}));
+        cache.record("/f", "a", {1, 2, 3, 4}, PageCountResult(5));
+        opening.set_value();
+        QVERIFY(cache.problem(true).isEmpty());
+        cache.flush("/f");
+        QCOMPARE(cache.lookup("/f", "a", {1, 2, 3, 4}).value_or(PageCountResult()).pages, 5);
     }
 
     // A second program at the same time, as the window and brimfold-count
@@ -543,7 +587,7 @@ private Q_SLOTS:
                      QThread::msleep(20)) {
                     QProcess sql;
                     sql.start(QStringLiteral("sqlite3"), {QStringLiteral("-readonly"), file,
-                                                          QStringLiteral("SELECT count(*) FROM entries")});
+                                                          QStringLiteral("SELECT count(*) FROM folders")});
                     written = QFile::exists(file) && sql.waitForFinished() && sql.readAllStandardOutput().toInt() > 0;
                 }
                 return real.open(path, rule);

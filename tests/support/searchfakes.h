@@ -135,7 +135,12 @@ class FakeLister : public FolderLister
 public:
     QHash<QString, QList<FakeFile>> folders;
     QStringList opened;
-    QStringList read; // "folder/name" of every file opened for its count
+    // "folder/name" of every file opened for its count.
+    QStringList read() const
+    {
+        std::lock_guard lock(m_read->mutex);
+        return m_read->paths;
+    }
 
     std::unique_ptr<FolderListing> open(const QString &path, LinkRule) override
     {
@@ -145,16 +150,23 @@ public:
         }
         if (!folders.contains(path))
             return nullptr;
-        return std::make_unique<Listing>(*this, path, folders.value(path));
+        return std::make_unique<Listing>(m_read, path, folders.value(path));
     }
 
 private:
+    // Shared with the listings, which may outlive the lister.
+    struct Reads
+    {
+        std::mutex mutex;
+        QStringList paths;
+    };
+    std::shared_ptr<Reads> m_read = std::make_shared<Reads>();
     std::mutex m_openedMutex;
     class Listing : public FolderListing
     {
     public:
-        Listing(FakeLister &lister, const QString &path, const QList<FakeFile> &files)
-            : m_lister(lister), m_path(path), m_files(files)
+        Listing(std::shared_ptr<Reads> reads, const QString &path, const QList<FakeFile> &files)
+            : m_reads(std::move(reads)), m_path(path), m_files(files)
         {
             for (const FakeFile &file : files)
                 m_entries.push_back({file.name, file.kind});
@@ -169,8 +181,8 @@ private:
         {
             const FakeFile &file = m_files.at(qsizetype(index));
             {
-                std::lock_guard lock(m_lister.m_openedMutex);
-                m_lister.read.append(m_path + u'/' + QString::fromUtf8(file.name));
+                std::lock_guard lock(m_reads->mutex);
+                m_reads->paths.append(m_path + u'/' + QString::fromUtf8(file.name));
             }
             if (!file.facts)
                 return {nullptr, std::nullopt, ENOENT};
@@ -178,7 +190,7 @@ private:
         }
 
     private:
-        FakeLister &m_lister;
+        std::shared_ptr<Reads> m_reads;
         QString m_path;
         QList<FakeFile> m_files;
         std::vector<FolderEntry> m_entries;

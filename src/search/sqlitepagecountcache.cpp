@@ -1,74 +1,10 @@
-#include "platform/posix/sqlitepagecountcache.h"
+#include "search/sqlitepagecountcache.h"
 
-#include "platform/filesystem.h"
-#include "platform/posix/filesystemkind.h"
 #include "search/pagecountrecord.h"
 
-#include <QByteArrayList>
-
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-// Makes `folder` and its missing parents 0700; false with errno when it is
-// not a folder in the end.
-bool makeFolder(const QByteArray &folder)
-{
-    const QByteArrayList parts = folder.split('/');
-    QByteArray path;
-    for (const QByteArray &part : parts) {
-        if (part.isEmpty())
-            continue;
-        path += '/' + part;
-        if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
-            return false;
-    }
-    struct stat info;
-    if (::stat(folder.constData(), &info) != 0)
-        return false;
-    if (!S_ISDIR(info.st_mode)) {
-        errno = ENOTDIR;
-        return false;
-    }
-    // The file names in it are nobody else's business.
-    if ((info.st_mode & 077) != 0 && info.st_uid == ::getuid())
-        ::chmod(folder.constData(), 0700);
-    return true;
-}
-
-// Why counts kept in `folder` (after links) could be planted by someone
-// else: it is another user's, or others may write in it. Empty when only
-// its owner, this user, can change what it holds.
-QString untrustedFolder(const QByteArray &folder)
-{
-    struct stat info;
-    if (::stat(folder.constData(), &info) != 0)
-        return QString::fromLocal8Bit(strerror(errno));
-    if (info.st_uid != ::getuid())
-        return QStringLiteral("%1 belongs to another user").arg(QString::fromLocal8Bit(folder));
-    if ((info.st_mode & 022) != 0)
-        return QStringLiteral("others can write in %1").arg(QString::fromLocal8Bit(folder));
-    return {};
-}
-
-// $XDG_CACHE_HOME/brimfold, or ~/.cache/brimfold; empty when neither is known.
-QByteArray cacheFolder()
-{
-    const QByteArray xdg = qgetenv("XDG_CACHE_HOME");
-    if (xdg.startsWith('/'))
-        return xdg + "/brimfold";
-    const QByteArray home = qgetenv("HOME");
-    return home.startsWith('/') ? home + "/.cache/brimfold" : QByteArray();
-}
-
-} // namespace
-
-SqlitePageCountCache::SqlitePageCountCache(const QByteArray &folder)
-    : m_writer([this, folder] { runWriter(folder); })
+SqlitePageCountCache::SqlitePageCountCache(const QByteArray &folder,
+                                           std::unique_ptr<const PageCountStoreFiles> files)
+    : m_files(std::move(files)), m_writer([this, folder] { runWriter(folder); })
 {
 }
 
@@ -89,23 +25,22 @@ void SqlitePageCountCache::openStore(const QByteArray &folder)
     QString problem;
     if (folder.isEmpty()) {
         problem = QStringLiteral("no cache folder is known (HOME and XDG_CACHE_HOME are unset)");
-    } else if (!makeFolder(folder)) {
-        const QString why = QString::fromLocal8Bit(strerror(errno));
+    } else if (const QString why = m_files->makeFolder(folder); !why.isEmpty()) {
         problem = QStringLiteral("cannot make %1: %2").arg(QString::fromLocal8Bit(folder), why);
-    } else if (const QString untrusted = untrustedFolder(folder); !untrusted.isEmpty()) {
+    } else if (const QString untrusted = m_files->untrustedFolder(folder); !untrusted.isEmpty()) {
         problem = untrusted;
-    } else if (fileSystemKindAt(folder.constData()).network) {
+    } else if (m_files->onNetworkFileSystem(folder)) {
         // SQLite's write-ahead log shares memory between the programs that
         // use the file: it works only on one host.
         problem = QStringLiteral("%1 is on a network file system").arg(QString::fromLocal8Bit(folder));
     } else {
         m_path = folder + "/pagecounts.sqlite";
-        db = PageCountDatabase::open(m_path, problem);
+        db = PageCountDatabase::open(m_path, *m_files, problem);
         if (!db)
             problem = QStringLiteral("cannot open %1: %2").arg(QString::fromLocal8Bit(m_path), problem);
     }
     if (db)
-        db->prune(m_today, kKeepDays + kRestampDays);
+        db->prune(m_today, kStampKeptDays);
     {
         std::lock_guard lock(m_dbMutex);
         m_db = std::move(db);
@@ -114,7 +49,6 @@ void SqlitePageCountCache::openStore(const QByteArray &folder)
     m_problem = problem;
     m_usable = problem.isEmpty();
     m_opening = false;
-    m_opened = true;
     m_changed.notify_all();
 }
 
@@ -139,7 +73,7 @@ void SqlitePageCountCache::runWriter(const QByteArray &folder)
             std::lock_guard db(m_dbMutex);
             // A batch the other program's transactions keep out is dropped:
             // it is only a cache.
-            if (m_db && m_db->write(m_writing, m_today) == PageCountDatabase::Outcome::Damaged)
+            if (m_db && m_db->write(m_writing, m_today, kStampKeptDays) == PageCountDatabase::Outcome::Damaged)
                 m_damaged = true;
         }
         lock.lock();
@@ -162,7 +96,7 @@ void SqlitePageCountCache::recover()
         std::lock_guard db(m_dbMutex);
         m_db.reset();
         if (!again)
-            m_db = PageCountDatabase::openAfresh(m_path, problem);
+            m_db = PageCountDatabase::openAfresh(m_path, *m_files, problem);
         if (!m_db && problem.isEmpty())
             problem = QStringLiteral("the file %1 is damaged").arg(QString::fromLocal8Bit(m_path));
     }
@@ -180,27 +114,20 @@ void SqlitePageCountCache::recover()
     m_changed.notify_all();
 }
 
-bool SqlitePageCountCache::waitForOpening() const
-{
-    if (!m_opened) {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return !m_opening; });
-    }
-    return m_usable && !m_damaged;
-}
-
 QString SqlitePageCountCache::problem(bool waitForOpening) const
 {
+    std::unique_lock lock(m_mutex);
     if (waitForOpening)
-        this->waitForOpening();
-    std::lock_guard lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_opening; });
     return m_problem;
 }
 
 std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &folder, const QByteArray &name,
                                                             const CountValidators &validators)
 {
-    if (!waitForOpening())
+    // While the file is still opening the count is made, and recorded, as
+    // if it were not remembered.
+    if (!m_usable || m_damaged)
         return std::nullopt;
     std::unique_lock lock(m_mutex);
     if (!loadLocked(lock, folder))
@@ -226,7 +153,7 @@ std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &fo
 
 bool SqlitePageCountCache::knows(const QByteArray &folder, const QByteArray &name)
 {
-    if (!m_opened || !m_usable || m_damaged)
+    if (!m_usable || m_damaged)
         return false;
     std::unique_lock lock(m_mutex);
     return loadLocked(lock, folder) && m_folders[folder].stored.entries.contains(name);
@@ -254,7 +181,7 @@ bool SqlitePageCountCache::loadLocked(std::unique_lock<std::mutex> &lock, const 
     PageCountDatabase::Folder stored;
     {
         std::lock_guard db(m_dbMutex);
-        if (m_db && m_db->load(folder, stored) == PageCountDatabase::Outcome::Damaged) {
+        if (m_db && m_db->load(folder, m_today - kStampKeptDays, stored) == PageCountDatabase::Outcome::Damaged) {
             stored.entries.clear(); // nothing read from a damaged file is kept
             m_damaged = true;
         }
@@ -328,9 +255,4 @@ void SqlitePageCountCache::flushAll()
         m_folders.clear();
     }
     m_writerWake.notify_all();
-}
-
-std::shared_ptr<PageCountCache> openPageCountCache()
-{
-    return std::make_shared<SqlitePageCountCache>(cacheFolder());
 }

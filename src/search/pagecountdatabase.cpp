@@ -1,18 +1,16 @@
-#include "platform/posix/pagecountdatabase.h"
+#include "search/pagecountdatabase.h"
 
 #include <QDateTime>
+#include <QtEndian>
 
-#include <cerrno>
+#include <algorithm>
 #include <chrono>
-#include <thread>
-#include <cstring>
-#include <fcntl.h>
 #include <sqlite3.h>
-#include <unistd.h>
+#include <thread>
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 constexpr int kApplicationId = 0x42464331; // marks the file as this cache's
 // How long a writer waits for the other program's transaction. Transactions
 // hold one folder's entries and take milliseconds; the wait happens on the
@@ -21,10 +19,7 @@ constexpr int kBusyTimeoutMs = 5000;
 constexpr int kBusyRetryMs = 20;
 
 const char *const kSchema = R"(
-CREATE TABLE folders(id INTEGER PRIMARY KEY, path BLOB NOT NULL UNIQUE, seen INTEGER NOT NULL);
-CREATE TABLE entries(folder INTEGER NOT NULL, name BLOB NOT NULL, size INTEGER NOT NULL,
-  mtime INTEGER NOT NULL, ctime INTEGER NOT NULL, inode INTEGER NOT NULL, seen INTEGER NOT NULL,
-  result BLOB NOT NULL, PRIMARY KEY(folder, name)) WITHOUT ROWID;
+CREATE TABLE folders(path BLOB PRIMARY KEY, seen INTEGER NOT NULL, entries BLOB NOT NULL) WITHOUT ROWID;
 CREATE TABLE pruned(day INTEGER NOT NULL);
 INSERT INTO pruned VALUES(0);
 )";
@@ -61,10 +56,12 @@ public:
         return code;
     }
     qint64 integer(int column) const { return sqlite3_column_int64(m_stmt, column); }
-    QByteArray bytes(int column) const
+    QByteArray bytes(int column) const { return view(column).toByteArray(); }
+    // Valid until the statement steps or is reset.
+    QByteArrayView view(int column) const
     {
         const void *data = sqlite3_column_blob(m_stmt, column);
-        return QByteArray(static_cast<const char *>(data), sqlite3_column_bytes(m_stmt, column));
+        return QByteArrayView(static_cast<const char *>(data), sqlite3_column_bytes(m_stmt, column));
     }
 
 private:
@@ -77,28 +74,6 @@ bool isDamage(int code)
     code &= 0xff;
     return code == SQLITE_CORRUPT || code == SQLITE_NOTADB || code == SQLITE_FORMAT || code == SQLITE_SCHEMA
            || code == SQLITE_ERROR; // a missing table or column: not our file
-}
-
-// Makes the file with mode 0600 (it holds file names) before SQLite opens
-// it; its -wal and -shm files take the same mode.
-bool makeFile(const QByteArray &path)
-{
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
-}
-
-void moveAside(const QByteArray &path)
-{
-    const QByteArray broken = path + ".broken";
-    const QByteArray log = path + "-wal";
-    const QByteArray shared = path + "-shm";
-    ::rename(path.constData(), broken.constData());
-    // A log left by the damaged file must not be played into the new one.
-    ::unlink(log.constData());
-    ::unlink(shared.constData());
 }
 
 enum class Check { Usable, Damaged, Busy, Failed };
@@ -148,8 +123,7 @@ Check checkOrCreate(sqlite3 *db, QString &problem)
     } else if (version != kSchemaVersion || application != kApplicationId) {
         problem = QStringLiteral("the file is not this version's cache");
         check = Check::Damaged;
-    } else if (Statement probe(db, "SELECT e.folder, e.name, e.size, e.mtime, e.ctime, e.inode, e.seen, "
-                                   "e.result, f.id, f.path, f.seen, p.day FROM entries e, folders f, pruned p LIMIT 0");
+    } else if (Statement probe(db, "SELECT f.path, f.seen, f.entries, p.day FROM folders f, pruned p LIMIT 0");
                probe.prepared() != SQLITE_OK) {
         check = fail(probe.prepared());
     }
@@ -159,6 +133,48 @@ Check checkOrCreate(sqlite3 *db, QString &problem)
     return check;
 }
 
+template <typename Number> void append(QByteArray &to, Number number)
+{
+    const Number stored = qToLittleEndian(number);
+    to.append(reinterpret_cast<const char *>(&stored), sizeof stored);
+}
+
+void appendBytes(QByteArray &to, const QByteArray &bytes)
+{
+    append(to, quint32(bytes.size()));
+    to += bytes;
+}
+
+// Reads packed entries; `whole` turns false, for good, at the first field
+// the bytes left cannot hold.
+struct Reader
+{
+    QByteArrayView rest;
+    bool whole = true;
+
+    template <typename Number> Number number()
+    {
+        if (rest.size() < qsizetype(sizeof(Number))) {
+            whole = false;
+            return 0;
+        }
+        const Number value = qFromLittleEndian<Number>(rest.data());
+        rest = rest.sliced(sizeof(Number));
+        return value;
+    }
+    QByteArray bytes()
+    {
+        const quint32 size = number<quint32>();
+        if (!whole || size > quint64(rest.size())) {
+            whole = false;
+            return {};
+        }
+        const QByteArray value = rest.first(size).toByteArray();
+        rest = rest.sliced(size);
+        return value;
+    }
+};
+
 } // namespace
 
 // Preparing a statement costs about as much as running it on a small
@@ -166,28 +182,23 @@ Check checkOrCreate(sqlite3 *db, QString &problem)
 struct PageCountDatabase::Prepared
 {
     explicit Prepared(sqlite3 *db)
-        : find(db, "SELECT id, seen FROM folders WHERE path = ?"),
-          entries(db, "SELECT name, size, mtime, ctime, inode, seen, result FROM entries WHERE folder = ?"),
-          folder(db, "INSERT INTO folders(path, seen) VALUES(?1, ?2) ON CONFLICT(path) DO UPDATE SET seen = ?2 "
-                     "RETURNING id"),
-          put(db, "INSERT OR REPLACE INTO entries(folder, name, size, mtime, ctime, inode, seen, result) "
-                  "VALUES(?, ?, ?, ?, ?, ?, ?, ?)"),
-          seen(db, "UPDATE entries SET seen = ? WHERE folder = ? AND name = ?")
+        : find(db, "SELECT seen, entries FROM folders WHERE path = ?"),
+          replace(db, "INSERT OR REPLACE INTO folders(path, seen, entries) VALUES(?, ?, ?)")
     {
     }
-    Statement find, entries, folder, put, seen;
+    Statement find, replace;
 };
 
 PageCountDatabase::PageCountDatabase(sqlite3 *db) : m_db(db), m_prepared(std::make_unique<Prepared>(db)) {}
 
-std::unique_ptr<PageCountDatabase> PageCountDatabase::open(const QByteArray &path, QString &problem)
+std::unique_ptr<PageCountDatabase> PageCountDatabase::open(const QByteArray &path, const PageCountStoreFiles &files,
+                                                           QString &problem)
 {
     int busyWaits = 0;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!makeFile(path)) {
-            problem = QString::fromLocal8Bit(strerror(errno));
+        // Made before SQLite opens it: it holds file names.
+        if (problem = files.makeFile(path); !problem.isEmpty())
             return nullptr;
-        }
         sqlite3 *db = nullptr;
         const int opened = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
         const Check check = opened == SQLITE_OK ? checkOrCreate(db, problem) : Check::Failed;
@@ -207,15 +218,16 @@ std::unique_ptr<PageCountDatabase> PageCountDatabase::open(const QByteArray &pat
         }
         if (check != Check::Damaged)
             return nullptr;
-        moveAside(path);
+        files.moveAside(path);
     }
     return nullptr;
 }
 
-std::unique_ptr<PageCountDatabase> PageCountDatabase::openAfresh(const QByteArray &path, QString &problem)
+std::unique_ptr<PageCountDatabase> PageCountDatabase::openAfresh(const QByteArray &path,
+                                                                 const PageCountStoreFiles &files, QString &problem)
 {
-    moveAside(path);
-    return open(path, problem);
+    files.moveAside(path);
+    return open(path, files, problem);
 }
 
 PageCountDatabase::~PageCountDatabase()
@@ -241,70 +253,78 @@ PageCountDatabase::Outcome PageCountDatabase::exec(const char *sql)
     return outcomeOf(sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr));
 }
 
-PageCountDatabase::Outcome PageCountDatabase::load(const QByteArray &folder, Folder &into)
+PageCountDatabase::Outcome PageCountDatabase::load(const QByteArray &folder, int oldestDay, Folder &into)
 {
     Statement &find = m_prepared->find;
-    Statement &entries = m_prepared->entries;
     find.reset();
     find.bind(1, folder);
-    int code = find.step();
-    if (code != SQLITE_ROW)
-        return outcomeOf(code);
-    const qint64 id = find.integer(0);
-    into.seenDay = int(find.integer(1));
+    const int code = find.step();
+    if (code == SQLITE_ROW && unpack(find.view(1), int(find.integer(0)), into.entries))
+        into.seenDay = int(find.integer(0));
     find.reset();
-    entries.reset();
-    entries.bind(1, id);
-    while ((code = entries.step()) == SQLITE_ROW) {
-        Stored &stored = into.entries[entries.bytes(0)];
-        stored.validators = {entries.integer(1), entries.integer(2), entries.integer(3), quint64(entries.integer(4))};
-        stored.seenDay = int(entries.integer(5));
-        stored.result = entries.bytes(6);
-    }
-    entries.reset();
+    into.entries.removeIf([oldestDay](const auto &entry) { return entry.value().seenDay < oldestDay; });
     return outcomeOf(code);
 }
 
-PageCountDatabase::Outcome PageCountDatabase::write(const Batch &batch, int today)
+PageCountDatabase::Outcome PageCountDatabase::write(const Batch &batch, int today, int keepDays)
 {
     if (Outcome begun = exec("BEGIN IMMEDIATE"); begun != Outcome::Done)
         return begun;
-    Statement &folder = m_prepared->folder;
-    Statement &put = m_prepared->put;
-    Statement &seen = m_prepared->seen;
-    folder.reset();
-    folder.bind(1, batch.folder);
-    folder.bind(2, today);
-    int code = folder.step();
-    const qint64 id = folder.integer(0);
-    folder.finish();
-    for (const Record &record : batch.records) {
-        if (code != SQLITE_ROW && code != SQLITE_DONE)
-            break;
-        const CountValidators &v = record.validators;
-        put.bind(1, id);
-        put.bind(2, record.name);
-        put.bind(3, v.size);
-        put.bind(4, v.modifiedNs);
-        put.bind(5, v.changedNs);
-        put.bind(6, qint64(v.inode));
-        put.bind(7, today);
-        put.bind(8, record.result);
-        code = put.run();
+    Folder folder;
+    Outcome outcome = load(batch.folder, today - keepDays, folder);
+    if (outcome == Outcome::Done) {
+        for (const Record &record : batch.records)
+            folder.entries[record.name] = {record.validators, today, record.result};
+        for (const QByteArray &name : batch.seen)
+            if (const auto entry = folder.entries.find(name); entry != folder.entries.end())
+                entry->seenDay = today;
+        Statement &replace = m_prepared->replace;
+        replace.bind(1, batch.folder);
+        replace.bind(2, today);
+        replace.bind(3, pack(folder.entries, today));
+        outcome = outcomeOf(replace.run());
+        replace.reset();
     }
-    for (const QByteArray &name : batch.seen) {
-        if (code != SQLITE_ROW && code != SQLITE_DONE)
-            break;
-        seen.bind(1, today);
-        seen.bind(2, id);
-        seen.bind(3, name);
-        code = seen.run();
-    }
-    if (code != SQLITE_ROW && code != SQLITE_DONE) {
+    if (outcome != Outcome::Done) {
         exec("ROLLBACK");
-        return outcomeOf(code);
+        return outcome;
     }
     return exec("COMMIT");
+}
+
+QByteArray PageCountDatabase::pack(const QHash<QByteArray, Stored> &entries, int day)
+{
+    QByteArray packed;
+    for (auto entry = entries.cbegin(); entry != entries.cend(); ++entry) {
+        const CountValidators &v = entry->validators;
+        appendBytes(packed, entry.key());
+        for (qint64 number : {v.size, v.modifiedNs, v.changedNs, qint64(v.inode)})
+            append(packed, number);
+        append(packed, quint32(std::max(day - entry->seenDay, 0)));
+        appendBytes(packed, entry->result);
+    }
+    return packed;
+}
+
+bool PageCountDatabase::unpack(QByteArrayView bytes, int day, QHash<QByteArray, Stored> &into)
+{
+    Reader in{bytes};
+    while (in.whole && !in.rest.isEmpty()) {
+        QByteArray name = in.bytes();
+        Stored stored;
+        CountValidators &v = stored.validators;
+        for (qint64 *number : {&v.size, &v.modifiedNs, &v.changedNs})
+            *number = in.number<qint64>();
+        v.inode = in.number<quint64>();
+        // A stamp before the epoch is as old as any.
+        stored.seenDay = int(std::max<qint64>(qint64(day) - in.number<quint32>(), 0));
+        stored.result = in.bytes();
+        if (in.whole)
+            into.insert(std::move(name), std::move(stored));
+    }
+    if (!in.whole)
+        into.clear();
+    return in.whole;
 }
 
 void PageCountDatabase::prune(int today, int days)
@@ -316,13 +336,11 @@ void PageCountDatabase::prune(int today, int days)
         return;
     if (exec("BEGIN IMMEDIATE") != Outcome::Done)
         return;
-    Statement entries(m_db, "DELETE FROM entries WHERE seen < ?");
-    entries.bind(1, today - days);
-    Statement folders(m_db, "DELETE FROM folders WHERE seen < ? AND NOT EXISTS "
-                            "(SELECT 1 FROM entries WHERE entries.folder = folders.id)");
+    // A folder's entries were all seen on its stamp's day or before.
+    Statement folders(m_db, "DELETE FROM folders WHERE seen < ?");
     folders.bind(1, today - days);
     Statement mark(m_db, "UPDATE pruned SET day = ?");
     mark.bind(1, today);
-    const bool done = entries.run() == SQLITE_DONE && folders.run() == SQLITE_DONE && mark.run() == SQLITE_DONE;
+    const bool done = folders.run() == SQLITE_DONE && mark.run() == SQLITE_DONE;
     exec(done ? "COMMIT" : "ROLLBACK");
 }

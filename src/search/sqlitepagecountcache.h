@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/posix/pagecountdatabase.h"
 #include "search/pagecountcache.h"
+#include "search/pagecountdatabase.h"
+#include "search/pagecountstorefiles.h"
 
 #include <QHash>
 
@@ -15,14 +16,14 @@
 // in one query at its first lookup and kept until the folder is flushed, so
 // a lookup costs no query of its own; records and entries seen valid again
 // wait there too, and a flush hands them to the writer thread as one batch.
-// The writer thread also opens the file (so the window never waits for it),
-// prunes it once a day, and starts a new file when the old one proves
-// damaged.
+// The writer thread also opens the file (no lookup waits for that: until
+// it is open, none finds anything), prunes it once a day, and starts a new
+// file when the old one proves damaged.
 class SqlitePageCountCache : public PageCountCache
 {
 public:
-    // `folder`: where the file lives (native bytes), made 0700 when missing.
-    explicit SqlitePageCountCache(const QByteArray &folder);
+    // `folder`: where the file lives (native bytes), made when missing.
+    SqlitePageCountCache(const QByteArray &folder, std::unique_ptr<const PageCountStoreFiles> files);
     ~SqlitePageCountCache() override; // writes what was handed over, then ends the writer
 
     std::optional<PageCountResult> lookup(const QByteArray &folder, const QByteArray &name,
@@ -43,6 +44,7 @@ public:
     // each. An entry therefore goes 90 to 150 days after it was last seen.
     static constexpr int kKeepDays = 90;
     static constexpr int kRestampDays = 60;
+    static constexpr int kStampKeptDays = kKeepDays + kRestampDays; // the oldest stamp kept
 
 private:
     struct FolderState
@@ -56,12 +58,12 @@ private:
     void runWriter(const QByteArray &folder);
     void openStore(const QByteArray &folder);
     void recover();
-    bool waitForOpening() const;
     bool loadLocked(std::unique_lock<std::mutex> &lock, const QByteArray &folder);
     void queueLocked(FolderState &&state, const QByteArray &folder);
     std::vector<PageCountDatabase::Record> pendingLocked(const QByteArray &folder) const;
 
     const int m_today = PageCountDatabase::today();
+    const std::unique_ptr<const PageCountStoreFiles> m_files;
     QByteArray m_path;
     mutable std::mutex m_mutex; // the fields below, up to m_dbMutex
     mutable std::condition_variable m_changed; // the opening or a folder's reading is over
@@ -74,7 +76,6 @@ private:
     std::deque<PageCountDatabase::Batch> m_queue;
     PageCountDatabase::Batch m_writing; // the batch the writer is writing
     std::atomic<bool> m_damaged = false;
-    std::atomic<bool> m_opened = false; // the opening is over (m_opening false)
     std::atomic<bool> m_usable = false; // the file opened; m_problem empty
     std::mutex m_dbMutex; // the connection; never taken while m_mutex is held
     std::unique_ptr<PageCountDatabase> m_db;
