@@ -71,6 +71,9 @@ if have_share "the cache on the simulated share"; then
   echo "-- simulated share, 500 us per request --"
   mount_share 500
   find_s=$(best_of find "$mnt" -printf '%p\t%s\t%T@\n')
+  nocache_s=$(best_of "${count[@]}" --no-cache "$mnt")
+  first_s=$(best_of sh -c "$first_run '$mnt'")
+  ratio "first run on the share (empty cache)" "$first_s" "$nocache_s" "--no-cache" 1.05
   "${count[@]}" "$mnt" >/dev/null || true # the first run fills the cache
   second_s=$(best_of "${count[@]}" "$mnt")
   ratio "second run on the share" "$second_s" "$find_s" "find -printf" 0.10
