@@ -266,20 +266,23 @@ PageCountDatabase::Outcome PageCountDatabase::load(const QByteArray &folder, int
     return outcomeOf(code);
 }
 
-PageCountDatabase::Outcome PageCountDatabase::write(const Batch &batch, int today, int keepDays)
+PageCountDatabase::Outcome PageCountDatabase::write(const std::vector<Batch> &batches, int today, int keepDays)
 {
     if (Outcome begun = exec("BEGIN IMMEDIATE"); begun != Outcome::Done)
         return begun;
-    Folder folder;
-    Outcome outcome = load(batch.folder, today - keepDays, folder);
-    if (outcome == Outcome::Done) {
-        for (const Record &record : batch.records)
+    Outcome outcome = Outcome::Done;
+    for (auto batch = batches.begin(); outcome == Outcome::Done && batch != batches.end(); ++batch) {
+        Folder folder;
+        outcome = load(batch->folder, today - keepDays, folder);
+        if (outcome != Outcome::Done)
+            break;
+        for (const Record &record : batch->records)
             folder.entries[record.name] = {record.validators, today, record.result};
-        for (const QByteArray &name : batch.seen)
+        for (const QByteArray &name : batch->seen)
             if (const auto entry = folder.entries.find(name); entry != folder.entries.end())
                 entry->seenDay = today;
         Statement &replace = m_prepared->replace;
-        replace.bind(1, batch.folder);
+        replace.bind(1, batch->folder);
         replace.bind(2, today);
         replace.bind(3, pack(folder.entries, today));
         outcome = outcomeOf(replace.run());

@@ -65,7 +65,8 @@ public:
     // Merges the batch into the folder's row as the file holds it now (the
     // other program may have written it since it was read), without the
     // entries not seen for `keepDays` days, and replaces the row.
-    Outcome write(const Batch &batch, int today, int keepDays);
+    // Writes the batches in one transaction: all of them, or none.
+    Outcome write(const std::vector<Batch> &batches, int today, int keepDays);
     // Removes the folders not seen for `days` days, at most once a day.
     void prune(int today, int days);
 

@@ -41,9 +41,15 @@ void SqlitePageCountCache::openStore(const QByteArray &folder)
     }
     if (db)
         db->prune(m_today, kStampKeptDays);
+    std::unique_ptr<PageCountDatabase> reader;
+    if (db && !(reader = PageCountDatabase::open(m_path, *m_files, problem))) {
+        problem = QStringLiteral("cannot open %1: %2").arg(QString::fromLocal8Bit(m_path), problem);
+        db.reset();
+    }
     {
-        std::lock_guard lock(m_dbMutex);
+        std::scoped_lock lock(m_dbMutex, m_readerMutex);
         m_db = std::move(db);
+        m_reader = std::move(reader);
     }
     std::lock_guard lock(m_mutex);
     m_problem = problem;
@@ -66,18 +72,22 @@ void SqlitePageCountCache::runWriter(const QByteArray &folder)
         }
         if (m_queue.empty())
             return; // stopping, everything written
-        m_writing = std::move(m_queue.front());
-        m_queue.pop_front();
+        // Folders handed over while the last were written go in one
+        // transaction: a first run's commits stay few when folders are small.
+        while (!m_queue.empty() && m_writing.size() < kFoldersPerTransaction) {
+            m_writing.push_back(std::move(m_queue.front()));
+            m_queue.pop_front();
+        }
         lock.unlock();
         {
             std::lock_guard db(m_dbMutex);
-            // A batch the other program's transactions keep out is dropped:
+            // Batches the other program's transactions keep out are dropped:
             // it is only a cache.
             if (m_db && m_db->write(m_writing, m_today, kStampKeptDays) == PageCountDatabase::Outcome::Damaged)
                 m_damaged = true;
         }
         lock.lock();
-        m_writing = {};
+        m_writing.clear();
     }
 }
 
@@ -93,10 +103,13 @@ void SqlitePageCountCache::recover()
         m_recovered = true;
     }
     {
-        std::lock_guard db(m_dbMutex);
+        std::scoped_lock db(m_dbMutex, m_readerMutex);
         m_db.reset();
+        m_reader.reset();
         if (!again)
             m_db = PageCountDatabase::openAfresh(m_path, *m_files, problem);
+        if (m_db && !(m_reader = PageCountDatabase::open(m_path, *m_files, problem)))
+            m_db.reset();
         if (!m_db && problem.isEmpty())
             problem = QStringLiteral("the file %1 is damaged").arg(QString::fromLocal8Bit(m_path));
     }
@@ -180,8 +193,8 @@ bool SqlitePageCountCache::loadLocked(std::unique_lock<std::mutex> &lock, const 
     lock.unlock();
     PageCountDatabase::Folder stored;
     {
-        std::lock_guard db(m_dbMutex);
-        if (m_db && m_db->load(folder, m_today - kStampKeptDays, stored) == PageCountDatabase::Outcome::Damaged) {
+        std::lock_guard db(m_readerMutex);
+        if (m_reader && m_reader->load(folder, m_today - kStampKeptDays, stored) == PageCountDatabase::Outcome::Damaged) {
             stored.entries.clear(); // nothing read from a damaged file is kept
             m_damaged = true;
         }
@@ -207,7 +220,8 @@ std::vector<PageCountDatabase::Record> SqlitePageCountCache::pendingLocked(const
         if (batch.folder == folder)
             pending.insert(pending.end(), batch.records.begin(), batch.records.end());
     };
-    add(m_writing);
+    for (const PageCountDatabase::Batch &batch : m_writing)
+        add(batch);
     for (const PageCountDatabase::Batch &batch : m_queue)
         add(batch);
     return pending;

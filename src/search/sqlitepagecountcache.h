@@ -45,6 +45,8 @@ public:
     static constexpr int kKeepDays = 90;
     static constexpr int kRestampDays = 60;
     static constexpr int kStampKeptDays = kKeepDays + kRestampDays; // the oldest stamp kept
+    // At most this many folders in one transaction of the writer: FIGURE.
+    static constexpr std::size_t kFoldersPerTransaction = 64;
 
 private:
     struct FolderState
@@ -74,10 +76,14 @@ private:
     QString m_problem;
     QHash<QByteArray, FolderState> m_folders;
     std::deque<PageCountDatabase::Batch> m_queue;
-    PageCountDatabase::Batch m_writing; // the batch the writer is writing
+    std::vector<PageCountDatabase::Batch> m_writing; // the batches the writer is writing
     std::atomic<bool> m_damaged = false;
     std::atomic<bool> m_usable = false; // the file opened; m_problem empty
-    std::mutex m_dbMutex; // the connection; never taken while m_mutex is held
+    std::mutex m_dbMutex; // the writer's connection; never taken while m_mutex is held
     std::unique_ptr<PageCountDatabase> m_db;
+    // The lookups' own connection, so a folder is read while the writer
+    // writes others (the log lets readers go on beside one writer).
+    std::mutex m_readerMutex; // never taken while m_mutex is held
+    std::unique_ptr<PageCountDatabase> m_reader;
     std::thread m_writer; // last: started once everything above exists
 };
