@@ -180,9 +180,14 @@ LineWriter::Fields CountReport::fileFields(const FoundFile &file, const QStringL
                 bytes(cells[ResultColumns::Pages]),
                 file.pages.ok() ? number(worth.a4Equivalent) : QByteArray(), reason};
     const QDateTime modified = QDateTime::fromMSecsSinceEpoch(file.facts.modifiedMs, m_zone);
-    return LineWriter::Fields{bytes(file.fullPath),
+    // The folder's bytes are made once; a name's are as the folder listed them.
+    QByteArray fullPath = m_folderBytes;
+    if (!fullPath.endsWith('/'))
+        fullPath += '/';
+    fullPath += file.nativeName;
+    return LineWriter::Fields{fullPath,
             m_folderBytes,
-            bytes(file.name),
+            file.nativeName,
             QByteArray::number(file.facts.size),
             QByteArray::number(sizeInKB(file.facts.size)),
             isoTime(modified),

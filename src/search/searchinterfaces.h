@@ -18,6 +18,7 @@ struct FoundFile
     QString name;
     QString location;
     QString fullPath;
+    QByteArray nativeName; // the name's exact bytes
     FileFacts facts;
     PageCountResult pages;
 };

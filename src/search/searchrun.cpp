@@ -248,11 +248,12 @@ SearchRun::Flow SearchRun::examineFile(AheadFolder &folder, std::size_t position
     }
     if (fromCache)
         ++m_countsFromCache;
-    appendResultRow(name, folder.path, *facts->facts, pages, icon);
+    appendResultRow(name, entryName, folder.path, *facts->facts, pages, icon);
     return Flow::Continue;
 }
 
-void SearchRun::appendResultRow(const QString &name, const QString &location, const FileFacts &facts,
+void SearchRun::appendResultRow(const QString &name, const QByteArray &nativeName, const QString &location,
+                                const FileFacts &facts,
                                 const PageCountResult &pages, IconMemory &icon)
 {
     const QString fullPath = FolderPath::child(location, name);
@@ -268,7 +269,7 @@ void SearchRun::appendResultRow(const QString &name, const QString &location, co
                                                     : QDateTime::fromMSecsSinceEpoch(facts.modifiedMs);
         cells = resultCells(m_cellFormat, name, location, fullPath, facts.size, modified, pages);
     }
-    m_ports.results->appendFound(FoundFile{name, location, fullPath, facts, pages}, cells, icon.image);
+    m_ports.results->appendFound(FoundFile{name, location, fullPath, nativeName, facts, pages}, cells, icon.image);
     ++m_rowsListed;
     if (pages.pages > 0)
         m_pageTotal += pages.pages;

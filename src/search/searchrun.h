@@ -102,7 +102,7 @@ private:
     template <typename Result>
     Await await(const std::shared_ptr<Result> &result);
     void lookAhead();
-    void appendResultRow(const QString &name, const QString &location, const FileFacts &facts,
+    void appendResultRow(const QString &name, const QByteArray &nativeName, const QString &location, const FileFacts &facts,
                          const PageCountResult &pages, IconMemory &icon);
     void showFolderSummary();
     bool yieldAndCheck();
