@@ -234,6 +234,7 @@ private Q_SLOTS:
         addFile(grid, QStringLiteral("/s"), 20, PageSize::A4, CaptureMode::BlackAndWhite);
         addFile(grid, QStringLiteral("/s"), 15, PageSize::A3, CaptureMode::Grayscale);
         addFile(grid, QStringLiteral("/s"), 6, PageSize::Letter, CaptureMode::Unknown);
+        addFile(grid, QStringLiteral("/s"), 1, PageSize::Legal, CaptureMode::Color); // a class of one page
         PageReport report = buildPageReport(grid, {}, finishedSearch(), RowScope::Shown);
         // An A4 color page and an A3 black-and-white one: a segment of their own;
         // an A4 and an A3 color page: color.
@@ -271,8 +272,8 @@ private Q_SLOTS:
                 bars.push_back(segmentsAt(std::exchange(start, -1) / 2 + x / 2));
         }
         const std::vector<std::array<qint64, kChartSegments>> expected{
-            {1, 15, 0, 0, 1}, {41, 0, 20, 0, 1}, {0, 0, 0, 6, 0}}; // A3, A4, Letter: size order
-        QCOMPARE(bars.size(), size_t(3));
+            {1, 15, 0, 0, 1}, {41, 0, 20, 0, 1}, {0, 0, 0, 6, 0}, {1, 0, 0, 0, 0}}; // A3, A4, Letter, Legal
+        QCOMPARE(bars.size(), size_t(4));
         const int tallest = bars[1][0] + bars[1][2] + bars[1][4];
         QVERIFY(tallest > 200);
         for (size_t bar = 0; bar < bars.size(); ++bar)
