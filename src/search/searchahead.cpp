@@ -154,6 +154,8 @@ void SearchAhead::expand(AheadFolder &folder)
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].isFileCandidate()) {
             folder.candidates.push_back(i);
+            // Decoded once: the look-ahead and the run both judge the name.
+            folder.names.push_back(PathCodec::decode(entries[i].name));
             continue;
         }
         auto child = std::make_unique<AheadFolder>();
@@ -348,7 +350,6 @@ bool SearchAhead::lookAheadInto(AheadFolder &folder, std::size_t from)
 {
     if (!folder.entries)
         return true;
-    const std::vector<FolderEntry> &entries = folder.entries->entries();
     std::vector<std::size_t> batch;
     bool withinLimits = true;
     for (std::size_t position = std::max(from, folder.considered); position < folder.candidates.size();
@@ -360,8 +361,7 @@ bool SearchAhead::lookAheadInto(AheadFolder &folder, std::size_t from)
         folder.considered = position + 1;
         if (folder.files[position])
             continue;
-        const QString name = PathCodec::decode(entries[folder.candidates[position]].name);
-        if (PassesNameRules(name, *m_rule, m_patterns))
+        if (PassesNameRules(folder.names[position], *m_rule, m_patterns))
             batch.push_back(position);
         if (int(batch.size()) == kFilesPerRequest) {
             issueFiles(folder, batch, m_rule, false);

@@ -46,6 +46,7 @@ struct AheadFolder
     bool expanded = false;                  // the fields below are filled in
     std::shared_ptr<FolderListing> entries; // held while its files are examined
     std::vector<std::size_t> candidates;    // entry indexes of file candidates
+    std::vector<QString> names;             // their names as text, by candidate position
     std::vector<std::shared_ptr<FileResult>> files; // by candidate position
     std::size_t considered = 0; // candidates the look-ahead has judged
     std::vector<std::unique_ptr<AheadFolder>> subfolders;

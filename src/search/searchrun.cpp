@@ -225,7 +225,7 @@ SearchRun::Flow SearchRun::examineFile(AheadFolder &folder, std::size_t position
                                        IconMemory &icon)
 {
     const QByteArray &entryName = folder.entries->entries()[folder.candidates[position]].name;
-    const QString name = PathCodec::decode(entryName);
+    const QString &name = folder.names[position];
     if (!PassesNameRules(name, *m_ports.criteria, patterns))
         return Flow::Continue;
     const std::shared_ptr<FileResult> facts = m_ahead->requestFacts(folder, position);

@@ -85,7 +85,7 @@ Outcome search(const QString &root, bool withCache, std::shared_ptr<FolderLister
     RecordingStatus status;
     CountingIcons icons;
     SearchRunPorts ports{&criteria, &results, &status, &icons,
-                         lister ? lister : std::make_shared<PosixFolderLister>()};
+                         lister ? lister : std::make_shared<PosixFolderLister>(), {}};
     ports.ioThreads = 4;
     std::promise<void> written; // by the last holder, as it lets the cache go
     std::shared_ptr<PageCountCache> opened = withCache ? openPageCountCache() : nullptr;

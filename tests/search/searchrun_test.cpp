@@ -45,7 +45,7 @@ struct Harness
 
     Harness()
     {
-        SearchRunPorts ports{&criteria, &results, &status, &icons, lent(lister)};
+        SearchRunPorts ports{&criteria, &results, &status, &icons, lent(lister), {}};
         ports.yield = [this] {
             ++yields;
             if (onYield)
