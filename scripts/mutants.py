@@ -360,6 +360,9 @@ def run_tests(targets, tests, timeouts, stop_on_failure=True):
                               "--timeout", str(timeouts.get(target, 120)), "--output-on-failure"],
                              capture_output=True, text=True, errors="replace",
                              env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+        # A test killed on time-out can leave the programs it started (a
+        # mutant may keep them spinning): none outlives its test.
+        subprocess.run(["pkill", "-KILL", "-f", str(BUILD / "tests") + "/"], stdout=subprocess.DEVNULL)
         if run.returncode != 0:
             return target + (" (timed out)" if "Timeout" in run.stdout else "")
     return None
