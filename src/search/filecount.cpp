@@ -15,12 +15,11 @@ FileCount countFile(FolderListing &listing, std::size_t index, const QByteArray 
         got.facts = known ? *known : cache.cache ? listing.freshFacts(index) : listing.facts(index);
         if (!got.facts || (!known && (!rule || !PassesDateAndSize(*got.facts, *rule, today))))
             return got;
-        if (trusted) {
-            if (std::optional<PageCountResult> remembered = cache.cache->lookup(folder, name, validatorsOf(*got.facts))) {
-                got.counted = got.fromCache = true;
-                got.pages = std::move(*remembered);
-                return got;
-            }
+        std::optional<PageCountResult> remembered;
+        if (trusted && (remembered = cache.cache->lookup(folder, name, validatorsOf(*got.facts)))) {
+            got.counted = got.fromCache = true;
+            got.pages = std::move(*remembered);
+            return got;
         }
     }
     const qint64 startNs = cache.clockNs ? cache.clockNs() : QDateTime::currentMSecsSinceEpoch() * 1'000'000;

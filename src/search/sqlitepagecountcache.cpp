@@ -194,7 +194,8 @@ bool SqlitePageCountCache::loadLocked(std::unique_lock<std::mutex> &lock, const 
     PageCountDatabase::Folder stored;
     {
         std::lock_guard db(m_readerMutex);
-        if (m_reader && m_reader->load(folder, m_today - kStampKeptDays, stored) == PageCountDatabase::Outcome::Damaged) {
+        const int oldestDay = m_today - kStampKeptDays;
+        if (m_reader && m_reader->load(folder, oldestDay, stored) == PageCountDatabase::Outcome::Damaged) {
             stored.entries.clear(); // nothing read from a damaged file is kept
             m_damaged = true;
         }

@@ -466,6 +466,10 @@ private Q_SLOTS:
         const QString kept = makeRoot(5), unseen = makeRoot(6, QStringLiteral("unseen"));
         search(kept, true);
         search(unseen, true);
+        { // kept under each folder's own path
+            const std::shared_ptr<PageCountCache> cache = openPageCountCache();
+            QVERIFY(cache->problem(true).isEmpty() && cache->knows(QFile::encodeName(kept + "/a/b"), "f1.tif"));
+        }
         const auto daysPass = [this](int days) {
             const QString back = QStringLiteral("UPDATE folders SET seen=seen-%1; UPDATE pruned SET day=day-1;").arg(days);
             QCOMPARE(runSql(cacheFile(m_home), back), 0);
