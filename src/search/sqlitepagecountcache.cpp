@@ -138,16 +138,12 @@ QString SqlitePageCountCache::problem(bool waitForOpening) const
 std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &folder, const QByteArray &name,
                                                             const CountValidators &validators)
 {
-    // While the file is still opening the count is made, and recorded, as
-    // if it were not remembered.
-    if (!m_usable || m_damaged)
-        return std::nullopt;
     std::unique_lock lock(m_mutex);
-    if (!loadLocked(lock, folder))
+    const PageCountDatabase::Folder *stored = storedLocked(lock, folder);
+    if (!stored)
         return std::nullopt;
-    const PageCountDatabase::Folder &stored = m_folders[folder].stored;
-    const auto entry = stored.entries.constFind(name);
-    if (entry == stored.entries.cend() || entry->validators != validators)
+    const auto entry = stored->entries.constFind(name);
+    if (entry == stored->entries.cend() || entry->validators != validators)
         return std::nullopt;
     const QByteArray bytes = entry->result;
     const bool restamp = entry->seenDay <= m_today - kRestampDays;
@@ -166,10 +162,20 @@ std::optional<PageCountResult> SqlitePageCountCache::lookup(const QByteArray &fo
 
 bool SqlitePageCountCache::knows(const QByteArray &folder, const QByteArray &name)
 {
-    if (!m_usable || m_damaged)
-        return false;
     std::unique_lock lock(m_mutex);
-    return loadLocked(lock, folder) && m_folders[folder].stored.entries.contains(name);
+    const PageCountDatabase::Folder *stored = storedLocked(lock, folder);
+    return stored && stored->entries.contains(name);
+}
+
+// The folder's entries, read at its first use; null while the file is still
+// opening (the count is then made, and recorded, as if none were
+// remembered), cannot be used, or proved damaged.
+const PageCountDatabase::Folder *SqlitePageCountCache::storedLocked(std::unique_lock<std::mutex> &lock,
+                                                                    const QByteArray &folder)
+{
+    if (!m_usable || m_damaged || !loadLocked(lock, folder))
+        return nullptr;
+    return &m_folders[folder].stored;
 }
 
 // Reads the folder's entries at its first lookup; lookups of it meanwhile

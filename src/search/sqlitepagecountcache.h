@@ -64,6 +64,7 @@ private:
     void openStore(const QByteArray &folder);
     void recover();
     bool loadLocked(std::unique_lock<std::mutex> &lock, const QByteArray &folder);
+    const PageCountDatabase::Folder *storedLocked(std::unique_lock<std::mutex> &lock, const QByteArray &folder);
     void queueLocked(FolderState &&state, const QByteArray &folder);
     std::vector<PageCountDatabase::Record> pendingLocked(const QByteArray &folder) const;
 

@@ -135,12 +135,6 @@ class FakeLister : public FolderLister
 public:
     QHash<QString, QList<FakeFile>> folders;
     QStringList opened;
-    // "folder/name" of every file opened for its count.
-    QStringList read() const
-    {
-        std::lock_guard lock(m_read->mutex);
-        return m_read->paths;
-    }
 
     std::unique_ptr<FolderListing> open(const QString &path, LinkRule) override
     {
@@ -150,23 +144,15 @@ public:
         }
         if (!folders.contains(path))
             return nullptr;
-        return std::make_unique<Listing>(m_read, path, folders.value(path));
+        return std::make_unique<Listing>(folders.value(path));
     }
 
 private:
-    // Shared with the listings, which may outlive the lister.
-    struct Reads
-    {
-        std::mutex mutex;
-        QStringList paths;
-    };
-    std::shared_ptr<Reads> m_read = std::make_shared<Reads>();
     std::mutex m_openedMutex;
     class Listing : public FolderListing
     {
     public:
-        Listing(std::shared_ptr<Reads> reads, const QString &path, const QList<FakeFile> &files)
-            : m_reads(std::move(reads)), m_path(path), m_files(files)
+        explicit Listing(const QList<FakeFile> &files) : m_files(files)
         {
             for (const FakeFile &file : files)
                 m_entries.push_back({file.name, file.kind});
@@ -180,18 +166,12 @@ private:
         OpenedFile openFile(std::size_t index) override
         {
             const FakeFile &file = m_files.at(qsizetype(index));
-            {
-                std::lock_guard lock(m_reads->mutex);
-                m_reads->paths.append(m_path + u'/' + QString::fromUtf8(file.name));
-            }
             if (!file.facts)
                 return {nullptr, std::nullopt, ENOENT};
             return {std::make_unique<MemoryByteSource>(file.contents), file.facts, 0};
         }
 
     private:
-        std::shared_ptr<Reads> m_reads;
-        QString m_path;
         QList<FakeFile> m_files;
         std::vector<FolderEntry> m_entries;
     };
