@@ -1,0 +1,99 @@
+#include "base/pathcodec.h"
+#include "export/resultfile.h"
+
+#include <QBuffer>
+#include <QTest>
+#include <QTimeZone>
+
+namespace {
+
+bool readBack(const QByteArray &bytes, ResultFile::Source &source, QList<ResultFile::Record> &records,
+              QString &error)
+{
+    QBuffer in;
+    in.setData(bytes);
+    in.open(QIODevice::ReadOnly);
+    return ResultFile::read(in, QStringLiteral("r.jsonl"), source, [&](ResultFile::Record &&r) { records << r; },
+                            error);
+}
+
+const QByteArray kSource = R"({"brimfold_results":1,"host":"h","start_folder":"/s","searched":[]})" "\n";
+const QByteArray kFile = R"({"folder":"/s","name":"a.tif","size":1,"modified":"","pages":2,"worth":""})" "\n";
+
+} // namespace
+
+class ResultFileTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Names of any bytes, failures and what pages are worth come back as written.
+    void readsBackWhatWasWritten()
+    {
+        const QByteArray folder = "/srv/scans/acme \xff\"\\";
+        const QByteArray names[] = {"a\tb\nc\r.tif", "\xe6\x97\xa5\xf0\x9f\x93\x84 \xc3(\x01\x1f\x7f\xc0\xaf\xe0\x80\xaf\xed\xa0\x80.tif"};
+        ResultFile::Source source{QStringLiteral("scan01"), PathCodec::decode(folder), true,
+                                  {{QStringLiteral("Pattern"), QStringLiteral("*.tif \"x\"")}},
+                                  QDateTime(QDate(2026, 12, 1), QTime(6, 0), QTimeZone(3600)),
+                                  QStringLiteral("Brimfold 2.0")};
+        QByteArray file = ResultFile::sourceLine(source);
+        ResultFile::appendFileLine(file, {folder, names[0], 1234, "2026-11-03T10:00:00+01:00", 3, {}, u"k1"});
+        ResultFile::appendFileLine(file, {folder, names[1], 7, "", -1, u"Not a TIFF file", {}});
+        file += ResultFile::endLine(2, 3, 1, true);
+
+        ResultFile::Source read;
+        QList<ResultFile::Record> records;
+        QString error;
+        QVERIFY2(readBack(file, read, records, error), qPrintable(error));
+        QCOMPARE(read.host, source.host);
+        QCOMPARE(read.startFolder, source.startFolder);
+        QVERIFY(read.subfolders && read.cancelled);
+        QCOMPARE(read.searched.value(0).text, source.searched[0].text);
+        QCOMPARE(read.started, source.started);
+        QCOMPARE(read.program, source.program);
+        QCOMPARE(records.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(PathCodec::encode(records[i].folder), folder);
+            QCOMPARE(PathCodec::encode(records[i].name), names[i]);
+        }
+        QCOMPARE(records[0].size, 1234);
+        QCOMPARE(records[0].modified, QStringLiteral("2026-11-03T10:00:00+01:00"));
+        QCOMPARE(records[0].pages, 3);
+        QCOMPARE(records[0].worth, QStringLiteral("k1"));
+        QCOMPARE(records[1].pages, -1);
+        QCOMPARE(records[1].reason, QStringLiteral("Not a TIFF file"));
+    }
+
+    // Anything but a whole result file of a known version is refused, by line.
+    void refusesWhatIsNotAWholeResultFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        const QByteArray end = R"({"end":true,"files":1})" "\n";
+        QTest::newRow("empty") << QByteArray() << "r.jsonl:0: the file is empty";
+        QTest::newRow("tsv") << QByteArray("path\tfolder\n") << "r.jsonl:1: not a result file";
+        QTest::newRow("later version") << QByteArray(R"({"brimfold_results":2})" "\n")
+                                       << "r.jsonl:1: written in a later format (version 2;";
+        QTest::newRow("cut mid-record") << kSource + kFile.left(30) << "r.jsonl:2: the file ends inside a record";
+        QTest::newRow("cut between records") << kSource + kFile << "r.jsonl:2: the file ends before its end";
+        QTest::newRow("a record lost") << kSource + R"({"end":true,"files":1})" "\n"
+                                       << "r.jsonl:2: the end record counts 1 files where 0";
+        QTest::newRow("after the end") << kSource + kFile + end + kFile << "r.jsonl:4: a record after the end";
+        QTest::newRow("garbled") << kSource + R"({"folder":"/s","name":"a.tif",)" "\n"
+                                 << "r.jsonl:2: not a record of a result file";
+        QTest::newRow("no pages") << kSource + R"({"folder":"/s","name":"a.tif"})" "\n" + end
+                                  << "r.jsonl:2: a file's record without";
+    }
+    void refusesWhatIsNotAWholeResultFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        ResultFile::Source source;
+        QList<ResultFile::Record> records;
+        QString why;
+        QVERIFY(!readBack(bytes, source, records, why));
+        QVERIFY2(why.startsWith(error), qPrintable(why));
+    }
+};
+
+QTEST_MAIN(ResultFileTest)
+#include "resultfile_test.moc"
