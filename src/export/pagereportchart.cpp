@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr qreal kMinSegment = 2; // points: about 0.7 mm on paper
+
 qint64 barTotal(const std::array<qint64, kChartSegments> &bar)
 {
     return std::accumulate(bar.begin(), bar.end(), qint64(0));
@@ -68,19 +70,33 @@ void paintPageChart(QPainter &painter, const QRectF &area, const SizeModeTable &
     const QRectF bars(area.left(), area.top() + line, area.width(), area.height() - 3 * line);
     const qreal slot = bars.width() / qreal(sizes.size());
     const qreal width = std::min(slot * 0.6, 3 * line);
+    // Heights in proportion, but a segment of a few pages beside thousands
+    // still shows: never thinner than kMinSegment (its exact count is written
+    // above the bar), the whole scaled down when that makes a bar too tall.
+    std::vector<std::array<qreal, kChartSegments>> heights(sizes.size());
+    qreal highest = 0;
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        qreal stack = 0;
+        for (int segment = 0; segment < kChartSegments; ++segment) {
+            const qint64 pages = chart[sizes[i]][segment];
+            heights[i][segment] = pages > 0 ? std::max(kMinSegment, bars.height() * qreal(pages) / qreal(tallest)) : 0;
+            stack += heights[i][segment];
+        }
+        highest = std::max(highest, stack);
+    }
+    const qreal scale = highest > bars.height() ? bars.height() / highest : 1;
     painter.setPen(Qt::black); // paper is white whatever the desktop theme
     for (size_t i = 0; i < sizes.size(); ++i) {
-        const auto &bar = chart[sizes[i]];
         const qreal left = bars.left() + slot * qreal(i) + (slot - width) / 2;
         qreal top = bars.bottom();
         for (int segment = 0; segment < kChartSegments; ++segment) {
-            const qreal height = bars.height() * qreal(bar[segment]) / qreal(tallest);
+            const qreal height = heights[i][segment] * scale;
             painter.fillRect(QRectF(left, top - height, width, height), chartSegmentColor(segment));
             top -= height;
         }
         const QRectF label(bars.left() + slot * qreal(i), 0, slot, line);
         painter.drawText(label.translated(0, top - line), Qt::AlignHCenter | Qt::AlignBottom,
-                         QString::number(barTotal(bar)));
+                         QString::number(barTotal(chart[sizes[i]])));
         painter.drawText(label.translated(0, bars.bottom()), Qt::AlignHCenter | Qt::AlignVCenter,
                          metrics.elidedText(pageSizeName(PageSize(sizes[i])), Qt::ElideRight, slot));
     }

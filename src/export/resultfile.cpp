@@ -338,16 +338,16 @@ QByteArray endLine(qint64 files, qint64 pages, qint64 unreadable, bool cancelled
            + (cancelled ? "true" : "false") + "}\n";
 }
 
-bool read(QIODevice &in, const QString &name, Source &source, const std::function<void(Record &&)> &each,
-          QString &error)
+bool read(QIODevice &in, const QString &name, const Handlers &handlers, QString &error)
 {
     qint64 lineNumber = 0;
     const auto fail = [&](const QString &why) {
         error = QStringLiteral("%1:%2: %3").arg(name).arg(lineNumber).arg(why);
         return false;
     };
+    Source source;
     qint64 files = 0;
-    bool ended = false;
+    bool inSearch = false; // between a search's first record and its end record
     QByteArray line;
     while (!in.atEnd()) {
         line = in.readLine();
@@ -355,22 +355,22 @@ bool read(QIODevice &in, const QString &name, Source &source, const std::functio
         if (!line.endsWith('\n'))
             return fail(QStringLiteral("the file ends inside a record"));
         line.chop(1);
-        if (lineNumber == 1) {
-            if (!line.startsWith(kSourceKey))
-                return fail(QStringLiteral("not a result file of brimfold-count"));
-        }
+        const bool opensSearch = line.startsWith(kSourceKey);
+        if (lineNumber == 1 && !opensSearch)
+            return fail(QStringLiteral("not a result file of brimfold-count"));
         const auto members = LineParser(line).object();
         if (!members)
             return fail(QStringLiteral("not a record of a result file"));
-        if (ended)
-            return fail(QStringLiteral("a record after the end record"));
         const auto text = [&](QByteArrayView key) { return member(*members, key).text; };
-        if (lineNumber == 1) {
+        if (opensSearch) {
+            if (inSearch)
+                return fail(QStringLiteral("a search begins before the last one's end record"));
             const qint64 version = member(*members, "brimfold_results").number;
             if (version > kVersion)
                 return fail(QStringLiteral("written in a later format (version %1; this program reads %2)")
                                     .arg(version)
                                     .arg(kVersion));
+            source = {};
             source.host = text("host");
             source.startFolder = text("start_folder");
             source.subfolders = member(*members, "subfolders").flag;
@@ -379,8 +379,13 @@ bool read(QIODevice &in, const QString &name, Source &source, const std::functio
                     source.searched.append({pair.items[0].text, pair.items[1].text});
             source.started = QDateTime::fromString(text("started"), Qt::ISODate);
             source.program = text("program");
+            files = 0;
+            inSearch = true;
+            handlers.source(source);
             continue;
         }
+        if (!inSearch)
+            return fail(QStringLiteral("a record after the end record"));
         if (member(*members, "end").flag) {
             if (member(*members, "files").number != files)
                 return fail(QStringLiteral("the end record counts %1 files where %2 were read")
@@ -388,7 +393,8 @@ bool read(QIODevice &in, const QString &name, Source &source, const std::functio
                                     .arg(files));
             source.cancelled = member(*members, "cancelled").flag;
             source.files = files;
-            ended = true;
+            inSearch = false;
+            handlers.end(source);
             continue;
         }
         const Value &pages = member(*members, "pages");
@@ -399,11 +405,11 @@ bool read(QIODevice &in, const QString &name, Source &source, const std::functio
                       pages.kind == Value::Kind::Number ? int(pages.number) : -1,
                       text("reason"), text("worth")};
         ++files;
-        each(std::move(record));
+        handlers.file(std::move(record));
     }
     if (lineNumber == 0)
         return fail(QStringLiteral("the file is empty"));
-    if (!ended)
+    if (inSearch)
         return fail(QStringLiteral("the file ends before its end record"));
     return true;
 }

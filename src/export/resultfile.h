@@ -15,7 +15,8 @@ class QIODevice;
 // A search's results as a file a program can read back: JSON Lines, one
 // object a line. First what was searched, then one record per file in the
 // order they were found, last an end record with the counts, so a file cut
-// off anywhere (even between two lines) is told from a whole one. Names are
+// off anywhere (even between two lines) is told from a whole one. Several
+// start folders give several searches, one after the other. Names are
 // written as UTF-8; a byte of a name that is not UTF-8 is written \udcXX
 // (see PathCodec), so it reads back as the same text the window would show.
 //
@@ -73,10 +74,18 @@ QByteArray sourceLine(const Source &source);
 void appendFileLine(QByteArray &out, const FileFields &file);
 QByteArray endLine(qint64 files, qint64 pages, qint64 unreadable, bool cancelled);
 
-// Reads a result file: the source, then each file's record to `each`.
-// False on anything but a whole result file of this or an earlier version,
-// with `error` naming the line: "NAME:LINE: why".
-bool read(QIODevice &in, const QString &name, Source &source, const std::function<void(Record &&)> &each,
-          QString &error);
+// What a reader is handed, in the file's order: a search's source (before
+// its files), each file, then the source again with its end record's facts.
+// A file may hold several searches one after another (several start folders).
+struct Handlers
+{
+    std::function<void(const Source &)> source;
+    std::function<void(Record &&)> file;
+    std::function<void(const Source &)> end;
+};
+
+// Reads a result file. False on anything but whole searches of this or an
+// earlier version, with `error` naming the line: "NAME:LINE: why".
+bool read(QIODevice &in, const QString &name, const Handlers &handlers, QString &error);
 
 } // namespace ResultFile

@@ -65,6 +65,39 @@ QStringList pdfPages(const PageReport &report)
     return pdfTextPages(path);
 }
 
+// The chart's bars painted on 600 x 400 pixels: each bar's segments, in
+// pixels, measured down its middle, left to right.
+std::vector<std::array<int, kChartSegments>> measuredBars(const SizeModeTable &chart)
+{
+    QImage image(600, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        paintPageChart(painter, QRectF(0, 0, 600, 400), chart, QFont());
+    }
+    // The base line runs under the bars, the legend below it.
+    int base = image.height() - 1;
+    while (base > 0 && image.pixel(image.width() / 2, base) != qRgb(0, 0, 0))
+        --base;
+    // Columns of bar colours, each bar measured down its middle.
+    const auto segmentsAt = [&](int column) {
+        std::array<int, kChartSegments> heights{};
+        for (int y = 0; y < base; ++y)
+            for (int segment = 0; segment < kChartSegments; ++segment)
+                heights[segment] += image.pixel(column, y) == chartSegmentColor(segment).rgb();
+        return heights;
+    };
+    std::vector<std::array<int, kChartSegments>> bars;
+    for (int x = 0, start = -1; x <= image.width(); ++x) {
+        const bool inBar = x < image.width() && segmentsAt(x) != std::array<int, kChartSegments>{};
+        if (inBar && start < 0)
+            start = x;
+        else if (!inBar && start >= 0)
+            bars.push_back(segmentsAt(std::exchange(start, -1) / 2 + x / 2));
+    }
+    return bars;
+}
+
 SearchRecord finishedSearch()
 {
     SearchRecord search;
@@ -244,33 +277,7 @@ private Q_SLOTS:
             file.add(PageFacts{.size = PageSize::A3, .mode = a3Mode});
             addToChart(report.chart, file);
         }
-        QImage image(600, 400, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            paintPageChart(painter, QRectF(0, 0, 600, 400), report.chart, QFont());
-        }
-        // The base line runs under the bars, the legend below it.
-        int base = image.height() - 1;
-        while (base > 0 && image.pixel(image.width() / 2, base) != qRgb(0, 0, 0))
-            --base;
-        QVERIFY(base > 0);
-        // Columns of bar colours, each bar measured down its middle.
-        const auto segmentsAt = [&](int column) {
-            std::array<int, kChartSegments> heights{};
-            for (int y = 0; y < base; ++y)
-                for (int segment = 0; segment < kChartSegments; ++segment)
-                    heights[segment] += image.pixel(column, y) == chartSegmentColor(segment).rgb();
-            return heights;
-        };
-        std::vector<std::array<int, kChartSegments>> bars;
-        for (int x = 0, start = -1; x <= image.width(); ++x) {
-            const bool inBar = x < image.width() && segmentsAt(x) != std::array<int, kChartSegments>{};
-            if (inBar && start < 0)
-                start = x;
-            else if (!inBar && start >= 0)
-                bars.push_back(segmentsAt(std::exchange(start, -1) / 2 + x / 2));
-        }
+        const auto bars = measuredBars(report.chart);
         const std::vector<std::array<qint64, kChartSegments>> expected{
             {1, 15, 0, 0, 1}, {41, 0, 20, 0, 1}, {0, 0, 0, 6, 0}, {1, 0, 0, 0, 0}}; // A3, A4, Letter, Legal
         QCOMPARE(bars.size(), size_t(4));
@@ -281,6 +288,13 @@ private Q_SLOTS:
                 QVERIFY2(std::abs(bars[bar][segment] - expected[bar][segment] * tallest / 62.0) <= 2,
                          qPrintable(QStringLiteral("bar %1 segment %2: %3 pixels").arg(bar).arg(segment)
                                             .arg(bars[bar][segment])));
+        // A class of one page beside one of 100,000 still shows.
+        SizeModeTable lopsided{};
+        lopsided[int(PageSize::A4)][0] = 100000;
+        lopsided[int(PageSize::A3)][1] = 1;
+        const auto thin = measuredBars(lopsided);
+        QCOMPARE(thin.size(), size_t(2));
+        QVERIFY2(thin[0][1] >= 1, qPrintable(QString::number(thin[0][1])));
     }
 };
 

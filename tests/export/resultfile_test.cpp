@@ -13,8 +13,10 @@ bool readBack(const QByteArray &bytes, ResultFile::Source &source, QList<ResultF
     QBuffer in;
     in.setData(bytes);
     in.open(QIODevice::ReadOnly);
-    return ResultFile::read(in, QStringLiteral("r.jsonl"), source, [&](ResultFile::Record &&r) { records << r; },
-                            error);
+    const ResultFile::Handlers handlers{[](const ResultFile::Source &) {},
+                                        [&](ResultFile::Record &&r) { records << r; },
+                                        [&](const ResultFile::Source &s) { source = s; }};
+    return ResultFile::read(in, QStringLiteral("r.jsonl"), handlers, error);
 }
 
 const QByteArray kSource = R"({"brimfold_results":1,"host":"h","start_folder":"/s","searched":[]})" "\n";
@@ -78,6 +80,7 @@ private Q_SLOTS:
         QTest::newRow("a record lost") << kSource + R"({"end":true,"files":1})" "\n"
                                        << "r.jsonl:2: the end record counts 1 files where 0";
         QTest::newRow("after the end") << kSource + kFile + end + kFile << "r.jsonl:4: a record after the end";
+        QTest::newRow("no end between") << kSource + kSource << "r.jsonl:2: a search begins before";
         QTest::newRow("garbled") << kSource + R"({"folder":"/s","name":"a.tif",)" "\n"
                                  << "r.jsonl:2: not a record of a result file";
         QTest::newRow("no pages") << kSource + R"({"folder":"/s","name":"a.tif"})" "\n" + end

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What brimfold-report's command line asks for.
+struct ReportOptions
+{
+    QStringList inputs; // result files; "-" is standard input
+    QString output;     // the report of everything read
+    QString organisation;
+    QString reference;
+    enum class Paper { Locale, A4, Letter };
+    Paper paper = Paper::Locale;
+    int perFolderDepth = 0; // > 0: also a report per folder this deep below each start folder
+    QString folderReports;  // where those go; empty: beside `output`
+};
+
+struct ParsedReportCommandLine
+{
+    enum class Action { Report, Help, Version, UsageError };
+    Action action = Action::UsageError;
+    ReportOptions options;
+    QString text; // the help text or the error message
+};
+
+ParsedReportCommandLine parseReportCommandLine(const QList<QByteArray> &arguments);
