@@ -86,13 +86,15 @@ void CountTotals::add(const FoundFile &file)
 
 CountReport::CountReport(Listing listing, OutputFormat format, Output &output, Progress &progress)
     : m_listing(listing), m_format(format), m_output(output), m_progress(progress),
-      m_writer(LineWriter::create(format, output, rightAligned(listing)))
+      m_writer(format == OutputFormat::Jsonl ? nullptr : LineWriter::create(format, output, rightAligned(listing)))
 {
     m_sinceFinish.start();
 }
 
 void CountReport::begin()
 {
+    if (!m_writer)
+        return; // a result file: a first record per start folder
     const bool table = m_format == OutputFormat::Table;
     switch (m_listing) {
     case Listing::Files:
@@ -119,8 +121,26 @@ void CountReport::begin()
     }
 }
 
+void CountReport::beginSearch(const ResultFile::Source &source)
+{
+    m_searchTotals = {};
+    if (!m_writer)
+        m_output.write(ResultFile::sourceLine(source));
+}
+
+void CountReport::endSearch(bool cancelled)
+{
+    if (!m_writer)
+        m_output.write(ResultFile::endLine(m_searchTotals.files, m_searchTotals.pages, m_searchTotals.unreadable,
+                                           cancelled));
+}
+
 void CountReport::end()
 {
+    if (!m_writer) {
+        m_output.flush();
+        return;
+    }
     endFolder();
     const bool table = m_format == OutputFormat::Table;
     if (m_listing == Listing::Folders)
@@ -137,7 +157,7 @@ void CountReport::end()
 void CountReport::tick()
 {
     m_progress.update(m_totals.files, m_totals.pages, m_searching);
-    if (m_sinceFinish.elapsed() >= kFinishEveryMs) {
+    if (m_writer && m_sinceFinish.elapsed() >= kFinishEveryMs) {
         m_writer->finish();
         m_sinceFinish.start();
     }
@@ -153,7 +173,10 @@ void CountReport::appendFound(const FoundFile &file, const QStringList &cells, c
     }
     m_folderTotals.add(file);
     m_totals.add(file);
-    if (m_listing == Listing::Files)
+    m_searchTotals.add(file);
+    if (!m_writer)
+        writeRecord(file);
+    else if (m_listing == Listing::Files)
         m_writer->line(fileFields(file, cells));
 }
 
@@ -193,6 +216,17 @@ LineWriter::Fields CountReport::fileFields(const FoundFile &file, const QStringL
             isoTime(modified),
             file.pages.ok() ? QByteArray::number(file.pages.pages) : QByteArray(),
             reason} + (file.pages.ok() ? worthFields(worth) : LineWriter::Fields(kWorthNames.size()));
+}
+
+void CountReport::writeRecord(const FoundFile &file)
+{
+    const QDateTime modified = QDateTime::fromMSecsSinceEpoch(file.facts.modifiedMs, m_zone);
+    const QString reason = file.pages.ok() ? QString() : pageCountNote(file.pages);
+    const QString worth = file.pages.ok() ? file.pages.breakdown.key() : QString();
+    m_record.clear();
+    ResultFile::appendFileLine(m_record, {m_folderBytes, file.nativeName, file.facts.size, isoTime(modified),
+                                          file.pages.ok() ? file.pages.pages : -1, reason, worth});
+    m_output.write(m_record);
 }
 
 LineWriter::Fields CountReport::countFields(const QByteArray &label, const CountTotals &totals) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/linewriter.h"
+#include "export/resultfile.h"
 #include "results/cellformats.h"
 #include "search/searchinterfaces.h"
 
@@ -34,6 +35,9 @@ public:
 
     // The header line.
     void begin();
+    // A start folder's search: a result file's first and end records.
+    void beginSearch(const ResultFile::Source &source);
+    void endSearch(bool cancelled);
     // The last folder's line, the totals line and anything held back.
     void end();
     // Between files: the progress line, and rows held back too long.
@@ -50,6 +54,7 @@ public:
 
 private:
     LineWriter::Fields fileFields(const FoundFile &file, const QStringList &cells) const;
+    void writeRecord(const FoundFile &file);
     LineWriter::Fields countFields(const QByteArray &label, const CountTotals &totals) const;
     LineWriter::Fields worthFields(const PageBreakdown &worth) const;
     QByteArray number(qint64 value) const;
@@ -68,4 +73,6 @@ private:
     QTimeZone m_zone = QTimeZone::systemTimeZone();
     CellTextFormat m_cellFormat;
     QElapsedTimer m_sinceFinish;
+    CountTotals m_searchTotals; // of the start folder being searched
+    QByteArray m_record;        // a result file's record, reused
 };

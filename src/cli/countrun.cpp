@@ -11,6 +11,9 @@
 #include "platform/console.h"
 #include "platform/filesystem.h"
 #include "search/searchrun.h"
+#include "settings/productinfo.h"
+
+#include <QSysInfo>
 
 namespace {
 
@@ -100,7 +103,11 @@ int runCount(CountOptions options)
             folderFailed = true;
             continue;
         }
+        report.beginSearch({options.host.isEmpty() ? QSysInfo::machineHostName() : options.host, folder,
+                            options.criteria.subfolders, criteriaInWords(options.criteria, QDate::currentDate()),
+                            QDateTime::currentDateTime(), QString::fromLatin1(ProductInfo::kVersionLine)});
         run->RunSearch(folder, recount);
+        report.endSearch(Console::interrupted());
         fromCache += run->countsFromCache();
     }
     if (options.verbose && !options.quiet) {

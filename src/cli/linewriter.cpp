@@ -96,6 +96,7 @@ std::unique_ptr<LineWriter> LineWriter::create(OutputFormat format, Output &outp
     case OutputFormat::Csv:
         return std::make_unique<DelimitedWriter>(output, ',', &FieldCodec::csv);
     case OutputFormat::Tsv:
+    case OutputFormat::Jsonl: // not lines of fields: CountReport writes its records itself
         break;
     }
     return std::make_unique<DelimitedWriter>(output, '\t', &FieldCodec::tsv);

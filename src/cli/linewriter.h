@@ -7,7 +7,7 @@
 
 class Output;
 
-enum class OutputFormat { Table, Csv, Tsv };
+enum class OutputFormat { Table, Csv, Tsv, Jsonl }; // Jsonl: a result file (export/resultfile.h)
 
 // Lines of fields in one output format. The first line written is the header.
 class LineWriter

@@ -160,15 +160,19 @@ struct Reader
         if (parser.isSet(QStringLiteral("format"))) {
             const QString format = parser.value(QStringLiteral("format"));
             options.format = chosen<OutputFormat>(
-                format, {{"table", OutputFormat::Table}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv}});
+                format, {{"table", OutputFormat::Table}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv},
+                         {"jsonl", OutputFormat::Jsonl}});
             if (!options.format)
-                return fail(QStringLiteral("--format takes table, csv or tsv, not '%1'").arg(format));
+                return fail(QStringLiteral("--format takes table, csv, tsv or jsonl, not '%1'").arg(format));
         }
         const bool total = parser.isSet(QStringLiteral("total"));
         const bool folders = parser.isSet(QStringLiteral("folders"));
         if (total && folders)
             return fail(QStringLiteral("--total and --folders cannot be used together"));
         options.listing = total ? Listing::Total : folders ? Listing::Folders : Listing::Files;
+        if (options.format == OutputFormat::Jsonl && options.listing != Listing::Files)
+            return fail(QStringLiteral("--format jsonl lists every file; it takes no --total or --folders"));
+        options.host = parser.value(QStringLiteral("host"));
         options.jobs = IoPool::kDefaultThreads;
         if (parser.isSet(QStringLiteral("jobs"))) {
             const auto jobs = wholeNumber(parser.value(QStringLiteral("jobs")), kMaxJobs);
@@ -212,7 +216,9 @@ ParsedCommandLine parseCommandLine(const QList<QByteArray> &arguments)
         {"size-at-least", "Files of at least KB kilobytes (sizes rounded up to whole KB).", "KB"},
         {"size-at-most", "Files of at most KB kilobytes.", "KB"},
         {"size-between", "Files of FROM to TO kilobytes.", "FROM TO"},
-        {"format", "Output: table, csv or tsv (default table on a terminal, else tsv).", "FORMAT"},
+        {"format", "Output: table, csv or tsv (default table on a terminal, else tsv), or jsonl: a result file "
+                   "for brimfold-report.", "FORMAT"},
+        {"host", "The host a result file names (default this machine's name).", "NAME"},
         {"total", "Write only the totals: files, pages, unreadable files."},
         {"folders", "Write one line per folder with files, then the totals."},
         {{"j", "jobs"}, "Requests in flight at once (default " + QString::number(IoPool::kDefaultThreads)

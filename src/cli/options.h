@@ -17,6 +17,7 @@ struct CountOptions
     QStringList folders; // as PathCodec::decode gives the arguments' bytes
     CriteriaValues criteria;
     std::optional<OutputFormat> format; // none: table on a terminal, else tsv
+    QString host; // named in a result file; empty: this machine's name
     Listing listing = Listing::Files;
     int jobs = 0;
     bool quiet = false;

@@ -214,9 +214,10 @@ int runReport(const ReportOptions &options)
     const QString folder = options.folderReports.isEmpty() ? QFileInfo(options.output).absolutePath()
                                                            : options.folderReports;
     std::map<QString, int> clientFiles; // sorted, so the reports come in folder order
+    const QString whole = QFileInfo(options.output).absoluteFilePath();
     for (int client = 0; client < merged.clients.size(); ++client) {
         const QString path = QDir(folder).absoluteFilePath(merged.clients[client] + QStringLiteral(".pdf"));
-        if (QFileInfo(path) == QFileInfo(options.output)) {
+        if (path == whole) {
             say(QStringLiteral("the report of %1 would replace %2; name the whole report otherwise")
                         .arg(merged.clients[client], options.output));
             return kStatusFailed;

@@ -301,7 +301,8 @@ QByteArray sourceLine(const Source &source)
     }
     out += "],";
     appendKey(out, "started");
-    appendText(out, source.started.toString(Qt::ISODate));
+    // With its offset from UTC, as the files' times.
+    appendText(out, source.started.toOffsetFromUtc(source.started.offsetFromUtc()).toString(Qt::ISODate));
     out += ',';
     appendKey(out, "program");
     appendText(out, source.program);

@@ -3,6 +3,7 @@
 #include "platform/filesystem.h"
 #include "results/columnindex.h"
 #include "search/searchrun.h"
+#include "support/pdftext.h"
 #include "support/rawtree.h"
 #include "support/searchfakes.h"
 #include "support/tempfiles.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -33,17 +35,46 @@ struct Ran
     QByteArray err;
 };
 
-Ran runCount(const QStringList &arguments)
+Ran runProgram(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(BRIMFOLD_COUNT), arguments);
+    process.start(program, arguments);
     const bool finished = process.waitForFinished(kDeadlineMs);
     return {finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+Ran runCount(const QStringList &arguments)
+{
+    return runProgram(QStringLiteral(BRIMFOLD_COUNT), arguments);
+}
+
+// The totals block of a report's PDF, in its order: files, pages,
+// A4-equivalent, color, grayscale, black-and-white, unknown-mode and
+// unknown-size pages, unreadable files.
+QList<qint64> reportTotals(const QString &pdf)
+{
+    const QString text = pdfTextPages(pdf).value(0);
+    QList<qint64> totals;
+    for (const char *label : {"Files", "Pages", "A4-equivalent pages", "Color pages", "Grayscale pages",
+                              "Black-and-white pages", "Pages of unknown mode", "Pages of unknown size",
+                              "Unreadable files"}) {
+        const QRegularExpression line(QStringLiteral("^%1 ([0-9,.]+)$").arg(label), QRegularExpression::MultilineOption);
+        totals << line.match(text).captured(1).remove(u',').remove(u'.').toLongLong();
+    }
+    return totals;
+}
+
+QList<qint64> reportTotals(const TreeSums &s)
+{
+    const auto at = [](const auto &map, auto key) { return map.count(key) ? map.at(key) : 0; };
+    return {s.files, s.pages, s.a4Equivalent, at(s.modes, CaptureMode::Color), at(s.modes, CaptureMode::Grayscale),
+            at(s.modes, CaptureMode::BlackAndWhite), at(s.modes, CaptureMode::Unknown), at(s.sizes, PageSize::Unknown),
+            s.unreadable};
 }
 
 // RFC 4180 as a reader takes it: quoted fields with doubled quotes, CR LF lines.
@@ -121,6 +152,9 @@ private Q_SLOTS:
     void interruptWritesPartialTotals();
     void closedPipeEndsQuietly();
     void needsNoDisplayLibraries();
+    void reportMergesHostsAndSplitsPerFolder();
+    void reportRefusesWhatIsNotAWholeResultFile_data();
+    void reportRefusesWhatIsNotAWholeResultFile();
     void cleanupTestCase() { removeTree(PathCodec::encode(m_temp.path())); } // names Qt cannot spell
 
 private:
@@ -355,6 +389,91 @@ void BrimfoldCountTest::needsNoDisplayLibraries()
     const QByteArray libraries = ldd.readAllStandardOutput();
     QVERIFY(libraries.contains("libQt6Core"));
     QVERIFY2(!libraries.contains("libQt6Gui") && !libraries.contains("libQt6Widgets"), libraries.constData());
+}
+
+// Two hosts' counts merged into one report and split per client folder:
+// each report's totals are the sums of what was written for its folders.
+void BrimfoldCountTest::reportMergesHostsAndSplitsPerFolder()
+{
+    const QString out = m_temp.path() + "/reports";
+    writeTotalsTree(out + "/s1");
+    writeTotalsTree(out + "/s2");
+    QVERIFY(QDir(out + "/s2/a/deep").removeRecursively()); // the hosts differ
+    for (const QString host : {"s1", "s2"}) {
+        const Ran ran = runCount({"-r", "-q", "--format", "jsonl", "--host", host, out + '/' + host});
+        QCOMPARE(ran.exitCode, 3);
+        writeFile(out + '/' + host + ".jsonl", ran.out);
+    }
+    const Ran ran = runProgram(BRIMFOLD_REPORT, {"-o", out + "/all.pdf", "--per-folder", "1", "--folder-reports",
+                                                 out + "/clients", out + "/s1.jsonl", out + "/s2.jsonl"});
+    QVERIFY2(ran.exitCode == 0, ran.err.constData());
+    const QMap<QString, TreeSums> sums = totalsTreeSums();
+    QMap<QString, QList<qint64>> expected; // by report: the whole, then each client
+    for (auto [folder, s] : sums.asKeyValueRange()) {
+        if (folder.isEmpty())
+            continue;
+        const QString client = "clients/" + folder.section(u'/', 0, 0) + ".pdf";
+        for (const QString &report : {QStringLiteral("all.pdf"), client})
+            for (int host = folder == "a/deep" ? 1 : 2; host > 0; --host) {
+                const QList<qint64> add = reportTotals(s);
+                expected[report].resize(add.size());
+                for (qsizetype i = 0; i < add.size(); ++i)
+                    expected[report][i] += add[i];
+            }
+    }
+    QCOMPARE(expected.size(), 3);
+    for (auto [report, totals] : expected.asKeyValueRange())
+        QCOMPARE(reportTotals(out + '/' + report), totals);
+    QVERIFY(hasLine(pdfTextPages(out + "/all.pdf").value(0), "Start folder s2:" + out + "/s2"));
+}
+
+// A report of anything but whole result files, each search once, is refused
+// by file and line, and the report's file stays as it was.
+void BrimfoldCountTest::reportRefusesWhatIsNotAWholeResultFile_data()
+{
+    QTest::addColumn<QByteArrayList>("inputs");
+    QTest::addColumn<QString>("error");
+    const QByteArray source = R"({"brimfold_results":1,"host":"h","start_folder":"/s","searched":[]})" "\n";
+    const QByteArray file = R"({"folder":"/s","name":"a.tif","size":1,"modified":"","pages":2,"worth":""})" "\n";
+    const QByteArray end = R"({"end":true,"files":1})" "\n";
+    QTest::newRow("empty") << QByteArrayList{""} << "in0:0: the file is empty";
+    QTest::newRow("tsv") << QByteArrayList{"path\tfolder\n"} << "in0:1: not a result file";
+    QTest::newRow("later version") << QByteArrayList{R"({"brimfold_results":2})" "\n"}
+                                   << "in0:1: written in a later format (version 2;";
+    QTest::newRow("cut mid-record") << QByteArrayList{source + file.left(30)} << "in0:2: the file ends inside a record";
+    QTest::newRow("cut between") << QByteArrayList{source + file} << "in0:2: the file ends before its end record";
+    QTest::newRow("a record lost") << QByteArrayList{source + end} << "in0:2: the end record counts 1 files where 0";
+    QTest::newRow("after the end") << QByteArrayList{source + file + end + file} << "in0:4: a record after the end";
+    QTest::newRow("no end between") << QByteArrayList{source + source} << "in0:2: a search begins before";
+    QTest::newRow("garbled") << QByteArrayList{source + R"({"folder":"/s","name":)" "\n"} << "in0:2: not a record";
+    QTest::newRow("no pages") << QByteArrayList{source + R"({"name":"a.tif"})" "\n" + end}
+                              << "in0:2: a file's record without";
+    QTest::newRow("twice") << QByteArrayList{source + file + end, source + file + end}
+                           << "in1 holds the results of h:/s a second time";
+}
+
+void BrimfoldCountTest::reportRefusesWhatIsNotAWholeResultFile()
+{
+    QFETCH(QByteArrayList, inputs);
+    QFETCH(QString, error);
+    const QString dir = m_temp.path() + "/refused";
+    writeFile(dir + "/report.pdf", "the last report");
+    QStringList arguments{"-o", dir + "/report.pdf"};
+    for (int i = 0; i < inputs.size(); ++i) {
+        writeFile(dir + "/in" + QString::number(i), inputs[i]);
+        arguments << "in" + QString::number(i);
+    }
+    QProcess process;
+    process.setWorkingDirectory(dir);
+    process.start(BRIMFOLD_REPORT, arguments);
+    QVERIFY(process.waitForFinished(kDeadlineMs));
+    QCOMPARE(process.exitCode(), 2);
+    const QString said = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(said.contains("brimfold-report: " + error), qPrintable(said));
+    QFile report(dir + "/report.pdf");
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QCOMPARE(report.readAll(), QByteArray("the last report"));
+    QCOMPARE(QDir(dir).entryList(QDir::Files).size(), inputs.size() + 1); // no temporary file left
 }
 
 QTEST_GUILESS_MAIN(BrimfoldCountTest)

@@ -19,9 +19,6 @@ bool readBack(const QByteArray &bytes, ResultFile::Source &source, QList<ResultF
     return ResultFile::read(in, QStringLiteral("r.jsonl"), handlers, error);
 }
 
-const QByteArray kSource = R"({"brimfold_results":1,"host":"h","start_folder":"/s","searched":[]})" "\n";
-const QByteArray kFile = R"({"folder":"/s","name":"a.tif","size":1,"modified":"","pages":2,"worth":""})" "\n";
-
 } // namespace
 
 class ResultFileTest : public QObject
@@ -63,38 +60,6 @@ private Q_SLOTS:
         QCOMPARE(records[0].worth, QStringLiteral("k1"));
         QCOMPARE(records[1].pages, -1);
         QCOMPARE(records[1].reason, QStringLiteral("Not a TIFF file"));
-    }
-
-    // Anything but a whole result file of a known version is refused, by line.
-    void refusesWhatIsNotAWholeResultFile_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("error");
-        const QByteArray end = R"({"end":true,"files":1})" "\n";
-        QTest::newRow("empty") << QByteArray() << "r.jsonl:0: the file is empty";
-        QTest::newRow("tsv") << QByteArray("path\tfolder\n") << "r.jsonl:1: not a result file";
-        QTest::newRow("later version") << QByteArray(R"({"brimfold_results":2})" "\n")
-                                       << "r.jsonl:1: written in a later format (version 2;";
-        QTest::newRow("cut mid-record") << kSource + kFile.left(30) << "r.jsonl:2: the file ends inside a record";
-        QTest::newRow("cut between records") << kSource + kFile << "r.jsonl:2: the file ends before its end";
-        QTest::newRow("a record lost") << kSource + R"({"end":true,"files":1})" "\n"
-                                       << "r.jsonl:2: the end record counts 1 files where 0";
-        QTest::newRow("after the end") << kSource + kFile + end + kFile << "r.jsonl:4: a record after the end";
-        QTest::newRow("no end between") << kSource + kSource << "r.jsonl:2: a search begins before";
-        QTest::newRow("garbled") << kSource + R"({"folder":"/s","name":"a.tif",)" "\n"
-                                 << "r.jsonl:2: not a record of a result file";
-        QTest::newRow("no pages") << kSource + R"({"folder":"/s","name":"a.tif"})" "\n" + end
-                                  << "r.jsonl:2: a file's record without";
-    }
-    void refusesWhatIsNotAWholeResultFile()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, error);
-        ResultFile::Source source;
-        QList<ResultFile::Record> records;
-        QString why;
-        QVERIFY(!readBack(bytes, source, records, why));
-        QVERIFY2(why.startsWith(error), qPrintable(why));
     }
 };
 
