@@ -3,14 +3,15 @@
 #
 #   <prefix>/lib/brimfold/brimfold            the program
 #   <prefix>/lib/brimfold/brimfold-count      the command-line counter, beside it
+#   <prefix>/lib/brimfold/brimfold-report     the report of its result files, beside it
 #   <prefix>/lib/brimfold/Brimfold.chm        its help file
 #   <prefix>/lib/brimfold/Settings/           its settings folder (made here: the program never makes it)
-#   <prefix>/bin/brimfold, brimfold-count     launchers: links to both programs
+#   <prefix>/bin/brimfold, brimfold-count, brimfold-report   launchers: links to the programs
 #   <prefix>/share/applications/brimfold.desktop
 #   <prefix>/share/icons/hicolor/NxN/apps/brimfold.png
-#   <prefix>/share/man/man1/brimfold.1.gz, brimfold-count.1.gz, <prefix>/share/doc/brimfold/
+#   <prefix>/share/man/man1/brimfold.1.gz, brimfold-count.1.gz, brimfold-report.1.gz, <prefix>/share/doc/brimfold/
 #   <prefix>/share/metainfo/brimfold.metainfo.xml
-#   <prefix>/share/bash-completion/completions/brimfold-count
+#   <prefix>/share/bash-completion/completions/brimfold-count, brimfold-report
 #
 # The Debian package (cmake/Package.cmake) replaces the Settings folder by a
 # link to a shared, group-writable folder under /var/lib.
@@ -20,7 +21,7 @@ include(GNUInstallDirs)
 set(BRIMFOLD_INSTALL_PROGRAMDIR "lib/brimfold" CACHE STRING
     "Folder of the program, its help and its Settings folder, relative to the prefix")
 
-install(TARGETS brimfold brimfold-count RUNTIME DESTINATION ${BRIMFOLD_INSTALL_PROGRAMDIR})
+install(TARGETS brimfold brimfold-count brimfold-report RUNTIME DESTINATION ${BRIMFOLD_INSTALL_PROGRAMDIR})
 if(BRIMFOLD_HELP_FILE)
   install(FILES ${BRIMFOLD_HELP_FILE} DESTINATION ${BRIMFOLD_INSTALL_PROGRAMDIR})
 endif()
@@ -29,7 +30,7 @@ install(DIRECTORY DESTINATION ${BRIMFOLD_INSTALL_PROGRAMDIR}/Settings)
 # The launchers on PATH are relative links, so the installed tree can be moved.
 # The program resolves its link and still finds its own folder.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install)
-foreach(program brimfold brimfold-count)
+foreach(program brimfold brimfold-count brimfold-report)
   file(RELATIVE_PATH brimfold_launcher_target
        /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${BRIMFOLD_INSTALL_PROGRAMDIR}/${program})
   set(brimfold_launcher ${CMAKE_BINARY_DIR}/install/${program})
@@ -46,7 +47,7 @@ endforeach()
 # Manual pages and the change log go in compressed, as Debian's policy asks
 # (-n: the same bytes at every build).
 set(brimfold_compressed)
-foreach(file brimfold.1 brimfold-count.1 changelog)
+foreach(file brimfold.1 brimfold-count.1 brimfold-report.1 changelog)
   set(compressed ${CMAKE_BINARY_DIR}/compressed/${file}.gz)
   add_custom_command(OUTPUT ${compressed}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/compressed
@@ -56,11 +57,12 @@ foreach(file brimfold.1 brimfold-count.1 changelog)
 endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${brimfold_compressed})
 install(FILES ${CMAKE_BINARY_DIR}/compressed/brimfold.1.gz ${CMAKE_BINARY_DIR}/compressed/brimfold-count.1.gz
+              ${CMAKE_BINARY_DIR}/compressed/brimfold-report.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brimfold)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/brimfold.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/completion/brimfold-count
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/completion/brimfold-count ${CMAKE_SOURCE_DIR}/packaging/completion/brimfold-report
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brimfold)

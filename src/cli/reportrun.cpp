@@ -90,10 +90,12 @@ bool readInput(const QString &name, int depth, Merged &merged, QHash<QString, in
             },
             [&](ResultFile::Record &&record) {
                 using namespace ResultColumns;
-                cells[FileName] = record.name;
+                // What a report reads: the folder, the pages and what they are
+                // worth; the path and the reason of a file not counted.
+                const bool counted = record.pages >= 0;
                 cells[Location] = record.folder;
-                cells[FullPath] = joined(record.folder, record.name);
-                cells[Pages] = record.pages >= 0 ? QString::number(record.pages) : QStringLiteral("Error");
+                cells[FullPath] = counted ? QString() : joined(record.folder, record.name);
+                cells[Pages] = counted ? QString::number(record.pages) : QStringLiteral("Error");
                 cells[PagesNote] = record.reason;
                 cells[PageWorth] = record.worth;
                 merged.grid.appendRow(cells);
@@ -139,7 +141,8 @@ void nameHosts(Merged &merged)
     for (int row = merged.grid.fixedRows(); row < merged.grid.rows(); ++row) {
         const QString &host = merged.sources[merged.sourceOfRow[row - merged.grid.fixedRows()]].host;
         merged.grid.setText(row, Location, host + u':' + merged.grid.text(row, Location));
-        merged.grid.setText(row, FullPath, host + u':' + merged.grid.text(row, FullPath));
+        if (!merged.grid.textView(row, FullPath).isEmpty())
+            merged.grid.setText(row, FullPath, host + u':' + merged.grid.text(row, FullPath));
     }
 }
 

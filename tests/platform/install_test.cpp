@@ -133,15 +133,17 @@ private Q_SLOTS:
                  QFileInfo(m_prefix + u'/' + kProgramDir + QStringLiteral("/brimfold")).canonicalFilePath());
     }
 
-    void counterRunsThroughItsLauncher()
+    void commandLineProgramsRunThroughTheirLaunchers()
     {
-        QProcess counter;
-        counter.start(m_prefix + QStringLiteral("/bin/brimfold-count"), {QStringLiteral("--version")});
-        QVERIFY(counter.waitForFinished(-1));
-        QCOMPARE(counter.exitCode(), 0);
-        QVERIFY(counter.readAllStandardOutput().startsWith("brimfold-count"));
-        QVERIFY(QFileInfo::exists(m_prefix + QStringLiteral("/share/man/man1/brimfold-count.1.gz")));
-        QVERIFY(QFileInfo::exists(m_prefix + QStringLiteral("/share/bash-completion/completions/brimfold-count")));
+        for (const QString program : {"brimfold-count", "brimfold-report"}) {
+            QProcess process;
+            process.start(m_prefix + "/bin/" + program, {QStringLiteral("--version")});
+            QVERIFY(process.waitForFinished(-1));
+            QCOMPARE(process.exitCode(), 0);
+            QVERIFY(process.readAllStandardOutput().startsWith(program.toUtf8()));
+            QVERIFY(QFileInfo::exists(m_prefix + "/share/man/man1/" + program + ".1.gz"));
+            QVERIFY(QFileInfo::exists(m_prefix + "/share/bash-completion/completions/" + program));
+        }
     }
 
     void applicationIcons_data()
