@@ -36,10 +36,16 @@ public:
             "A page is one image of a TIFF file as its chain of image directories lists it; thumbnails and "
             "transparency masks are left out. A file whose pages could not be counted is listed as unreadable "
             "and adds no pages. A page's size is its pixel size divided by its resolution; without a usable "
-            "resolution the size is unknown, never guessed. A4-equivalent pages: a page of unknown size or of "
-            "at most the area of an A4 page is worth 1, a larger one its area over the A4 area less 0.05, "
-            "rounded up (A3 is 2). \"Captured in\" is the mode the file's tags give a page: color, grayscale or "
-            "black and white (one bit per pixel).");
+            "resolution (missing, zero, below 20 or above 20,000 pixels per inch, or in no absolute unit) the "
+            "size is unknown, never guessed. A page takes the nearest size class, either way round, when each "
+            "side is within ISO 216's tolerance (2 mm on sides up to 600 mm, 3 mm above); a page 1728 pixels "
+            "wide at 195 to 210 pixels per inch across and 98 or 196 lines per inch down is Fax; any other "
+            "is Other. A4-equivalent pages: a page of "
+            "unknown size or of at most the area of an A4 page is worth 1, a larger one its area over the A4 "
+            "area less 0.05, rounded up (A3 is 2). A page of a size class counts with the class's own area, so "
+            "an A0 scanned a few millimetres long is 16; Fax and Other pages count with their measured area. "
+            "\"Captured in\" is the mode the file's tags give a page: color, grayscale or black and white (one "
+            "bit per pixel).");
 
 private:
     enum class Part { Title, Searched, Totals, Chart, Folders, Unreadable, Rules };
