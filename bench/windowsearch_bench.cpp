@@ -173,7 +173,7 @@ qint64 walkWithoutWindows(const QString &root, int ioThreads, std::shared_ptr<Pa
         QCoreApplication::processEvents();
     };
     ports.ioThreads = ioThreads;
-    ports.cache.cache = std::move(cache);
+    ports.pageCounts.cache = std::move(cache);
     SearchRun run(ports);
     run.RunSearch(root);
     return target.rows;
@@ -428,13 +428,13 @@ int cancelAfter(const QString &root, int afterMs, const QString &then)
         window->clickCancel();
     });
     probe.start([&] {
-        if (shownMs < 0 && sinceClick.isValid() && window->messageText() == SearchRun::TerminatedText)
+        if (shownMs < 0 && sinceClick.isValid() && window->messageText() == SearchRecord::TerminatedText)
             shownMs = sinceClick.nsecsElapsed() / 1e6;
     });
     const qint64 listed = window->search(root);
     const double returnedMs = sinceClick.isValid() ? sinceClick.nsecsElapsed() / 1e6 : -1;
     const double longestWait = probe.stopMs();
-    if (shownMs < 0 && window->messageText() == SearchRun::TerminatedText)
+    if (shownMs < 0 && window->messageText() == SearchRecord::TerminatedText)
         shownMs = returnedMs;
     if (!sinceClick.isValid()) {
         std::printf("cancel: the search ended before the click at %d ms (%lld rows)\n", afterMs,

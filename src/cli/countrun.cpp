@@ -79,10 +79,11 @@ int runCount(CountOptions options)
     };
     ports.wake = [&wakeSignal] { wakeSignal.wake(); };
     if (options.cache != CountOptions::Cache::Off)
-        ports.cache.cache = openPageCountCache();
+        ports.pageCounts.cache = openPageCountCache();
     // A cache that cannot be used would only cost each file two more looks.
-    if (const QString problem = ports.cache.cache ? ports.cache.cache->problem(true) : QString(); !problem.isEmpty()) {
-        ports.cache.cache.reset();
+    const std::shared_ptr<PageCountCache> &cache = ports.pageCounts.cache;
+    if (const QString problem = cache ? cache->problemOnceOpen() : QString(); !problem.isEmpty()) {
+        ports.pageCounts.cache.reset();
         if (!options.quiet && (options.progress || options.verbose))
             say("counting without the page-count cache: " + problem.toLocal8Bit());
     }

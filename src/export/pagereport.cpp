@@ -2,7 +2,6 @@
 
 #include "grid/gridmodel.h"
 #include "results/columnindex.h"
-#include "search/searchrun.h"
 
 #include <algorithm>
 
@@ -32,7 +31,7 @@ QString stateText(const SearchRecord &search)
     if (search.running)
         return QStringLiteral("Search still running: the counts are partial");
     if (search.cancelled)
-        return SearchRun::TerminatedText;
+        return SearchRecord::TerminatedText;
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "results/foldertotals.h"
 #include "search/criteria.h"
+#include "search/searchrecord.h"
 
 #include <QDateTime>
 #include <QList>
@@ -11,18 +12,6 @@
 #include <vector>
 
 class GridModel;
-
-// What the last search was, as the main window recorded it when it started
-// (the criteria then) and ended.
-struct SearchRecord
-{
-    bool ran = false;
-    bool running = false;
-    bool cancelled = false;
-    QString startFolder;
-    CriteriaValues criteria;
-    QDateTime started;
-};
 
 // The title block's lines.
 struct PageReportHeading

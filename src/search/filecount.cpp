@@ -4,25 +4,26 @@
 
 #include <QDateTime>
 
-FileCount countFile(FolderListing &listing, std::size_t index, const QByteArray &folder, const CacheUse &cache,
+FileCount countFile(FolderListing &listing, std::size_t index, const QByteArray &folder, const CacheUse &pageCounts,
                     const CriteriaValues *rule, const QDate &today, const FileFacts *known)
 {
     FileCount got;
     const QByteArray &name = listing.entries()[index].name;
-    const bool trusted = cache.cache && cache.trust && cache.cache->knows(folder, name);
+    const bool trusted = pageCounts.cache && pageCounts.trust && pageCounts.cache->knows(folder, name);
     const bool factsFirst = known || !rule || rule->dateOn() || rule->sizeOn() || trusted;
     if (factsFirst) {
-        got.facts = known ? *known : cache.cache ? listing.freshFacts(index) : listing.facts(index);
+        got.facts = known ? *known : pageCounts.cache ? listing.freshFacts(index) : listing.facts(index);
         if (!got.facts || (!known && (!rule || !PassesDateAndSize(*got.facts, *rule, today))))
             return got;
         std::optional<PageCountResult> remembered;
-        if (trusted && (remembered = cache.cache->lookup(folder, name, validatorsOf(*got.facts)))) {
+        if (trusted && (remembered = pageCounts.cache->lookup(folder, name, validatorsOf(*got.facts)))) {
             got.counted = got.fromCache = true;
             got.pages = std::move(*remembered);
             return got;
         }
     }
-    const qint64 startNs = cache.clockNs ? cache.clockNs() : QDateTime::currentMSecsSinceEpoch() * 1'000'000;
+    const qint64 startNs =
+            pageCounts.clockNs ? pageCounts.clockNs() : QDateTime::currentMSecsSinceEpoch() * 1'000'000;
     const FolderListing::OpenedFile opened = listing.openFile(index);
     if (!factsFirst) {
         got.facts = opened.source ? opened.facts : listing.facts(index);
@@ -31,8 +32,8 @@ FileCount countFile(FolderListing &listing, std::size_t index, const QByteArray 
     }
     got.pages = PageCounter::count(opened.source.get(), opened.errorNumber);
     got.counted = true;
-    if (cache.cache && opened.facts && rememberable(got.pages)
+    if (pageCounts.cache && opened.facts && rememberable(got.pages)
         && settledBefore(*opened.facts, startNs, listing.onNetworkFileSystem()))
-        cache.cache->record(folder, name, validatorsOf(*opened.facts), got.pages);
+        pageCounts.cache->record(folder, name, validatorsOf(*opened.facts), got.pages);
     return got;
 }

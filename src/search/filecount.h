@@ -38,5 +38,5 @@ struct FileCount
 // other validators than those remembered.
 //
 // Runs on an I/O thread; several calls at once for files of one listing.
-FileCount countFile(FolderListing &listing, std::size_t index, const QByteArray &folder, const CacheUse &cache,
+FileCount countFile(FolderListing &listing, std::size_t index, const QByteArray &folder, const CacheUse &pageCounts,
                     const CriteriaValues *rule, const QDate &today, const FileFacts *known = nullptr);

@@ -52,7 +52,9 @@ public:
     virtual void flushAll() = 0;
     // Why counts are neither remembered nor looked up (the store's folder
     // is on a network file system, the file cannot be opened); empty while
-    // the cache works. `waitForOpening`: first waits until the store is
-    // opened (never on the window's thread); otherwise empty while it is.
-    virtual QString problem(bool waitForOpening) const = 0;
+    // the cache works, and while the store is still opening.
+    virtual QString problem() const = 0;
+    // The same once the store is opened: waits for that (never call it on
+    // the window's thread).
+    virtual QString problemOnceOpen() const = 0;
 };

@@ -20,7 +20,7 @@ struct AheadShared
     std::atomic<const void *> awaited = nullptr; // the done flag the run waits for
     std::atomic<bool> abandoned = false; // the run is gone: queued requests do nothing
     SearchAhead::Wake wake;              // cleared when the run goes away
-    CacheUse cache;                      // set before the first request
+    CacheUse pageCounts;                 // set before the first request
 
     // Hands over one result; only the one the run waits for wakes it, so
     // results the run does not wait for cost no lock.
@@ -71,11 +71,11 @@ int inFlightLimit(const IoPool *pool)
 
 } // namespace
 
-SearchAhead::SearchAhead(std::shared_ptr<FolderLister> lister, IoPool *pool, Wake wake, CacheUse cache)
+SearchAhead::SearchAhead(std::shared_ptr<FolderLister> lister, IoPool *pool, Wake wake, CacheUse pageCounts)
     : m_lister(std::move(lister)), m_pool(pool), m_shared(std::make_shared<AheadShared>())
 {
     m_shared->wake = std::move(wake);
-    m_shared->cache = std::move(cache);
+    m_shared->pageCounts = std::move(pageCounts);
 }
 
 SearchAhead::~SearchAhead()
@@ -85,8 +85,8 @@ SearchAhead::~SearchAhead()
         m_shared->abandoned = true;
         m_shared->wake = nullptr;
     }
-    if (m_shared->cache.cache)
-        m_shared->cache.cache->flushAll();
+    if (m_shared->pageCounts.cache)
+        m_shared->pageCounts.cache->flushAll();
 }
 
 AheadFolder &SearchAhead::root(const QString &location)
@@ -198,7 +198,7 @@ void SearchAhead::issueFiles(AheadFolder &folder, const std::vector<std::size_t>
         for (std::size_t i = 0; i < batch->indexes.size(); ++i) {
             FileCount got; // stays empty once the run is gone
             if (!shared->abandoned)
-                got = countFile(*listing, batch->indexes[i], folder, shared->cache, rule.get(), today);
+                got = countFile(*listing, batch->indexes[i], folder, shared->pageCounts, rule.get(), today);
             FileResult &result = batch->results[i];
             shared->complete(result.done, [&] { static_cast<FileCount &>(result) = std::move(got); });
         }
@@ -222,7 +222,7 @@ std::shared_ptr<FileResult> SearchAhead::requestCount(AheadFolder &folder, std::
                             facts, folder = folder.bytes] {
         FileCount got;
         if (!shared->abandoned)
-            got = countFile(*listing, index, folder, shared->cache, nullptr, QDate(), &facts);
+            got = countFile(*listing, index, folder, shared->pageCounts, nullptr, QDate(), &facts);
         shared->complete(result->done, [&] { static_cast<FileCount &>(*result) = std::move(got); });
     }, true);
     return result;
@@ -261,8 +261,8 @@ void SearchAhead::setPosition(AheadFolder &folder, std::size_t position)
 
 void SearchAhead::filesDone(AheadFolder &folder)
 {
-    if (m_shared->cache.cache && folder.expanded)
-        m_shared->cache.cache->flush(folder.bytes);
+    if (m_shared->pageCounts.cache && folder.expanded)
+        m_shared->pageCounts.cache->flush(folder.bytes);
 }
 
 void SearchAhead::forget(AheadFolder &folder)

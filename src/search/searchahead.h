@@ -68,7 +68,7 @@ public:
     // holds the lister, the listing it reads and the cache by shared
     // ownership, and `wake` only through the shared state, which the
     // destructor clears. `wake` must be thread-safe.
-    SearchAhead(std::shared_ptr<FolderLister> lister, IoPool *pool, Wake wake, CacheUse cache = {});
+    SearchAhead(std::shared_ptr<FolderLister> lister, IoPool *pool, Wake wake, CacheUse pageCounts = {});
     // Requests still running are abandoned, their results dropped; the
     // cache is handed what they remembered so far.
     ~SearchAhead();

@@ -90,9 +90,14 @@ bool SearchRun::RunSearch(const QString &startFolder, bool recount)
     m_zone = QTimeZone::systemTimeZone();
     m_cellFormat = CellTextFormat();
     m_criteriaCopy.reset();
-    CacheUse cache = m_ports.cache;
-    cache.trust = cache.trust && !recount;
-    m_ahead = std::make_unique<SearchAhead>(m_ports.lister, m_pool.get(), m_ports.wake, std::move(cache));
+    m_record = SearchRecord();
+    m_record.ran = true;
+    m_record.startFolder = startFolder;
+    m_record.criteria = CriteriaValues::of(*m_ports.criteria);
+    m_record.started = QDateTime::currentDateTime();
+    CacheUse pageCounts = m_ports.pageCounts;
+    pageCounts.trust = pageCounts.trust && !recount;
+    m_ahead = std::make_unique<SearchAhead>(m_ports.lister, m_pool.get(), m_ports.wake, std::move(pageCounts));
     const auto liveness = m_liveness;
     const Flow flow = SearchFolder(m_ahead->root(FolderPath::location(startFolder)), startFolder, true);
     if (liveness->destroyed)
@@ -108,11 +113,19 @@ bool SearchRun::RunSearch(const QString &startFolder, bool recount)
     return true;
 }
 
+SearchRecord SearchRun::record() const
+{
+    SearchRecord record = m_record;
+    record.running = m_running;
+    return record;
+}
+
 void SearchRun::endRun()
 {
     m_ports.status->SetStatusText(DoneText, StatusPanel::Message);
     if (m_cancelRequested)
-        m_ports.status->SetStatusText(TerminatedText, StatusPanel::Message);
+        m_ports.status->SetStatusText(SearchRecord::TerminatedText, StatusPanel::Message);
+    m_record.cancelled = m_cancelRequested;
     Q_EMIT runFinished(m_cancelRequested);
 }
 

@@ -5,6 +5,7 @@
 #include "search/iopool.h"
 #include "search/searchahead.h"
 #include "search/searchinterfaces.h"
+#include "search/searchrecord.h"
 
 #include <QObject>
 #include <QString>
@@ -37,7 +38,7 @@ struct SearchRunPorts
     // (for example the event dispatcher's wakeUp); must be thread-safe.
     std::function<void()> wake = {};
     // Remembered page counts (none: every file is counted).
-    CacheUse cache = {};
+    CacheUse pageCounts = {};
 };
 
 // One search over a folder tree, driven from the calling (user-interface)
@@ -61,6 +62,9 @@ public:
     bool RunSearch(const QString &startFolder, bool recount = false);
 
     bool isRunning() const { return m_running; }
+    // The latest run: its criteria as it started, whether it still runs and
+    // whether it was cancelled.
+    SearchRecord record() const;
     bool cancelRequested() const { return m_cancelRequested; }
     // Listed files of the latest run, and those whose count came from the cache.
     qint64 rowsListed() const { return m_rowsListed; }
@@ -73,7 +77,6 @@ public:
 
     static inline const QString SearchingPrefix = QStringLiteral("Searching ");
     static inline const QString DoneText = QStringLiteral("Done");
-    static inline const QString TerminatedText = QStringLiteral("Search Terminated by User");
     static inline const QString FilesFoundSuffix = QStringLiteral(" file(s) found");
     static inline const QString NoFileText = QStringLiteral("No file found");
     static inline const QString PageTotalPrefix = QStringLiteral("Total Pages : ");
@@ -116,6 +119,7 @@ private:
     std::shared_ptr<Liveness> m_liveness = std::make_shared<Liveness>();
     bool m_running = false;
     bool m_cancelRequested = false;
+    SearchRecord m_record; // of the latest run; its running flag is m_running
     // Running values, equal by construction to the table's row count and the
     // sum of its Pages column: recounting the table at every folder would
     // cost rows x folders.

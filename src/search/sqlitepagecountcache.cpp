@@ -127,11 +127,16 @@ void SqlitePageCountCache::recover()
     m_changed.notify_all();
 }
 
-QString SqlitePageCountCache::problem(bool waitForOpening) const
+QString SqlitePageCountCache::problem() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_problem;
+}
+
+QString SqlitePageCountCache::problemOnceOpen() const
 {
     std::unique_lock lock(m_mutex);
-    if (waitForOpening)
-        m_changed.wait(lock, [this] { return !m_opening; });
+    m_changed.wait(lock, [this] { return !m_opening; });
     return m_problem;
 }
 

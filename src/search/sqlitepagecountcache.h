@@ -33,7 +33,8 @@ public:
                 const PageCountResult &result) override;
     void flush(const QByteArray &folder) override;
     void flushAll() override;
-    QString problem(bool waitForOpening) const override;
+    QString problem() const override;
+    QString problemOnceOpen() const override;
 
     // Entries not seen for kKeepDays are removed. A hit stamps its entry
     // again only once the stamp is kRestampDays old, so a monthly recount

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ui/mainlayout.h"
-#include "export/pagereport.h"
 #include "search/criteria.h"
 #include "ui/appservices.h"
 
@@ -129,8 +128,6 @@ public:
     // (tab-separated text and a text/uri-list of the files); null when none.
     QMimeData *selectedRowsMimeData() const;
     dlgFolderTotals *folderTotalsWindow() const { return m_folderTotals; }
-    // frmmain_report.cpp: the last search as the page report describes it.
-    SearchRecord lastSearch() const;
     PageReportWindow *pageReportWindow() const { return m_pageReport; }
 
     // The layout last applied, in twips (for checks and the toggle).
@@ -179,6 +176,10 @@ private:
     void buildMenus();
     void Form_Activate();
     void stopSearchForGood();
+    // A tool window over the results: made by `make` the first time, brought
+    // up to date by `refresh` after; either way shown in front.
+    template <typename Window, typename Make>
+    void openToolWindow(Window *&window, Make make, void (Window::*refresh)());
 
     // frmmain_layout.cpp
     void Form_Resize();
@@ -240,7 +241,6 @@ private:
     SearchRun *m_searchRun = nullptr;
     dlgFolderTotals *m_folderTotals = nullptr;
     PageReportWindow *m_pageReport = nullptr;
-    SearchRecord m_lastSearch; // taken as each search starts and ends
     MainLayoutResult m_layout;
     bool m_firstActivation = false;
     bool m_loaded = false;
@@ -249,3 +249,15 @@ private:
     bool m_recountNext = false; // the next search trusts no remembered count
     QString m_startFolder;
 };
+
+template <typename Window, typename Make>
+void frmMain::openToolWindow(Window *&window, Make make, void (Window::*refresh)())
+{
+    if (!window)
+        window = make();
+    else
+        (window->*refresh)();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

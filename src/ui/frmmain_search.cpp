@@ -46,9 +46,8 @@ void frmMain::createSearchRun()
     ports.ioThreads = m_services.ioThreads;
     ports.wait = [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); };
     ports.wake = [dispatcher = QAbstractEventDispatcher::instance()] { dispatcher->wakeUp(); };
-    ports.cache = m_services.pageCounts;
+    ports.pageCounts = m_services.pageCounts;
     m_searchRun = new SearchRun(ports, this);
-    connect(m_searchRun, &SearchRun::runFinished, this, [this](bool cancelled) { m_lastSearch.cancelled = cancelled; });
 }
 
 bool frmMain::isSearching() const
@@ -85,8 +84,6 @@ void frmMain::mnuRecountPages_Click()
 
 void frmMain::RunSearch()
 {
-    if (!isSearching()) // the criteria as the run starts; its end sets whether it was cancelled
-        m_lastSearch = {true, false, false, m_startFolder, CriteriaValues::of(*this), QDateTime::currentDateTime()};
     m_searchRun->RunSearch(m_startFolder, std::exchange(m_recountNext, false));
 }
 
@@ -96,7 +93,7 @@ void frmMain::showCacheUse()
     const std::shared_ptr<PageCountCache> &cache = m_services.pageCounts.cache;
     if (!cache)
         return;
-    const QString problem = cache->problem(false);
+    const QString problem = cache->problem();
     sbGeneral->setFilesNote(problem.isEmpty()
                                 ? QStringLiteral("%1 of %2 page counts came from the page-count cache")
                                       .arg(m_searchRun->countsFromCache())

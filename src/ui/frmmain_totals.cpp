@@ -91,11 +91,5 @@ void frmMain::dragSelectedRows()
 
 void frmMain::mnuFolderTotals_Click()
 {
-    if (!m_folderTotals)
-        m_folderTotals = new dlgFolderTotals(*m_files, this);
-    else
-        m_folderTotals->Refresh();
-    m_folderTotals->show();
-    m_folderTotals->raise();
-    m_folderTotals->activateWindow();
+    openToolWindow(m_folderTotals, [this] { return new dlgFolderTotals(*m_files, this); }, &dlgFolderTotals::Refresh);
 }

@@ -60,6 +60,7 @@ PageReportWindow::PageReportWindow(const GridModel &results, std::function<Searc
     m_printButton = new QPushButton(QStringLiteral("Print..."), this);
     m_closeButton = new QPushButton(QStringLiteral("Close"), this);
     m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("status"));
     connect(m_savePdfButton, &QPushButton::clicked, this, &PageReportWindow::savePdfClicked);
     connect(m_printButton, &QPushButton::clicked, this, &PageReportWindow::printClicked);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -137,18 +138,22 @@ PageReportWindow::~PageReportWindow()
 
 void PageReportWindow::takeLines()
 {
-    if (storeLines())
-        refresh();
+    const LinesStored stored = storeLines();
+    if (stored == LinesStored::Unchanged)
+        return;
+    refresh(); // the report shows the lines even when the file did not take them
+    if (stored == LinesStored::Failed)
+        m_statusLabel->setText(QStringLiteral("Could not save the organisation and reference lines to %1")
+                                       .arg(m_settingsPath));
 }
 
-// Writes the lines when they changed; true when they did.
-bool PageReportWindow::storeLines()
+// Writes the lines when they changed.
+PageReportWindow::LinesStored PageReportWindow::storeLines()
 {
     const PageReportLines lines{m_organisationEdit->text().trimmed(), m_referenceEdit->text().trimmed()};
     if (lines.organisation == m_report->heading.organisation && lines.reference == m_report->heading.reference)
-        return false;
-    writePageReportLines(m_settingsPath, lines);
-    return true;
+        return LinesStored::Unchanged;
+    return writePageReportLines(m_settingsPath, lines) ? LinesStored::Written : LinesStored::Failed;
 }
 
 // The dialog is modal to this window and its owner, so neither can start

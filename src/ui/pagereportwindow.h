@@ -19,7 +19,7 @@ class QScrollArea;
 // the buttons to save it as PDF or print it. The report is made from the
 // results table when the window opens, on refresh() and when "Selected rows
 // only" changes; the organisation and reference lines are kept in the
-// settings file as they are edited.
+// settings file as they are edited (the status line says when they cannot be).
 class PageReportWindow : public QWidget
 {
     Q_OBJECT
@@ -43,8 +43,9 @@ public:
 
 private:
     void showPage(int page);
+    enum class LinesStored { Unchanged, Written, Failed };
     void takeLines();
-    bool storeLines();
+    LinesStored storeLines();
     void savePdfClicked();
     void printClicked();
     bool paintWithProgress(const QString &what, const std::function<bool(const ReportProgress &)> &paint);

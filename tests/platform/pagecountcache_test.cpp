@@ -90,9 +90,9 @@ Outcome search(const QString &root, bool withCache, std::shared_ptr<FolderLister
     std::promise<void> written; // by the last holder, as it lets the cache go
     std::shared_ptr<PageCountCache> opened = withCache ? openPageCountCache() : nullptr;
     if (opened)
-        opened->problem(true); // as brimfold-count does: a store still opening answers nothing
+        opened->problemOnceOpen(); // as brimfold-count does: a store still opening answers nothing
     PageCountCache *const cache = opened.get();
-    ports.cache = {std::shared_ptr<PageCountCache>(cache, [opened = std::move(opened), &written](auto) mutable {
+    ports.pageCounts = {std::shared_ptr<PageCountCache>(cache, [opened = std::move(opened), &written](auto) mutable {
                        opened.reset();
                        written.set_value();
                    }),
@@ -101,7 +101,7 @@ Outcome search(const QString &root, bool withCache, std::shared_ptr<FolderLister
     run->RunSearch(root);
     const Outcome outcome{results.rows, results.values << status.pageTotal, run->countsFromCache()};
     run.reset();
-    ports.cache.cache.reset();
+    ports.pageCounts.cache.reset();
     written.get_future().wait();
     return outcome;
 }
@@ -253,7 +253,7 @@ bool writeFolders(int rounds, const std::function<void()> &flushed = {})
         });
     for (std::thread &thread : threads)
         thread.join();
-    return right && cache->problem(true).isEmpty();
+    return right && cache->problemOnceOpen().isEmpty();
 }
 
 // The file opens as it is, and every count in it is right; `all`: every
@@ -261,7 +261,7 @@ bool writeFolders(int rounds, const std::function<void()> &flushed = {})
 void checkFolders(bool all)
 {
     const std::shared_ptr<PageCountCache> cache = openPageCountCache();
-    QVERIFY(cache->problem(true).isEmpty());
+    QVERIFY(cache->problemOnceOpen().isEmpty());
     for (int folder = 0; folder < 40; ++folder)
         for (int file = 0; file < 20; ++file) {
             const auto got = cache->lookup(folderName(folder), QByteArray::number(file), validatorsFor(folder, file));
@@ -394,7 +394,7 @@ private Q_SLOTS:
             PageCountResult counted;
             { // the cache's writes are done when it goes
                 const CacheUse use{openPageCountCache(), true, [] { return kStartNs; }};
-                use.cache->problem(true);
+                use.cache->problemOnceOpen();
                 const FileCount got = countFile(file, 0, "/f", use, &criteria, QDate());
                 counted = got.pages;
                 fromCache = got.fromCache;
@@ -468,7 +468,7 @@ private Q_SLOTS:
         search(unseen, true);
         { // kept under each folder's own path
             const std::shared_ptr<PageCountCache> cache = openPageCountCache();
-            QVERIFY(cache->problem(true).isEmpty() && cache->knows(QFile::encodeName(kept + "/a/b"), "f1.tif"));
+            QVERIFY(cache->problemOnceOpen().isEmpty() && cache->knows(QFile::encodeName(kept + "/a/b"), "f1.tif"));
         }
         const auto daysPass = [this](int days) {
             const QString back = QStringLiteral("UPDATE folders SET seen=seen-%1; UPDATE pruned SET day=day-1;").arg(days);
@@ -478,7 +478,7 @@ private Q_SLOTS:
         const Outcome seenAgain = search(kept, true);
         QCOMPARE(seenAgain.fromCache, seenAgain.rows.size());
         daysPass(91);
-        openPageCountCache()->problem(true); // an opening prunes, once a day: the unseen folders' rows go
+        openPageCountCache()->problemOnceOpen(); // an opening prunes, once a day: the unseen folders' rows go
         QCOMPARE(runSql(cacheFile(m_home), QStringLiteral("SELECT CASE WHEN count(*) > 0 THEN abs(-9223372036854775808) END "
                                                           "FROM folders WHERE instr(path, CAST('/unseen' AS BLOB))")), 0);
         QCOMPARE(search(unseen, true).fromCache, 0);
@@ -487,7 +487,7 @@ private Q_SLOTS:
         // An entry left unseen while its folder is written again goes all the same.
         const auto found = [](const QByteArray &name, bool record) {
             const std::shared_ptr<PageCountCache> cache = openPageCountCache();
-            const bool hit = cache->problem(true).isEmpty() && cache->lookup("/f", name, {1, 2, 3, 4});
+            const bool hit = cache->problemOnceOpen().isEmpty() && cache->lookup("/f", name, {1, 2, 3, 4});
             if (record)
                 cache->record("/f", name, {1, 2, 3, 4}, PageCountResult(5));
             return hit;
@@ -520,7 +520,7 @@ private Q_SLOTS:
         QVERIFY(!cache.lookup("/f", "a", {1, 2, 3, 4}));
         cache.record("/f", "a", {1, 2, 3, 4}, PageCountResult(5));
         opening.set_value();
-        QVERIFY(cache.problem(true).isEmpty());
+        QVERIFY(cache.problemOnceOpen().isEmpty());
         cache.flush("/f");
         QCOMPARE(cache.lookup("/f", "a", {1, 2, 3, 4}).value_or(PageCountResult()).pages, 5);
     }
@@ -571,7 +571,7 @@ private Q_SLOTS:
         search(root, true);
         const Outcome second = search(root, true);
         QCOMPARE(second.fromCache, ours ? second.rows.size() : 0);
-        QCOMPARE(openPageCountCache()->problem(true).contains(QStringLiteral("another user")), !ours);
+        QCOMPARE(openPageCountCache()->problemOnceOpen().contains(QStringLiteral("another user")), !ours);
         struct stat info;
         QVERIFY(::stat(folder.constData(), &info) == 0);
         QCOMPARE(int(info.st_mode & 07777), modeAfter);

@@ -311,12 +311,13 @@ void SearchRunTest::secondStartDuringRunIsRefused()
     h.lister.folders["/other"] = {file("z.tif")};
     bool nestedStarted = true, runningSeen = false;
     h.onYield = [&] {
-        runningSeen = h.run->isRunning();
+        runningSeen = h.run->isRunning() && h.run->record().running;
         nestedStarted = h.run->RunSearch("/other");
     };
     QVERIFY(h.run->RunSearch("/r"));
     QVERIFY(runningSeen);
     QVERIFY(!nestedStarted);
+    QVERIFY(h.run->record().startFolder == "/r" && !h.run->record().running); // the record is the run's alone
     QCOMPARE(h.names(), QStringList({"a.tif", "b.tif"}));
     QCOMPARE(h.results.clears, 1);
 }
@@ -334,6 +335,7 @@ void SearchRunTest::criteriaReadLive()
         h.criteria.limit = QStringLiteral("2");
     };
     h.run->RunSearch("/l");
+    QVERIFY(h.run->record().criteria.subfolders && !h.run->record().criteria.hidden); // as the run started
     QCOMPARE(h.names(), QStringList({"a.tif", ".b.tif"}));
     QCOMPARE(h.lister.opened, QStringList({"/l"}));
 }

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
@@ -59,12 +60,20 @@ private Q_SLOTS:
         edits[1]->setText(QStringLiteral("Job 42")); // only the reference changes now
         Q_EMIT edits[1]->editingFinished();
         QCOMPARE(window->report().heading.reference, QStringLiteral("Job 42"));
+        auto *status = window->findChild<QLabel *>(QStringLiteral("status"));
+        QCOMPARE(status->text(), QString());
         PageReportWindow again(loaded.files(), [] { return SearchRecord{}; }, ini);
         QCOMPARE(again.report().heading.organisation, QStringLiteral("Acme Records"));
         QCOMPARE(again.report().heading.reference, QStringLiteral("Job 42"));
         SettingsStore settings(ini);
         QVERIFY(settings.ReadSettings());
         QCOMPARE(settings.record().startupFolder, QStringLiteral("/scans"));
+        { // a settings file that cannot take the lines: the window says so
+            FileSizeLimit full(16);
+            edits[1]->setText(QStringLiteral("Job 43"));
+            Q_EMIT edits[1]->editingFinished();
+        }
+        QVERIFY2(status->text().startsWith(QStringLiteral("Could not save")), qPrintable(status->text()));
 
         // Save PDF writes where the user chose; a save that cannot be written
         // in full keeps the old file.
