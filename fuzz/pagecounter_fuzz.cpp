@@ -2,7 +2,7 @@
 // the counted pages are worth (sizes, modes, A4-equivalent pages).
 
 #include "fuzzcheck.h"
-#include "results/pagebreakdown.h"
+#include "results/pagebreakdownwords.h"
 #include "search/pagecounter.h"
 
 #include <cstddef>

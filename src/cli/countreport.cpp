@@ -4,6 +4,7 @@
 #include "cli/output.h"
 #include "cli/progress.h"
 #include "results/columnindex.h"
+#include "results/pagebreakdownwords.h"
 #include "search/searchrun.h"
 
 #include <QDateTime>

@@ -1,5 +1,7 @@
 #include "export/pagereportchart.h"
 
+#include "results/pagebreakdownwords.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "results/cellformats.h"
 
-#include "results/pagebreakdown.h"
+#include "results/pagebreakdownwords.h"
 
 #include <cmath>
 

@@ -1,21 +1,15 @@
 #pragma once
 
+#include "results/pageclasses.h"
+
 #include <QString>
 #include <QStringView>
 
 #include <array>
+#include <limits>
 
 // What the pages of a file are worth: their size classes, the mode they were
 // captured in and their A4-equivalent count, summed per file (and per folder).
-
-enum class PageSize : quint8 {
-    A0, A1, A2, A3, A4, A5, A6, IsoB4, IsoB5, JisB4, JisB5,
-    Letter, Legal, Tabloid, AnsiC, AnsiD, AnsiE, Fax, Other, Unknown
-};
-constexpr int kPageSizeCount = int(PageSize::Unknown) + 1;
-
-enum class CaptureMode : quint8 { Color, Grayscale, BlackAndWhite, Unknown };
-constexpr int kCaptureModeCount = int(CaptureMode::Unknown) + 1;
 
 // Why a page's size or capture mode is unknown.
 enum class PageFault : quint8 {
@@ -68,23 +62,15 @@ struct PageBreakdown
 
     // A short text for a hidden cell ("b,A4" for one black-and-white A4
     // page), and back, or added to this sum; an unreadable part of a key
-    // adds nothing.
+    // adds nothing (results/pagebreakdownkey.cpp).
     QString key() const;
     static PageBreakdown fromKey(QStringView key);
     void addKey(QStringView key);
 };
 
-// "A4", "ISO B4", "JIS B5", "Letter", "ANSI C", "Fax", "Other", "Unknown size".
-QString pageSizeName(PageSize size);
-
-// The size classes present, most pages first: "A4 120, A3 4, Other 1" (separators ", " and " ") or
-// "A4=2;A3=1" (";" and "=").
-QString sizesText(const PageBreakdown &breakdown, QStringView itemSeparator, QStringView countSeparator);
-
-// "2 × A4, 1 × A3 landscape · 1 color, 2 black and white · 4 A4-equivalent
-// pages", with the Other size in mm and the reasons of unknown ones.
-QString breakdownText(const PageBreakdown &breakdown);
-
-// "1 color, 2 black and white" (modes present) and "4 A4-equivalent pages".
-QString modesText(const PageBreakdown &breakdown);
-QString a4EquivalentText(qint64 a4Equivalent);
+// Sums that cannot wrap: a crafted file may claim enormous pages.
+inline qint64 saturatingAdd(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<qint64>::max() : sum;
+}

@@ -1,7 +1,7 @@
 #include "results/selectiontotal.h"
 
 #include "results/foldertotals.h"
-#include "results/pagebreakdown.h"
+#include "results/pagebreakdownwords.h"
 
 QString selectionTotalText(const GridModel::Tally &selected, const GridModel::Tally &shown)
 {

@@ -1,25 +1,10 @@
 #include "search/pagesize.h"
 
+#include "results/pageclasses.h"
+
 #include <cmath>
 
 namespace {
-
-struct NominalSize
-{
-    PageSize size;
-    double shortMm;
-    double longMm;
-};
-
-// Portrait sizes; a page matches either way round.
-constexpr NominalSize kNominalSizes[] = {
-    {PageSize::A0, 841, 1189},        {PageSize::A1, 594, 841},         {PageSize::A2, 420, 594},
-    {PageSize::A3, 297, 420},         {PageSize::A4, 210, 297},         {PageSize::A5, 148, 210},
-    {PageSize::A6, 105, 148},         {PageSize::IsoB4, 250, 353},      {PageSize::IsoB5, 176, 250},
-    {PageSize::JisB4, 257, 364},      {PageSize::JisB5, 182, 257},      {PageSize::Letter, 215.9, 279.4},
-    {PageSize::Legal, 215.9, 355.6},  {PageSize::Tabloid, 279.4, 431.8}, {PageSize::AnsiC, 431.8, 558.8},
-    {PageSize::AnsiD, 558.8, 863.6},  {PageSize::AnsiE, 863.6, 1117.6},
-};
 
 constexpr double kA4AreaMm2 = 210.0 * 297.0;
 constexpr double kMmPerInch = 25.4;
@@ -97,7 +82,10 @@ void classifySize(const TiffPageTags &tags, PageFacts &page)
     const double shortMm = page.landscape ? heightMm : widthMm;
     const double longMm = page.landscape ? widthMm : heightMm;
     double best = -1;
-    for (const NominalSize &nominal : kNominalSizes) {
+    // Nominal sizes are portrait; a page matches either way round.
+    for (const PageSizeClass &nominal : kPageSizeClasses) {
+        if (nominal.shortMm <= 0)
+            continue;
         const double distance = std::abs(shortMm - nominal.shortMm) + std::abs(longMm - nominal.longMm);
         if (within(shortMm, nominal.shortMm) && within(longMm, nominal.longMm) && (best < 0 || distance < best)) {
             best = distance;

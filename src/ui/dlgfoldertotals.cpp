@@ -2,6 +2,7 @@
 
 #include "base/replacefile.h"
 #include "results/foldertotals.h"
+#include "results/pagebreakdownwords.h"
 #include "results/resultcolumns.h"
 #include "grid/rowtransfer.h"
 

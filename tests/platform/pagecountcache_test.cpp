@@ -1,5 +1,6 @@
 #include "platform/filesystem.h"
 #include "platform/posix/posixfolderlister.h"
+#include "results/pagebreakdownwords.h"
 #include "search/cachedcount.h"
 #include "search/pagecountrecord.h"
 #include "search/searchrun.h"

@@ -1,5 +1,6 @@
 #include "platform/filesystem.h"
 #include "results/cellformats.h"
+#include "results/pagebreakdownwords.h"
 #include "search/pagecounter.h"
 #include "search/pagesize.h"
 #include "base/pathcodec.h"
