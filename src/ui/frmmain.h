@@ -26,7 +26,7 @@ class QMenu;
 class QPushButton;
 class QSplitter;
 class dlgPreferences;
-class dlgFolderTotals;
+class FolderTotalsWindow;
 class PageReportWindow;
 class QMimeData;
 
@@ -128,7 +128,7 @@ public:
     // frmmain_totals.cpp: the selected shown rows as clipboard or drag data
     // (tab-separated text and a text/uri-list of the files); null when none.
     QMimeData *selectedRowsMimeData() const;
-    dlgFolderTotals *folderTotalsWindow() const { return m_folderTotals; }
+    FolderTotalsWindow *folderTotalsWindow() const { return m_folderTotals; }
     // frmmain_report.cpp: the last search as the page report describes it.
     SearchRecord lastSearch() const;
     PageReportWindow *pageReportWindow() const { return m_pageReport; }
@@ -238,7 +238,7 @@ private:
     GridModel *m_scratch = nullptr;
     std::unique_ptr<SearchPorts> m_searchPorts;
     SearchRun *m_searchRun = nullptr;
-    dlgFolderTotals *m_folderTotals = nullptr;
+    FolderTotalsWindow *m_folderTotals = nullptr;
     PageReportWindow *m_pageReport = nullptr;
     SearchRecord m_lastSearch; // taken as each search starts and ends
     MainLayoutResult m_layout;
