@@ -286,7 +286,8 @@ void BrimfoldCountTest::folderAndTotalLines()
         if (table) // columns padded with spaces
             for (QByteArrayList &line : lines)
                 line = {line.first().simplified()};
-        if (listing == "--total") { // thousands grouped for people only
+        if (listing == "--total") { // thousands grouped for people only, numbers right-aligned
+            QVERIFY(!table || ran.out.split('\n').value(1).startsWith(' '));
             const QByteArray many = runCount({"--total", "--format", format, m_many}).out.split('\n').value(1).simplified();
             QVERIFY2(many.startsWith(table ? "1,500 " : "1500"), many.constData());
         }
