@@ -5,7 +5,7 @@
 #include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
 #include "results/selectiontotal.h"
-#include "ui/dlgfoldertotals.h"
+#include "ui/foldertotalswindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -67,11 +67,11 @@ int main(int argc, char *argv[])
         << " ms\n";
     out << "  label reads: " << text << "\n";
     out << "Page total's tooltip:     "
-        << bestMs([&] { text = worthToolTip(grid, ResultColumns::Pages, ResultColumns::PageWorth, false); })
+        << bestMs([&] { text = worthToolTip(grid, RowScope::Shown); })
         << " ms (" << text << ")\n";
     double openMs = 0;
     openMs = bestMs([&] {
-        dlgFolderTotals window(grid);
+        FolderTotalsWindow window(grid);
         window.show();
         QCoreApplication::processEvents();
     }, 3);

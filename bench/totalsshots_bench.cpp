@@ -7,7 +7,7 @@
 #include "results/resultcolumns.h"
 #include "settings/settings.h"
 #include "ui/appservices.h"
-#include "ui/dlgfoldertotals.h"
+#include "ui/foldertotalswindow.h"
 #include "ui/foldertree.h"
 #include "ui/frmmain.h"
 #include "ui/gridview.h"

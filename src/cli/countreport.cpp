@@ -20,19 +20,42 @@ QByteArray bytes(const QString &text)
     return PathCodec::encode(text);
 }
 
-// What the pages are worth, after the counts: the table's columns and the
-// fields of the other formats.
-const LineWriter::Fields kWorthCaptions{"A4-eq", "Color", "Grayscale", "Black and white", "Unknown size", "Sizes"};
-const LineWriter::Fields kWorthNames{"a4_equivalent", "color", "grayscale", "black_and_white", "unknown_size", "sizes"};
-const QList<bool> kWorthAligned{true, true, true, true, true, false};
+using Key = FolderTotalKey;
+
+// A folder line's columns are Folder Totals'; the total line leaves out the location.
+static_assert(kFolderTotalsColumns[0] == Key::Location);
+std::span<const Key> totalColumns(Listing listing)
+{
+    return std::span<const Key>(kFolderTotalsColumns).subspan(listing == Listing::Total ? 1 : 0);
+}
+
+// What a file's pages are worth, after its counts, in the formats for programs.
+constexpr Key kFileWorthColumns[] = {Key::A4Equivalent, Key::Color,       Key::Grayscale,
+                                     Key::BlackAndWhite, Key::UnknownSize, Key::Sizes};
 
 QList<bool> rightAligned(Listing listing)
 {
     if (listing == Listing::Files)
         return {false, false, true, false, true, true, false};
-    if (listing == Listing::Folders)
-        return QList<bool>{false, true, true, true} + kWorthAligned;
-    return QList<bool>{true, true, true} + kWorthAligned;
+    QList<bool> aligned;
+    for (Key key : totalColumns(listing))
+        aligned.append(folderTotalColumn(key).isNumber());
+    return aligned;
+}
+
+LineWriter::Fields captions(std::span<const Key> columns, bool table)
+{
+    LineWriter::Fields fields;
+    for (Key key : columns) {
+        const FolderTotalColumn &column = folderTotalColumn(key);
+        fields.append(table ? column.narrowCaption : column.field);
+    }
+    return fields;
+}
+
+std::optional<qint64> countedPages(const PageCountResult &pages)
+{
+    return pages.pages >= 0 ? std::optional<qint64>(pages.pages) : std::nullopt;
 }
 
 // Appends `value` as `digits` decimal digits, zero-padded.
@@ -75,19 +98,10 @@ QByteArray isoTime(const QDateTime &time)
 
 } // namespace
 
-void CountTotals::add(const FoundFile &file)
-{
-    ++files;
-    if (file.pages.pages >= 0) {
-        pages += file.pages.pages;
-        worth.add(file.pages.breakdown);
-    } else
-        ++unreadable;
-}
-
 CountReport::CountReport(Listing listing, OutputFormat format, Output &output, Progress &progress)
     : m_listing(listing), m_format(format), m_output(output), m_progress(progress),
-      m_writer(format == OutputFormat::Jsonl ? nullptr : LineWriter::create(format, output, rightAligned(listing)))
+      m_writer(format == OutputFormat::Jsonl ? nullptr : LineWriter::create(format, output, rightAligned(listing))),
+      m_totals{.location = format == OutputFormat::Table ? QStringLiteral("Total") : QString()}
 {
     m_sinceFinish.start();
 }
@@ -103,22 +117,14 @@ void CountReport::begin()
             LineWriter::Fields header;
             for (const char *caption : ResultColumns::kCaptions)
                 header.append(caption);
-            m_writer->line(header << kWorthCaptions.first() << "Reason");
+            m_writer->line(header << folderTotalColumn(Key::A4Equivalent).narrowCaption << "Reason");
         } else {
             m_writer->line(LineWriter::Fields{"path", "folder", "name", "size", "size_kb", "modified", "pages",
-                                              "reason"} + kWorthNames);
+                                              "reason"} + captions(kFileWorthColumns, false));
         }
         break;
     case Listing::Folders:
-        m_writer->line((table ? LineWriter::Fields{"Folder", "Files", "Pages", "Unreadable"}
-                              : LineWriter::Fields{"folder", "files", "pages", "unreadable"})
-                       + (table ? kWorthCaptions : kWorthNames));
-        break;
-    case Listing::Total:
-        m_writer->line((table ? LineWriter::Fields{"Files", "Pages", "Unreadable"}
-                              : LineWriter::Fields{"files", "pages", "unreadable"})
-                       + (table ? kWorthCaptions : kWorthNames));
-        break;
+    case Listing::Total: m_writer->line(captions(totalColumns(m_listing), table)); break;
     }
 }
 
@@ -144,10 +150,8 @@ void CountReport::end()
     }
     endFolder();
     const bool table = m_format == OutputFormat::Table;
-    if (m_listing == Listing::Folders)
-        m_writer->line(countFields(table ? "Total" : "", m_totals));
-    else if (m_listing == Listing::Total)
-        m_writer->line(countFields({}, m_totals).mid(1));
+    if (m_listing != Listing::Files)
+        m_writer->line(totalFields(m_totals, totalColumns(m_listing)));
     m_writer->finish();
     if (m_listing == Listing::Files && table)
         m_output.write(number(m_totals.files) + " file(s) found, " + number(m_totals.unreadable)
@@ -167,14 +171,14 @@ void CountReport::tick()
 
 void CountReport::appendFound(const FoundFile &file, const QStringList &cells, const QVariant &)
 {
-    if (file.location != m_folder) {
+    if (file.location != m_folderTotals.location) {
         endFolder();
-        m_folder = file.location;
-        m_folderBytes = bytes(m_folder);
+        m_folderTotals = {.location = file.location};
+        m_folderBytes = bytes(file.location);
     }
-    m_folderTotals.add(file);
-    m_totals.add(file);
-    m_searchTotals.add(file);
+    m_folderTotals.addFile(countedPages(file.pages), file.pages.breakdown);
+    m_totals.addFile(countedPages(file.pages), file.pages.breakdown);
+    m_searchTotals.addFile(countedPages(file.pages), file.pages.breakdown);
     if (!m_writer)
         writeRecord(file);
     else if (m_listing == Listing::Files)
@@ -190,19 +194,19 @@ void CountReport::SetStatusText(const QString &text, const QString &key)
 void CountReport::endFolder()
 {
     if (m_listing == Listing::Folders && m_folderTotals.files > 0)
-        m_writer->line(countFields(m_folderBytes, m_folderTotals));
-    m_folderTotals = {};
+        m_writer->line(totalFields(m_folderTotals, totalColumns(m_listing)));
 }
 
 LineWriter::Fields CountReport::fileFields(const FoundFile &file, const QStringList &cells) const
 {
     const QByteArray reason = file.pages.ok() ? QByteArray() : pageCountNote(file.pages).toUtf8();
-    const PageBreakdown &worth = file.pages.breakdown;
+    FolderTotal counted;
+    counted.worth = file.pages.breakdown;
     if (m_format == OutputFormat::Table)
         return {bytes(cells[ResultColumns::FileName]), bytes(cells[ResultColumns::Location]),
                 bytes(cells[ResultColumns::Size]),     bytes(cells[ResultColumns::ModifiedDate]),
                 bytes(cells[ResultColumns::Pages]),
-                file.pages.ok() ? number(worth.a4Equivalent) : QByteArray(), reason};
+                file.pages.ok() ? number(folderTotalColumn(Key::A4Equivalent).count(counted)) : QByteArray(), reason};
     const QDateTime modified = QDateTime::fromMSecsSinceEpoch(file.facts.modifiedMs, m_zone);
     // The folder's bytes are made once; a name's are as the folder listed them.
     QByteArray fullPath = m_folderBytes;
@@ -216,7 +220,8 @@ LineWriter::Fields CountReport::fileFields(const FoundFile &file, const QStringL
             QByteArray::number(sizeInKB(file.facts.size)),
             isoTime(modified),
             file.pages.ok() ? QByteArray::number(file.pages.pages) : QByteArray(),
-            reason} + (file.pages.ok() ? worthFields(worth) : LineWriter::Fields(kWorthNames.size()));
+            reason} + (file.pages.ok() ? totalFields(counted, kFileWorthColumns)
+                                       : LineWriter::Fields(std::size(kFileWorthColumns)));
 }
 
 void CountReport::writeRecord(const FoundFile &file)
@@ -230,21 +235,15 @@ void CountReport::writeRecord(const FoundFile &file)
     m_output.write(m_record);
 }
 
-LineWriter::Fields CountReport::countFields(const QByteArray &label, const CountTotals &totals) const
+LineWriter::Fields CountReport::totalFields(const FolderTotal &total, std::span<const FolderTotalKey> columns) const
 {
-    return LineWriter::Fields{label, number(totals.files), number(totals.pages), number(totals.unreadable)}
-            + worthFields(totals.worth);
-}
-
-LineWriter::Fields CountReport::worthFields(const PageBreakdown &worth) const
-{
-    const bool table = m_format == OutputFormat::Table;
-    return {number(worth.a4Equivalent),
-            number(worth.count(CaptureMode::Color)),
-            number(worth.count(CaptureMode::Grayscale)),
-            number(worth.count(CaptureMode::BlackAndWhite)),
-            number(worth.count(PageSize::Unknown)),
-            sizesText(worth, table ? u", " : u";", table ? u" " : u"=").toUtf8()};
+    const TextFor form = m_format == OutputFormat::Table ? TextFor::People : TextFor::Programs;
+    LineWriter::Fields fields;
+    for (FolderTotalKey key : columns) {
+        const FolderTotalColumn &column = folderTotalColumn(key);
+        fields.append(column.isNumber() ? number(column.count(total)) : bytes(column.text(total, form)));
+    }
+    return fields;
 }
 
 QByteArray CountReport::number(qint64 value) const

@@ -3,28 +3,20 @@
 #include "cli/linewriter.h"
 #include "export/resultfile.h"
 #include "results/cellformats.h"
+#include "results/foldertotalcolumns.h"
 #include "search/searchinterfaces.h"
 
 #include <QElapsedTimer>
 #include <QTimeZone>
 
 #include <memory>
+#include <span>
 
 class Output;
 class Progress;
 
 // What is written: one line per file, one per folder, or the totals alone.
 enum class Listing { Files, Folders, Total };
-
-struct CountTotals
-{
-    qint64 files = 0;
-    qint64 pages = 0;
-    qint64 unreadable = 0;
-    PageBreakdown worth; // of the counted pages
-
-    void add(const FoundFile &file);
-};
 
 // The search run's results, written as they come: the run's table and
 // status bar for a program with standard output.
@@ -42,7 +34,7 @@ public:
     void end();
     // Between files: the progress line, and rows held back too long.
     void tick();
-    const CountTotals &totals() const { return m_totals; }
+    const FolderTotal &totals() const { return m_totals; }
 
     // Several start folders make one listing: nothing to clear.
     void clearToHeaderRow() override {}
@@ -55,8 +47,7 @@ public:
 private:
     LineWriter::Fields fileFields(const FoundFile &file, const QStringList &cells) const;
     void writeRecord(const FoundFile &file);
-    LineWriter::Fields countFields(const QByteArray &label, const CountTotals &totals) const;
-    LineWriter::Fields worthFields(const PageBreakdown &worth) const;
+    LineWriter::Fields totalFields(const FolderTotal &total, std::span<const FolderTotalKey> columns) const;
     QByteArray number(qint64 value) const;
     void endFolder();
 
@@ -65,14 +56,13 @@ private:
     Output &m_output;
     Progress &m_progress;
     std::unique_ptr<LineWriter> m_writer;
-    CountTotals m_totals;
-    QString m_folder; // the folder of the files counted in m_folderTotals
+    FolderTotal m_totals; // named as its line names it
+    FolderTotal m_folderTotals; // of the folder whose files come now
     QByteArray m_folderBytes;
-    CountTotals m_folderTotals;
     QString m_searching;
     QTimeZone m_zone = QTimeZone::systemTimeZone();
     CellTextFormat m_cellFormat;
     QElapsedTimer m_sinceFinish;
-    CountTotals m_searchTotals; // of the start folder being searched
+    FolderTotal m_searchTotals; // of the start folder being searched
     QByteArray m_record;        // a result file's record, reused
 };

@@ -36,7 +36,7 @@ QByteArray shownPath(const QString &path)
     return "'" + FieldCodec::table(PathCodec::encode(path)) + "'";
 }
 
-QByteArray totalsText(const CountTotals &totals)
+QByteArray totalsText(const FolderTotal &totals)
 {
     return QByteArray::number(totals.files) + " files, " + QByteArray::number(totals.pages) + " pages, "
            + QByteArray::number(totals.unreadable) + " unreadable";

@@ -79,7 +79,7 @@ PageReport buildPageReport(const GridModel &results, const PageReportHeading &he
     report.selectedOnly = scope == RowScope::Selected;
     report.searched = searchedLines(search);
     report.searchState = stateText(search);
-    report.folders = folderTotals(results, Location, Pages, PageWorth, scope);
+    report.folders = folderTotals(results, scope);
     const QString base = folderBase(search);
     for (FolderTotal &folder : report.folders) {
         if (!base.isEmpty() && folder.location.size() > base.size() && folder.location.startsWith(base)) {
@@ -90,18 +90,16 @@ PageReport buildPageReport(const GridModel &results, const PageReportHeading &he
     }
     report.all = sumOfFolders(report.folders, kAllFoldersText);
 
-    for (int row = results.fixedRows(); row < results.rows(); ++row) {
-        if (!isInScope(results, row, scope))
-            continue;
-        if (countedPages(results.textView(row, Pages))) {
-            addToChart(report.chart, PageBreakdown::fromKey(results.textView(row, PageWorth)));
+    forEachRowInScope(results, scope, [&](const ScopedRow &row) {
+        if (row.pages) {
+            addToChart(report.chart, PageBreakdown::fromKey(row.worthKey));
         } else if (report.unreadable.size() < size_t(PageReport::kMaxListedUnreadable)) {
-            const QString reason = results.text(row, PagesNote);
-            report.unreadable.push_back({shownText(results.text(row, FullPath)),
+            const QString reason = results.text(row.row, PagesNote);
+            report.unreadable.push_back({shownText(results.text(row.row, FullPath)),
                                          reason.isEmpty() ? QStringLiteral("No reason given") : reason});
         } else {
             ++report.unlistedUnreadable;
         }
-    }
+    });
     return report;
 }

@@ -1,6 +1,7 @@
 #include "export/pagereportdocument.h"
 
 #include "export/pagereportchart.h"
+#include "results/foldertotalcolumns.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -37,40 +38,36 @@ QString dayAndTime(const QDateTime &when)
     return QLocale::c().toString(when, u"d MMM yyyy HH:mm");
 }
 
-const QStringList &folderHeaders()
+using Key = FolderTotalKey;
+
+// The folder table's columns and the totals lines, in the report's order.
+constexpr Key kFolderColumns[] = {Key::Location,  Key::Files,         Key::Pages,
+                                  Key::A4Equivalent, Key::Color,       Key::Grayscale,
+                                  Key::BlackAndWhite, Key::UnknownSize, Key::Unreadable};
+constexpr Key kTotalsLines[] = {Key::Files,         Key::Pages,       Key::A4Equivalent,
+                                Key::Color,         Key::Grayscale,   Key::BlackAndWhite,
+                                Key::UnknownMode,   Key::UnknownSize, Key::Unreadable};
+
+// The first column says how its folders are named.
+QStringList folderHeaders(bool belowStart)
 {
-    static const QStringList headers{QStringLiteral("Folder"),         QStringLiteral("Files"),
-                                     QStringLiteral("Pages"),          QStringLiteral("A4-equivalent"),
-                                     QStringLiteral("Color"),          QStringLiteral("Grayscale"),
-                                     QStringLiteral("Black and white"), QStringLiteral("Unknown size"),
-                                     QStringLiteral("Unreadable")};
+    QStringList headers = folderTotalCaptions(kFolderColumns);
+    headers[0] = belowStart ? QStringLiteral("Folder (below the start folder)") : QStringLiteral("Folder");
     return headers;
 }
 
 QStringList folderCells(const FolderTotal &folder)
 {
-    QStringList cells{folder.location};
-    const PageBreakdown &worth = folder.worth;
-    for (qint64 value : {folder.files, folder.pages, worth.a4Equivalent, worth.count(CaptureMode::Color),
-                         worth.count(CaptureMode::Grayscale), worth.count(CaptureMode::BlackAndWhite),
-                         worth.count(PageSize::Unknown), folder.unreadable})
-        cells.append(QString::number(value));
-    return cells;
+    return folderTotalTexts(folder, kFolderColumns, TextFor::People);
 }
 
 Lines totalsLines(const FolderTotal &all)
 {
-    const PageBreakdown &worth = all.worth;
-    const auto number = [](qint64 value) { return QString::number(value); };
-    return {{QStringLiteral("Files"), number(all.files)},
-            {QStringLiteral("Pages"), number(all.pages)},
-            {QStringLiteral("A4-equivalent pages"), number(worth.a4Equivalent)},
-            {QStringLiteral("Color pages"), number(worth.count(CaptureMode::Color))},
-            {QStringLiteral("Grayscale pages"), number(worth.count(CaptureMode::Grayscale))},
-            {QStringLiteral("Black-and-white pages"), number(worth.count(CaptureMode::BlackAndWhite))},
-            {QStringLiteral("Pages of unknown mode"), number(worth.count(CaptureMode::Unknown))},
-            {QStringLiteral("Pages of unknown size"), number(worth.count(PageSize::Unknown))},
-            {QStringLiteral("Unreadable files"), number(all.unreadable)}};
+    const QStringList values = folderTotalTexts(all, kTotalsLines, TextFor::People);
+    Lines lines;
+    for (size_t line = 0; line < std::size(kTotalsLines); ++line)
+        lines.emplace_back(folderTotalColumn(kTotalsLines[line]).lineLabel, values[qsizetype(line)]);
+    return lines;
 }
 
 Lines searchedLines(const PageReport &report)
@@ -118,12 +115,13 @@ PageReportDocument::PageReportDocument(const PageReport &report, const QSizeF &p
     // the width of the number columns.
     static const QRegularExpression breaks(QStringLiteral("(?<=-)| "));
     qreal numberWidth = kNumberWidth;
-    for (const QString &caption : folderHeaders())
+    const QStringList headers = folderHeaders(false);
+    for (const QString &caption : headers)
         for (const QString &word : caption.split(breaks))
             numberWidth = std::max(numberWidth, QFontMetricsF(m_headerFont).horizontalAdvance(word) + 2 * kPadding + 1);
-    const qreal width = m_area.width(), numbers = qreal(folderHeaders().size() - 1);
+    const qreal width = m_area.width(), numbers = qreal(headers.size() - 1);
     numberWidth = std::min(numberWidth, width * 0.75 / numbers); // the folder keeps a quarter
-    m_folderWidths.assign(folderHeaders().size(), numberWidth);
+    m_folderWidths.assign(headers.size(), numberWidth);
     m_folderWidths[0] = width - numberWidth * numbers;
     m_unreadableWidths = {width * 0.6, width * 0.4};
     layOut();
@@ -269,10 +267,7 @@ void PageReportDocument::paintBlock(QPainter &painter, Part part, qreal y) const
 
 QStringList PageReportDocument::folderHeaderCells() const
 {
-    QStringList headers = folderHeaders();
-    if (m_report.foldersBelowStart)
-        headers[0] = QStringLiteral("Folder (below the start folder)");
-    return headers;
+    return folderHeaders(m_report.foldersBelowStart);
 }
 
 void PageReportDocument::paintFolderRow(QPainter &painter, int row, qreal y) const

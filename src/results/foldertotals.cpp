@@ -2,14 +2,13 @@
 
 #include "grid/delimitedtext.h"
 #include "grid/gridmodel.h"
+#include "results/columnindex.h"
 
 #include <QHash>
 
-bool isInScope(const GridModel &grid, int row, RowScope scope)
-{
-    return !grid.isRowHidden(row) && (scope == RowScope::Shown || grid.isRowSelected(row));
-}
+namespace {
 
+// A Pages cell's count; nothing for a file whose pages could not be counted.
 std::optional<qint64> countedPages(QStringView pagesCell)
 {
     bool isNumber = false;
@@ -17,49 +16,47 @@ std::optional<qint64> countedPages(QStringView pagesCell)
     return isNumber && pages >= 0 ? std::optional<qint64>(pages) : std::nullopt;
 }
 
-std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol, int worthCol,
-                                      RowScope scope)
+} // namespace
+
+void forEachRowInScope(const GridModel &results, RowScope scope, const std::function<void(const ScopedRow &)> &visit)
+{
+    using namespace ResultColumns;
+    for (int row = results.fixedRows(); row < results.rows(); ++row) {
+        if (results.isRowHidden(row) || (scope == RowScope::Selected && !results.isRowSelected(row)))
+            continue;
+        visit({row, results.textView(row, Location), countedPages(results.textView(row, Pages)),
+               results.textView(row, PageWorth)});
+    }
+}
+
+std::vector<FolderTotal> folderTotals(const GridModel &results, RowScope scope)
 {
     std::vector<FolderTotal> folders;
     QHash<QString, size_t> indexOf;
     size_t current = 0;
-    for (int row = grid.fixedRows(); row < grid.rows(); ++row) {
-        if (!isInScope(grid, row, scope))
-            continue;
-        const QStringView location = grid.textView(row, locationCol);
+    forEachRowInScope(results, scope, [&](const ScopedRow &row) {
         // A search lists a folder's files together: most rows need no lookup.
-        if (folders.empty() || folders[current].location != location) {
-            const QString key = location.toString();
+        if (folders.empty() || folders[current].location != row.location) {
+            const QString key = row.location.toString();
             const auto found = indexOf.constFind(key);
             if (found != indexOf.constEnd()) {
                 current = *found;
             } else {
                 current = folders.size();
                 indexOf.insert(key, current);
-                folders.push_back({key, 0, 0, 0, {}});
+                folders.push_back({.location = key});
             }
         }
-        FolderTotal &folder = folders[current];
-        ++folder.files;
-        if (const auto pages = countedPages(grid.textView(row, pagesCol))) {
-            folder.pages += *pages;
-            if (worthCol >= 0)
-                folder.worth.addKey(grid.textView(row, worthCol));
-        } else
-            ++folder.unreadable;
-    }
+        folders[current].addFile(row.pages, row.worthKey);
+    });
     return folders;
 }
 
 FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString &location)
 {
-    FolderTotal all{location, 0, 0, 0, {}};
-    for (const FolderTotal &folder : folders) {
-        all.worth.add(folder.worth);
-        all.files += folder.files;
-        all.pages += folder.pages;
-        all.unreadable += folder.unreadable;
-    }
+    FolderTotal all{.location = location};
+    for (const FolderTotal &folder : folders)
+        all.add(folder);
     return all;
 }
 

@@ -1,39 +1,38 @@
 #pragma once
 
-#include "results/pagebreakdown.h"
+#include "results/foldertotal.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 class GridModel;
 
-// Files, pages, unreadable files and what the pages are worth per folder,
-// over the shown data rows of a grid: `locationCol` names the folder,
-// `pagesCol` holds a whole number or anything else for a file that could not
-// be counted, `worthCol` (when not -1) the counted pages' PageBreakdown key.
-struct FolderTotal
+// Which data rows a total covers: the shown ones (a deleted row is hidden),
+// or the shown and selected.
+enum class RowScope { Shown, Selected };
+
+// A data row of the results table as a total reads it.
+struct ScopedRow
 {
-    QString location;
-    qint64 files = 0;
-    qint64 pages = 0;
-    qint64 unreadable = 0;
-    PageBreakdown worth;
+    int row = 0;
+    QStringView location;
+    std::optional<qint64> pages; // nothing: a file whose pages could not be counted
+    QStringView worthKey;        // what the counted pages are worth, as PageBreakdown's key
 };
 
-// Which data rows a total covers: the shown ones, or the shown and selected.
-enum class RowScope { Shown, Selected };
-bool isInScope(const GridModel &grid, int row, RowScope scope);
+// Calls `visit` for each data row of the results table in `scope`, in the
+// grid's order: Folder Totals, the selection's tooltips and the page report
+// read the rows through it alone.
+void forEachRowInScope(const GridModel &results, RowScope scope, const std::function<void(const ScopedRow &)> &visit);
 
-// A Pages cell's count; nothing for a file whose pages could not be counted.
-std::optional<qint64> countedPages(QStringView pagesCell);
-
-// One entry per folder, in the order the folders first appear.
-std::vector<FolderTotal> folderTotals(const GridModel &grid, int locationCol, int pagesCol, int worthCol = -1,
-                                      RowScope scope = RowScope::Shown);
+// One entry per folder with rows in `scope`, in the order the folders first
+// appear.
+std::vector<FolderTotal> folderTotals(const GridModel &results, RowScope scope = RowScope::Shown);
 
 inline const QString kAllFoldersText = QStringLiteral("All folders");
 
@@ -44,4 +43,3 @@ FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString 
 // a cell holding a comma, quote, CR or LF quoted (inner quotes doubled).
 // UTF-8; a file name's raw bytes are written back as they were.
 QByteArray csvBytes(const QList<QStringList> &rows);
-

@@ -12,15 +12,11 @@ QString selectionTotalText(const GridModel::Tally &selected, const GridModel::Ta
     return {};
 }
 
-QString worthToolTip(const GridModel &grid, int pagesCol, int worthCol, bool selectedOnly)
+QString worthToolTip(const GridModel &results, RowScope scope)
 {
-    PageBreakdown worth;
-    for (int row = grid.fixedRows(); row < grid.rows(); ++row) {
-        if (isInScope(grid, row, selectedOnly ? RowScope::Selected : RowScope::Shown)
-            && countedPages(grid.textView(row, pagesCol)))
-            worth.addKey(grid.textView(row, worthCol));
-    }
-    if (worth.pages() == 0)
+    FolderTotal total;
+    forEachRowInScope(results, scope, [&total](const ScopedRow &row) { total.addFile(row.pages, row.worthKey); });
+    if (total.worth.pages() == 0)
         return {};
-    return a4EquivalentText(worth.a4Equivalent) + QStringLiteral(" · ") + modesText(worth);
+    return a4EquivalentText(total.worth.a4Equivalent) + QStringLiteral(" · ") + modesText(total.worth);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/gridmodel.h"
+#include "results/foldertotals.h"
 
 #include <QString>
 
@@ -10,8 +11,7 @@
 // A row whose pages are no number counts as a file with no pages.
 QString selectionTotalText(const GridModel::Tally &selected, const GridModel::Tally &shown);
 
-// What the pages of the shown rows (or of the selected ones among them) are
-// worth, for the tooltips of the selection and page-total labels: "17
-// A4-equivalent pages · 3 color, 14 black and white". `worthCol` holds each
-// row's PageBreakdown key; empty when no counted row is there.
-QString worthToolTip(const GridModel &grid, int pagesCol, int worthCol, bool selectedOnly);
+// What the pages of the results table's rows in `scope` are worth, for the
+// tooltips of the selection and page-total labels: "17 A4-equivalent pages
+// · 3 color, 14 black and white"; empty when no counted row is there.
+QString worthToolTip(const GridModel &results, RowScope scope);

@@ -25,7 +25,7 @@ class QMenu;
 class QPushButton;
 class QSplitter;
 class dlgPreferences;
-class dlgFolderTotals;
+class FolderTotalsWindow;
 class PageReportWindow;
 class QMimeData;
 
@@ -127,7 +127,7 @@ public:
     // frmmain_totals.cpp: the selected shown rows as clipboard or drag data
     // (tab-separated text and a text/uri-list of the files); null when none.
     QMimeData *selectedRowsMimeData() const;
-    dlgFolderTotals *folderTotalsWindow() const { return m_folderTotals; }
+    FolderTotalsWindow *folderTotalsWindow() const { return m_folderTotals; }
     PageReportWindow *pageReportWindow() const { return m_pageReport; }
 
     // The layout last applied, in twips (for checks and the toggle).
@@ -239,7 +239,7 @@ private:
     GridModel *m_scratch = nullptr;
     std::unique_ptr<SearchPorts> m_searchPorts;
     SearchRun *m_searchRun = nullptr;
-    dlgFolderTotals *m_folderTotals = nullptr;
+    FolderTotalsWindow *m_folderTotals = nullptr;
     PageReportWindow *m_pageReport = nullptr;
     MainLayoutResult m_layout;
     bool m_firstActivation = false;

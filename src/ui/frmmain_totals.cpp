@@ -9,7 +9,7 @@
 #include "grid/rowtransfer.h"
 #include "results/selectiontotal.h"
 #include "results/cellformats.h"
-#include "ui/dlgfoldertotals.h"
+#include "ui/foldertotalswindow.h"
 #include "ui/gridview.h"
 #include "ui/lazytooltip.h"
 
@@ -33,10 +33,10 @@ void frmMain::connectTotals()
     // Summed on hover only: the labels change with every selection click.
     setLazyToolTip(lblSelectionTotal, [this] {
         return m_files->selectedCount() > 0
-                ? worthToolTip(*m_files, ResultColumns::Pages, ResultColumns::PageWorth, true) : QString();
+                ? worthToolTip(*m_files, RowScope::Selected) : QString();
     });
     setLazyToolTip(lblPageCount, [this] {
-        return worthToolTip(*m_files, ResultColumns::Pages, ResultColumns::PageWorth, false);
+        return worthToolTip(*m_files, RowScope::Shown);
     });
     vsFiles->dragOut = [this] { dragSelectedRows(); };
 }
@@ -91,5 +91,5 @@ void frmMain::dragSelectedRows()
 
 void frmMain::mnuFolderTotals_Click()
 {
-    openToolWindow(m_folderTotals, [this] { return new dlgFolderTotals(*m_files, this); }, &dlgFolderTotals::Refresh);
+    openToolWindow(m_folderTotals, [this] { return new FolderTotalsWindow(*m_files, this); }, &FolderTotalsWindow::refresh);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "results/foldertotals.h"
-
 #include <QWidget>
 
 #include <functional>
@@ -17,37 +15,35 @@ class QTableView;
 // what the pages are worth (A4-equivalent pages, modes, size classes) of
 // every folder with shown rows in the results table, and an "All folders"
 // row that stays last whichever way the table is sorted. Computed when it
-// opens and on Refresh, never behind the user's back.
-class dlgFolderTotals : public QWidget
+// opens and on refresh(), never behind the user's back.
+class FolderTotalsWindow : public QWidget
 {
     Q_OBJECT
 public:
-    dlgFolderTotals(const GridModel &files, QWidget *parent = nullptr);
+    explicit FolderTotalsWindow(const GridModel &results, QWidget *parent = nullptr);
 
-    void Refresh();
+    void refresh();
     // The selected rows with the header row, tab-separated (Ctrl+C).
     QString selectedRowsText() const;
-    // Writes every row, header first, in the order shown, as CSV; reports
-    // the outcome in lblStatus. False on failure (an old file is kept).
-    bool ExportTo(const QString &path);
+    // Writes every row, header first, in the order shown, as CSV; the
+    // outcome shows in the status line. False on failure (an old file is kept).
+    bool exportTo(const QString &path);
 
     // Asks where to export; an empty answer cancels. Tests replace it.
     std::function<QString(QWidget *parent)> chooseExportFile;
 
-    static inline const QString AllFoldersText = kAllFoldersText;
-
-    QTableView *tblTotals = nullptr;
-    QPushButton *cmdRefresh = nullptr;
-    QPushButton *cmdExport = nullptr;
-    QPushButton *cmdClose = nullptr;
-    QLabel *lblStatus = nullptr;
-
 private:
-    void cmdExport_Click();
+    void exportClicked();
     void copySelectedRows();
     QStringList rowCells(int viewRow) const;
 
-    const GridModel &m_files;
+    const GridModel &m_results;
     QStandardItemModel *m_totals = nullptr;
     QSortFilterProxyModel *m_sorted = nullptr;
+
+    QTableView *m_table = nullptr;
+    QPushButton *m_refreshButton = nullptr;
+    QPushButton *m_exportButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QLabel *m_statusLabel = nullptr;
 };
