@@ -1,5 +1,7 @@
 #include "results/foldertotalcolumns.h"
 
+#include "results/pagebreakdownwords.h"
+
 #include <array>
 
 namespace {
