@@ -62,19 +62,10 @@ if [ -d "$corpus" ]; then
   echo "-- writing a result file: brimfold-count -r -q over $corpus, best of $rounds --"
   export XDG_CACHE_HOME="$work/cache"
   "$bin/brimfold-count" -r -q "$corpus" >/dev/null || true # fills the page-count cache
-  best() { python3 - "$rounds" "$@" <<'PY'
-import subprocess, sys, time
-rounds, command = int(sys.argv[1]), sys.argv[2:]
-times = []
-for _ in range(rounds):
-    start = time.perf_counter()
-    subprocess.run(command, stdout=subprocess.DEVNULL)
-    times.append(time.perf_counter() - start)
-print("%.3f" % min(times))
-PY
-  }
-  tsv=$(best "$bin/brimfold-count" -r -q --format tsv "$corpus")
-  jsonl=$(best "$bin/brimfold-count" -r -q --format jsonl "$corpus")
+  . "$root/scripts/bench_common.sh"
+
+  tsv=$(best_of "$bin/brimfold-count" -r -q --format tsv "$corpus")
+  jsonl=$(best_of "$bin/brimfold-count" -r -q --format jsonl "$corpus")
   python3 -c "import sys; t, j = map(float, sys.argv[1:]); print('  --format jsonl %.3f s   --format tsv %.3f s   ratio %.3f (target <= 1.05)' % (j, t, j / t))" "$tsv" "$jsonl"
 else
   echo "-- writing a result file: skipped, no corpus at $corpus (scripts/bench_search.sh makes it) --"

@@ -121,18 +121,7 @@ fi
 
 # The command-line counter against find -printf listing the same tree (best
 # of ROUNDS runs each, output thrown away).
-best_of() { # command... -> the fastest wall time in seconds
-  python3 - "$rounds" "$@" <<'PY'
-import subprocess, sys, time
-rounds, command = int(sys.argv[1]), sys.argv[2:]
-times = []
-for _ in range(rounds):
-    start = time.perf_counter()
-    subprocess.run(command, stdout=subprocess.DEVNULL)
-    times.append(time.perf_counter() - start)
-print("%.3f" % min(times))
-PY
-}
+. "$root/scripts/bench_common.sh"
 ratio() { # LABEL SECONDS PEER_SECONDS PEER_LABEL [TARGET]
   python3 -c "import sys; l, c, f, p, t = (sys.argv[1:] + [''])[:5]; print('  %-34s %7.3f s   %s %7.3f s   ratio %7.3f%s' % (l, float(c), p, float(f), float(c) / float(f), t and ' (target <= %s)' % t))" "$@"
 }

@@ -262,6 +262,6 @@ ParsedCommandLine parseCommandLine(const QList<QByteArray> &arguments)
         result.text = QStringLiteral("no FOLDER given");
         return result;
     }
-    result.action = ParsedCommandLine::Action::Count;
+    result.action = ParsedCommandLine::Action::Run;
     return result;
 }

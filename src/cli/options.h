@@ -2,6 +2,7 @@
 
 #include "cli/countreport.h"
 #include "cli/linewriter.h"
+#include "cli/parsedarguments.h"
 #include "search/criteria.h"
 
 #include <QByteArray>
@@ -27,13 +28,7 @@ struct CountOptions
     Cache cache = Cache::Use;
 };
 
-struct ParsedCommandLine
-{
-    enum class Action { Count, Help, Version, UsageError };
-    Action action = Action::UsageError;
-    CountOptions options;
-    QString text; // the help text or the error message
-};
+using ParsedCommandLine = ParsedArguments<CountOptions>;
 
 // Reads the arguments after the program name, as the exact bytes the shell
 // passed, so a folder name that is not UTF-8 survives.

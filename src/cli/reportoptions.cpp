@@ -99,6 +99,6 @@ ParsedReportCommandLine parseReportCommandLine(const QList<QByteArray> &argument
         options.inputs.append(QStringLiteral("-"));
     if (options.inputs.count(QStringLiteral("-")) > 1)
         return fail(QStringLiteral("standard input can be read only once"));
-    parsed.action = ParsedReportCommandLine::Action::Report;
+    parsed.action = ParsedReportCommandLine::Action::Run;
     return parsed;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/parsedarguments.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -18,12 +20,6 @@ struct ReportOptions
     QString folderReports;  // where those go; empty: beside `output`
 };
 
-struct ParsedReportCommandLine
-{
-    enum class Action { Report, Help, Version, UsageError };
-    Action action = Action::UsageError;
-    ReportOptions options;
-    QString text; // the help text or the error message
-};
+using ParsedReportCommandLine = ParsedArguments<ReportOptions>;
 
 ParsedReportCommandLine parseReportCommandLine(const QList<QByteArray> &arguments);
