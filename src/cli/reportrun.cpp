@@ -5,9 +5,7 @@
 #include "base/replacefile.h"
 #include "export/pagereportdocument.h"
 #include "export/resultfile.h"
-#include "grid/gridmodel.h"
 #include "platform/console.h"
-#include "results/resultcolumns.h"
 #include "settings/productinfo.h"
 
 #include <QDir>
@@ -33,17 +31,18 @@ void say(const QString &text)
     Console::writeAll(Console::Stream::Error, ("brimfold-report: " + text + u'\n').toUtf8());
 }
 
-// Everything read: each source and, in one table as the window keeps it,
-// every file with the source it came from and the folder it is billed to.
+// Everything read, summed as it is read: each search, and the report of all
+// files and of each client folder. A folder is named host:folder until every
+// input is read; then, when one host is all there was, the host goes.
 struct Merged
 {
     std::vector<ResultFile::Source> sources;
-    QStringList inputNames;
-    GridModel grid;
-    std::vector<int> sourceOfRow; // by data row
-    QStringList clients;          // their paths below the start folders
-    std::vector<std::vector<int>> rowsOfClient;
-    bool severalHosts = false;
+    QSet<QString> hosts;
+    PageReportTally all;
+    QStringList clients; // their paths below the start folders
+    QHash<QString, int> clientIndex;
+    std::vector<PageReportTally> clientTallies;
+    std::vector<std::vector<int>> clientSources; // the searches each client's files came from, in order
 };
 
 QString joined(const QString &folder, const QString &name)
@@ -64,7 +63,23 @@ QString clientPath(const QString &start, const QString &folder, int depth)
     return names.mid(0, depth).join(u'/');
 }
 
-bool readInput(const QString &name, int depth, Merged &merged, QHash<QString, int> &clientIndex)
+int clientOf(Merged &merged, const QString &path, int source)
+{
+    const auto found = merged.clientIndex.constFind(path);
+    int client = found != merged.clientIndex.cend() ? *found : int(merged.clients.size());
+    if (client == merged.clients.size()) {
+        merged.clientIndex.insert(path, client);
+        merged.clients.append(path);
+        merged.clientTallies.emplace_back();
+        merged.clientSources.emplace_back();
+    }
+    std::vector<int> &sources = merged.clientSources[client];
+    if (sources.empty() || sources.back() != source)
+        sources.push_back(source);
+    return client;
+}
+
+bool readInput(const QString &name, int depth, Merged &merged)
 {
     QFile file;
     const bool standardInput = name == QLatin1String("-");
@@ -76,8 +91,8 @@ bool readInput(const QString &name, int depth, Merged &merged, QHash<QString, in
         return false;
     }
     QString error;
-    QStringList cells(ResultColumns::Count);
     int index = -1;
+    QString hostPrefix, location, path;
     const ResultFile::Handlers handlers{
             [&](const ResultFile::Source &source) {
                 for (const ResultFile::Source &other : merged.sources)
@@ -86,33 +101,20 @@ bool readInput(const QString &name, int depth, Merged &merged, QHash<QString, in
                                         .arg(shownName, source.host, source.startFolder);
                 index = int(merged.sources.size());
                 merged.sources.push_back(source);
-                merged.inputNames.append(shownName);
+                merged.hosts.insert(source.host);
+                hostPrefix = source.host + u':';
             },
             [&](ResultFile::Record &&record) {
-                using namespace ResultColumns;
-                // What a report reads: the folder, the pages and what they are
-                // worth; the path and the reason of a file not counted.
-                const bool counted = record.pages >= 0;
-                cells[Location] = record.folder;
-                cells[FullPath] = counted ? QString() : joined(record.folder, record.name);
-                cells[Pages] = counted ? QString::number(record.pages) : QStringLiteral("Error");
-                cells[PagesNote] = record.reason;
-                cells[PageWorth] = record.worth;
-                merged.grid.appendRow(cells);
-                merged.sourceOfRow.push_back(index);
+                const std::optional<qint64> pages = record.pages >= 0 ? std::optional<qint64>(record.pages) : std::nullopt;
+                location = hostPrefix + record.folder;
+                path = pages ? QString() : joined(location, record.name);
+                merged.all.addFile(location, pages, record.worth, path, record.reason);
                 if (depth == 0)
                     return;
-                const QString path = clientPath(merged.sources[index].startFolder, record.folder, depth);
-                if (path.isEmpty())
-                    return;
-                const auto found = clientIndex.constFind(path);
-                const int client = found != clientIndex.cend() ? *found : int(merged.clients.size());
-                if (client == merged.clients.size()) {
-                    clientIndex.insert(path, client);
-                    merged.clients.append(path);
-                    merged.rowsOfClient.emplace_back();
-                }
-                merged.rowsOfClient[client].push_back(merged.grid.rows() - 1);
+                if (const QString client = clientPath(merged.sources[index].startFolder, record.folder, depth);
+                    !client.isEmpty())
+                    merged.clientTallies[clientOf(merged, client, index)].addFile(location, pages, record.worth, path,
+                                                                                    record.reason);
             },
             [&](const ResultFile::Source &source) { merged.sources[index] = source; }};
     QString readError;
@@ -123,51 +125,30 @@ bool readInput(const QString &name, int depth, Merged &merged, QHash<QString, in
     return true;
 }
 
-QString sourceName(const Merged &merged, const ResultFile::Source &source, const QString &folder)
-{
-    return merged.severalHosts ? source.host + u':' + folder : folder;
-}
-
-// Names every folder with its host once more than one host appears.
-void nameHosts(Merged &merged)
-{
-    QSet<QString> hosts;
-    for (const ResultFile::Source &source : merged.sources)
-        hosts.insert(source.host);
-    merged.severalHosts = hosts.size() > 1;
-    if (!merged.severalHosts)
-        return;
-    using namespace ResultColumns;
-    for (int row = merged.grid.fixedRows(); row < merged.grid.rows(); ++row) {
-        const QString &host = merged.sources[merged.sourceOfRow[row - merged.grid.fixedRows()]].host;
-        merged.grid.setText(row, Location, host + u':' + merged.grid.text(row, Location));
-        if (!merged.grid.textView(row, FullPath).isEmpty())
-            merged.grid.setText(row, FullPath, host + u':' + merged.grid.text(row, FullPath));
-    }
-}
-
-// The report of `grid`'s rows; `sources` are those its rows came from, and
-// `below` the client's folder below each start folder (empty: the whole search).
-PageReport buildReport(const Merged &merged, const GridModel &grid, const std::vector<int> &sources,
+// The report of `tally`, whose files came from `sources`; `below` is the
+// client's folder below each start folder (empty: the whole search).
+PageReport buildReport(const Merged &merged, PageReportTally &&tally, const std::vector<int> &sources,
                        const QString &below, const PageReportHeading &heading)
 {
-    SearchRecord search;
-    search.ran = true;
+    const bool severalHosts = merged.hosts.size() > 1;
     QList<CriteriaLine> searched;
+    QString startFolder, state;
     for (int index : sources) {
         const ResultFile::Source &source = merged.sources[index];
         const QString folder = below.isEmpty() ? source.startFolder : joined(source.startFolder, below);
-        if (sources.size() == 1) {
-            search.startFolder = sourceName(merged, source, folder);
-            search.started = source.started;
-        }
-        search.cancelled = search.cancelled || source.cancelled;
-        searched.append({QStringLiteral("Start folder"), shownText(sourceName(merged, source, folder))});
+        const QString name = severalHosts ? source.host + u':' + folder : folder;
+        if (sources.size() == 1)
+            startFolder = name;
+        if (source.cancelled)
+            state = SearchRecord::TerminatedText;
+        searched.append({QStringLiteral("Start folder"), shownText(name)});
         searched += source.searched;
     }
-    PageReport report = buildPageReport(grid, heading, search, RowScope::Shown);
-    report.searched = searched;
-    return report;
+    if (!severalHosts && !merged.sources.empty()) {
+        const qsizetype prefix = merged.sources.front().host.size() + 1;
+        tally.renameLocations([prefix](const QString &name) { return name.mid(prefix); });
+    }
+    return std::move(tally).report(heading, searched, state, startFolder);
 }
 
 QPageLayout pageLayout(ReportOptions::Paper paper)
@@ -206,12 +187,9 @@ bool writeReport(const QString &path, const PageReport &report, const QPageLayou
 int runReport(const ReportOptions &options)
 {
     Merged merged;
-    ResultColumns::setupColumns(merged.grid);
-    QHash<QString, int> clientIndex;
     for (const QString &input : options.inputs)
-        if (!readInput(input, options.perFolderDepth, merged, clientIndex))
+        if (!readInput(input, options.perFolderDepth, merged))
             return kStatusFailed;
-    nameHosts(merged);
 
     // Every name is settled before anything is written.
     const QString folder = options.folderReports.isEmpty() ? QFileInfo(options.output).absolutePath()
@@ -234,28 +212,16 @@ int runReport(const ReportOptions &options)
     std::vector<int> all(merged.sources.size());
     for (std::size_t i = 0; i < all.size(); ++i)
         all[i] = int(i);
-    if (!writeReport(options.output, buildReport(merged, merged.grid, all, {}, heading), layout))
+    if (!writeReport(options.output, buildReport(merged, std::move(merged.all), all, {}, heading), layout))
         return kStatusFailed;
-
     for (const auto &[path, client] : clientFiles) {
-        GridModel grid;
-        ResultColumns::setupColumns(grid);
-        std::vector<int> sources;
-        QStringList cells(ResultColumns::Count);
-        for (int row : merged.rowsOfClient[client]) {
-            for (int col = 0; col < ResultColumns::Count; ++col)
-                cells[col] = merged.grid.text(row, col);
-            grid.appendRow(cells);
-            const int source = merged.sourceOfRow[row - merged.grid.fixedRows()];
-            if (std::find(sources.begin(), sources.end(), source) == sources.end())
-                sources.push_back(source);
-        }
-        std::sort(sources.begin(), sources.end());
         if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
             say(QStringLiteral("cannot make the folder of %1").arg(path));
             return kStatusFailed;
         }
-        if (!writeReport(path, buildReport(merged, grid, sources, merged.clients[client], heading), layout))
+        const PageReport report = buildReport(merged, std::move(merged.clientTallies[client]),
+                                              merged.clientSources[client], merged.clients[client], heading);
+        if (!writeReport(path, report, layout))
             return kStatusFailed;
     }
     return kStatusWritten;

@@ -16,16 +16,6 @@ QList<CriteriaLine> searchedLines(const SearchRecord &search)
     return lines;
 }
 
-// The start folder with its separator, when the folders of the table lie
-// below it: their rows then leave it out (it heads the report), so a long
-// path keeps the part that tells the folders apart.
-QString folderBase(const SearchRecord &search)
-{
-    if (!search.ran || search.startFolder.isEmpty())
-        return {};
-    return search.startFolder.endsWith(u'/') ? search.startFolder : search.startFolder + u'/';
-}
-
 QString stateText(const SearchRecord &search)
 {
     if (search.running)
@@ -70,17 +60,38 @@ void addToChart(SizeModeTable &chart, const PageBreakdown &file)
     }
 }
 
-PageReport buildPageReport(const GridModel &results, const PageReportHeading &heading, const SearchRecord &search,
-                           RowScope scope)
+void PageReportTally::addFile(QStringView location, std::optional<qint64> pages, QStringView worthKey,
+                              QStringView path, QStringView reason)
 {
-    using namespace ResultColumns;
+    m_folders.addFile(location, pages, worthKey);
+    if (pages)
+        addToChart(m_chart, PageBreakdown::fromKey(worthKey));
+    else if (m_unreadable.size() < size_t(PageReport::kMaxListedUnreadable))
+        m_unreadable.push_back({path.toString(), reason.isEmpty() ? QStringLiteral("No reason given") : reason.toString()});
+    else
+        ++m_unlistedUnreadable;
+}
+
+void PageReportTally::renameLocations(const std::function<QString(const QString &)> &rename)
+{
+    for (FolderTotal &folder : m_folders.folders())
+        folder.location = rename(folder.location);
+    for (UnreadableFile &file : m_unreadable)
+        file.path = rename(file.path);
+}
+
+PageReport PageReportTally::report(const PageReportHeading &heading, const QList<CriteriaLine> &searched,
+                                   const QString &searchState, const QString &startFolder) &&
+{
     PageReport report;
     report.heading = heading;
-    report.selectedOnly = scope == RowScope::Selected;
-    report.searched = searchedLines(search);
-    report.searchState = stateText(search);
-    report.folders = folderTotals(results, scope);
-    const QString base = folderBase(search);
+    report.searched = searched;
+    report.searchState = searchState;
+    report.folders = std::move(m_folders.folders());
+    // The start folder with its separator, when the folders lie below it:
+    // their rows then leave it out (it heads the report), so a long path
+    // keeps the part that tells the folders apart.
+    const QString base = startFolder.isEmpty() || startFolder.endsWith(u'/') ? startFolder : startFolder + u'/';
     for (FolderTotal &folder : report.folders) {
         if (!base.isEmpty() && folder.location.size() > base.size() && folder.location.startsWith(base)) {
             folder.location.remove(0, base.size());
@@ -89,17 +100,25 @@ PageReport buildPageReport(const GridModel &results, const PageReportHeading &he
         folder.location = shownText(folder.location);
     }
     report.all = sumOfFolders(report.folders, kAllFoldersText);
+    report.chart = m_chart;
+    report.unreadable = std::move(m_unreadable);
+    for (UnreadableFile &file : report.unreadable)
+        file.path = shownText(file.path);
+    report.unlistedUnreadable = m_unlistedUnreadable;
+    return report;
+}
 
+PageReport buildPageReport(const GridModel &results, const PageReportHeading &heading, const SearchRecord &search,
+                           RowScope scope)
+{
+    using namespace ResultColumns;
+    PageReportTally tally;
     forEachRowInScope(results, scope, [&](const ScopedRow &row) {
-        if (row.pages) {
-            addToChart(report.chart, PageBreakdown::fromKey(row.worthKey));
-        } else if (report.unreadable.size() < size_t(PageReport::kMaxListedUnreadable)) {
-            const QString reason = results.text(row.row, PagesNote);
-            report.unreadable.push_back({shownText(results.text(row.row, FullPath)),
-                                         reason.isEmpty() ? QStringLiteral("No reason given") : reason});
-        } else {
-            ++report.unlistedUnreadable;
-        }
+        tally.addFile(row.location, row.pages, row.worthKey, results.textView(row.row, FullPath),
+                      results.textView(row.row, PagesNote));
     });
+    PageReport report = std::move(tally).report(heading, searchedLines(search), stateText(search),
+                                                search.ran ? search.startFolder : QString());
+    report.selectedOnly = scope == RowScope::Selected;
     return report;
 }

@@ -9,6 +9,8 @@
 #include <QString>
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class GridModel;
@@ -53,6 +55,30 @@ struct PageReport
     SizeModeTable chart{};
     std::vector<UnreadableFile> unreadable; // the first kMaxListedUnreadable, in grid order
     qint64 unlistedUnreadable = 0;
+};
+
+// A report's folders, chart and unreadable files, summed a file at a time:
+// from the results table's rows, or from a result file's records, which need
+// not be held meanwhile.
+class PageReportTally
+{
+public:
+    // `path` and `reason` are read for a file whose pages could not be counted.
+    void addFile(QStringView location, std::optional<qint64> pages, QStringView worthKey, QStringView path,
+                 QStringView reason);
+    // Renames every folder and unreadable file's path, after the last file.
+    void renameLocations(const std::function<QString(const QString &)> &rename);
+    // The report of what was added: `searched` its lines, `searchState` empty
+    // for a search that ran to its end, and folders below `startFolder`
+    // named without it.
+    PageReport report(const PageReportHeading &heading, const QList<CriteriaLine> &searched,
+                      const QString &searchState, const QString &startFolder) &&;
+
+private:
+    FolderTotalsTally m_folders;
+    SizeModeTable m_chart{};
+    std::vector<UnreadableFile> m_unreadable;
+    qint64 m_unlistedUnreadable = 0;
 };
 
 // The report of the results table's shown rows (or of the shown rows

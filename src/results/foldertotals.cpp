@@ -29,27 +29,29 @@ void forEachRowInScope(const GridModel &results, RowScope scope, const std::func
     }
 }
 
+void FolderTotalsTally::addFile(QStringView location, std::optional<qint64> pages, QStringView worthKey)
+{
+    // A search lists a folder's files together: most files need no lookup.
+    if (m_folders.empty() || m_folders[m_current].location != location) {
+        const QString key = location.toString();
+        const auto found = m_indexOf.constFind(key);
+        if (found != m_indexOf.constEnd()) {
+            m_current = *found;
+        } else {
+            m_current = m_folders.size();
+            m_indexOf.insert(key, m_current);
+            m_folders.push_back({.location = key});
+        }
+    }
+    m_folders[m_current].addFile(pages, worthKey);
+}
+
 std::vector<FolderTotal> folderTotals(const GridModel &results, RowScope scope)
 {
-    std::vector<FolderTotal> folders;
-    QHash<QString, size_t> indexOf;
-    size_t current = 0;
-    forEachRowInScope(results, scope, [&](const ScopedRow &row) {
-        // A search lists a folder's files together: most rows need no lookup.
-        if (folders.empty() || folders[current].location != row.location) {
-            const QString key = row.location.toString();
-            const auto found = indexOf.constFind(key);
-            if (found != indexOf.constEnd()) {
-                current = *found;
-            } else {
-                current = folders.size();
-                indexOf.insert(key, current);
-                folders.push_back({.location = key});
-            }
-        }
-        folders[current].addFile(row.pages, row.worthKey);
-    });
-    return folders;
+    FolderTotalsTally tally;
+    forEachRowInScope(results, scope,
+                      [&](const ScopedRow &row) { tally.addFile(row.location, row.pages, row.worthKey); });
+    return std::move(tally.folders());
 }
 
 FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString &location)

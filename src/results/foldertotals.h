@@ -3,6 +3,7 @@
 #include "results/foldertotal.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,21 @@ struct ScopedRow
 // grid's order: Folder Totals, the selection's tooltips and the page report
 // read the rows through it alone.
 void forEachRowInScope(const GridModel &results, RowScope scope, const std::function<void(const ScopedRow &)> &visit);
+
+// Totals per folder, summed a file at a time, in the order the folders first
+// come (a search lists a folder's files together).
+class FolderTotalsTally
+{
+public:
+    void addFile(QStringView location, std::optional<qint64> pages, QStringView worthKey);
+    // What was added; renaming the folders is for after the last file.
+    std::vector<FolderTotal> &folders() { return m_folders; }
+
+private:
+    std::vector<FolderTotal> m_folders;
+    QHash<QString, size_t> m_indexOf;
+    size_t m_current = 0;
+};
 
 // One entry per folder with rows in `scope`, in the order the folders first
 // appear.

@@ -422,7 +422,7 @@ void BrimfoldCountTest::reportMergesHostsAndSplitsPerFolder()
     QCOMPARE(expected.size(), 3);
     for (auto [report, totals] : expected.asKeyValueRange())
         QCOMPARE(reportTotals(out + '/' + report), totals);
-    QVERIFY(hasLine(pdfTextPages(out + "/all.pdf").value(0), "Start folder s2:" + out + "/s2"));
+    QVERIFY(hasLine(pdfTextPages(out + "/clients/a.pdf").value(0), "Start folder s2:" + out + "/s2/a"));
 }
 
 // A report of anything but whole result files, each search once, is refused
