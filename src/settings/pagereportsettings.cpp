@@ -18,7 +18,8 @@ PageReportLines readPageReportLines(const QString &settingsPath)
 bool writePageReportLines(const QString &settingsPath, const PageReportLines &lines)
 {
     IniDocument ini = IniDocument::load(settingsPath);
-    const bool stored = ini.setValue(kSection, kOrganisation, lines.organisation)
-                        & ini.setValue(kSection, kReference, lines.reference);
+    // Both lines are set, whatever the first gives.
+    const bool organisationStored = ini.setValue(kSection, kOrganisation, lines.organisation);
+    const bool stored = ini.setValue(kSection, kReference, lines.reference) && organisationStored;
     return ini.save(settingsPath) && stored;
 }

@@ -9,7 +9,11 @@ namespace TestSupport {
 struct Unprivileged
 {
     const bool wasRoot = geteuid() == 0 && seteuid(65534) == 0;
-    ~Unprivileged() { wasRoot && seteuid(0) == 0; }
+    ~Unprivileged()
+    {
+        if (wasRoot)
+            (void)seteuid(0);
+    }
 };
 
 } // namespace TestSupport
