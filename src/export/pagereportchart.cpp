@@ -3,6 +3,7 @@
 #include "results/pagebreakdownwords.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -98,7 +99,7 @@ void paintPageChart(QPainter &painter, const QRectF &area, const SizeModeTable &
         }
         const QRectF label(bars.left() + slot * qreal(i), 0, slot, line);
         painter.drawText(label.translated(0, top - line), Qt::AlignHCenter | Qt::AlignBottom,
-                         QString::number(barTotal(chart[sizes[i]])));
+                         QLocale().toString(barTotal(chart[sizes[i]])));
         painter.drawText(label.translated(0, bars.bottom()), Qt::AlignHCenter | Qt::AlignVCenter,
                          metrics.elidedText(pageSizeName(PageSize(sizes[i])), Qt::ElideRight, slot));
     }

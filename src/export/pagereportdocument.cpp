@@ -58,12 +58,12 @@ QStringList folderHeaders(bool belowStart)
 
 QStringList folderCells(const FolderTotal &folder)
 {
-    return folderTotalTexts(folder, kFolderColumns, TextFor::People);
+    return folderTotalTexts(folder, kFolderColumns, TextFor::People, QLocale()); // grouped as the reader groups them
 }
 
 Lines totalsLines(const FolderTotal &all)
 {
-    const QStringList values = folderTotalTexts(all, kTotalsLines, TextFor::People);
+    const QStringList values = folderTotalTexts(all, kTotalsLines, TextFor::People, QLocale());
     Lines lines;
     for (size_t line = 0; line < std::size(kTotalsLines); ++line)
         lines.emplace_back(folderTotalColumn(kTotalsLines[line]).lineLabel, values[qsizetype(line)]);
@@ -285,7 +285,7 @@ void PageReportDocument::paintUnreadableRow(QPainter &painter, int row, qreal y)
     if (row < int(m_report.unreadable.size()))
         cells = {m_report.unreadable[size_t(row)].path, m_report.unreadable[size_t(row)].reason};
     else if (m_report.unlistedUnreadable > 0)
-        cells = {QStringLiteral("and %1 more").arg(m_report.unlistedUnreadable), QString()};
+        cells = {QStringLiteral("and %1 more").arg(QLocale().toString(m_report.unlistedUnreadable)), QString()};
     else
         cells = {QStringLiteral("None"), QString()};
     paintCells(painter, y, cells, m_unreadableWidths, RowStyle::Plain);

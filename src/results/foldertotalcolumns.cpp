@@ -65,12 +65,13 @@ QStringList folderTotalCaptions(std::span<const FolderTotalKey> columns)
     return captions;
 }
 
-QStringList folderTotalTexts(const FolderTotal &total, std::span<const FolderTotalKey> columns, TextFor form)
+QStringList folderTotalTexts(const FolderTotal &total, std::span<const FolderTotalKey> columns, TextFor form,
+                             const QLocale &numbers)
 {
     QStringList texts;
     for (FolderTotalKey key : columns) {
         const FolderTotalColumn &column = folderTotalColumn(key);
-        texts.append(column.isNumber() ? QString::number(column.count(total)) : column.text(total, form));
+        texts.append(column.isNumber() ? numbers.toString(column.count(total)) : column.text(total, form));
     }
     return texts;
 }

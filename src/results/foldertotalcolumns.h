@@ -2,6 +2,7 @@
 
 #include "results/foldertotal.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -38,9 +39,10 @@ struct FolderTotalColumn
 const FolderTotalColumn &folderTotalColumn(FolderTotalKey key);
 
 // The captions of `columns`, and the values of `total` in them as text
-// (numbers in plain digits).
+// (numbers as `numbers` writes them: the C locale's are plain digits).
 QStringList folderTotalCaptions(std::span<const FolderTotalKey> columns);
-QStringList folderTotalTexts(const FolderTotal &total, std::span<const FolderTotalKey> columns, TextFor form);
+QStringList folderTotalTexts(const FolderTotal &total, std::span<const FolderTotalKey> columns, TextFor form,
+                             const QLocale &numbers = QLocale::c());
 
 // Folder Totals' columns, in order; brimfold-count's folder lines too (its
 // total line leaves out the first, the location).

@@ -27,7 +27,7 @@ QString tableLine(const QString &name, const QList<qint64> &counts)
 {
     QStringList cells{name};
     for (qint64 count : counts)
-        cells.append(QString::number(count));
+        cells.append(QLocale().toString(count)); // grouped as the reader groups them
     return cells.join(u' ');
 }
 
@@ -196,7 +196,10 @@ private Q_SLOTS:
         constexpr int kFolders = 1000;
         for (int folder = 0; folder < kFolders; ++folder)
             addFile(grid, QStringLiteral("/f/%1").arg(folder), folder % 7);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // numbers grouped as the reader groups them
         const QStringList pages = pdfPages(buildPageReport(grid, {}, finishedSearch(), RowScope::Shown));
+        QLocale::setDefault(QLocale::system());
+        QVERIFY2(hasLine(pages[0], QStringLiteral("Files 1.000")), qPrintable(pages[0]));
         const QRegularExpression folderRow(QStringLiteral("^ ?/f/(\\d+) \\d"), QRegularExpression::MultilineOption);
         QList<int> seen(kFolders, 0);
         int tablePages = 0;
