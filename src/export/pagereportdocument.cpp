@@ -131,10 +131,10 @@ qreal PageReportDocument::blockHeight(Part part) const
 {
     switch (part) {
     case Part::Title: return m_titleHeight + qreal(titleLines(m_report.heading).size()) * m_lineHeight;
-    case Part::Searched: return qreal(searchedLines(m_report).size()) * m_lineHeight;
     case Part::Totals: return qreal(totalsLines(m_report.all).size()) * m_lineHeight;
     case Part::Chart: return m_chartHeight;
     case Part::Rules: return m_rulesHeight;
+    case Part::Searched: // laid out a line at a time, as the tables a row at a time
     case Part::Folders:
     case Part::Unreadable: break;
     }
@@ -178,7 +178,15 @@ void PageReportDocument::layOut()
         }
     };
     block(Part::Title, false);
-    block(Part::Searched, true);
+    // What was searched runs on over the pages (a merged report lists each search).
+    if (!fits(m_headingHeight + m_lineHeight))
+        newPage();
+    put(Part::Searched, kHeading, m_headingHeight);
+    for (int line = 0; line < int(searchedLines(m_report).size()); ++line) {
+        if (!fits(m_lineHeight))
+            newPage();
+        put(Part::Searched, line, m_lineHeight);
+    }
     block(Part::Totals, true);
     block(Part::Chart, true);
     table(Part::Folders, int(m_report.folders.size()) + 1);
@@ -226,11 +234,11 @@ void PageReportDocument::paintPlaced(QPainter &painter, const Placed &placed) co
         else
             paintUnreadableRow(painter, placed.row, placed.y);
         return;
-    default: paintBlock(painter, placed.part, placed.y);
+    default: paintBlock(painter, placed.part, placed.row, placed.y);
     }
 }
 
-void PageReportDocument::paintBlock(QPainter &painter, Part part, qreal y) const
+void PageReportDocument::paintBlock(QPainter &painter, Part part, int row, qreal y) const
 {
     Lines lines;
     switch (part) {
@@ -241,7 +249,7 @@ void PageReportDocument::paintBlock(QPainter &painter, Part part, qreal y) const
         y += m_titleHeight;
         lines = titleLines(m_report.heading);
         break;
-    case Part::Searched: lines = searchedLines(m_report); break;
+    case Part::Searched: lines = {searchedLines(m_report).at(size_t(row))}; break; // a line at a time
     case Part::Totals: lines = totalsLines(m_report.all); break;
     case Part::Chart: paintPageChart(painter, QRectF(0, y, m_area.width(), m_chartHeight), m_report.chart, m_bodyFont); return;
     case Part::Rules:

@@ -61,7 +61,7 @@ private:
     void layOut();
     qreal blockHeight(Part part) const;
     void paintPlaced(QPainter &painter, const Placed &placed) const;
-    void paintBlock(QPainter &painter, Part part, qreal y) const;
+    void paintBlock(QPainter &painter, Part part, int row, qreal y) const;
     void paintFolderRow(QPainter &painter, int row, qreal y) const;
     QStringList folderHeaderCells() const;
     void paintUnreadableRow(QPainter &painter, int row, qreal y) const;
