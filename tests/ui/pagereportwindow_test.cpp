@@ -52,6 +52,7 @@ private Q_SLOTS:
         selectedOnly->setChecked(true);
         QCOMPARE(window->report().all.pages, 1 + 4);
         QCOMPARE(window->report().folders.size(), size_t(2));
+        QVERIFY(window->report().selectedOnly); // the report says so
 
         // The lines are kept in a section of their own: the settings still read.
         const auto edits = window->findChildren<QLineEdit *>();
