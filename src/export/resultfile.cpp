@@ -356,10 +356,10 @@ bool read(QIODevice &in, const QString &name, const Handlers &handlers, QString 
         if (!line.endsWith('\n'))
             return fail(QStringLiteral("the file ends inside a record"));
         line.chop(1);
-        const bool opensSearch = line.startsWith(kSourceKey);
+        const auto members = LineParser(line).object();
+        const bool opensSearch = members && member(*members, "brimfold_results").kind == Value::Kind::Number;
         if (lineNumber == 1 && !opensSearch)
             return fail(QStringLiteral("not a result file of brimfold-count"));
-        const auto members = LineParser(line).object();
         if (!members)
             return fail(QStringLiteral("not a record of a result file"));
         const auto text = [&](QByteArrayView key) { return member(*members, key).text; };

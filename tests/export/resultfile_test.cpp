@@ -61,6 +61,11 @@ private Q_SLOTS:
         QCOMPARE(records[0].worth, QStringLiteral("k1"));
         QCOMPARE(records[1].pages, -1);
         QCOMPARE(records[1].reason, QStringLiteral("Not a TIFF file"));
+        // Spaces a person or another tool puts between the parts are JSON too.
+        records.clear();
+        QVERIFY2(readBack("{ \"brimfold_results\" : 1 }\n{\t\"name\" :\r\"b\" , \"pages\" : 2 }\n{\"end\":true,\"files\":1}\n",
+                          read, records, error), qPrintable(error));
+        QCOMPARE(records.value(0).name, QStringLiteral("b"));
     }
 };
 
