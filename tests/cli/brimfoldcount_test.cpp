@@ -240,6 +240,8 @@ void BrimfoldCountTest::optionsAndExitCodes_data()
     QTest::newRow("bad format") << QStringList{"--format", "xml"} << 1 << QByteArrayList() << QByteArray("--help");
     QTest::newRow("bad period") << QStringList{"--within", "soon"} << 1 << QByteArrayList() << QByteArray("--within");
     QTest::newRow("two listings") << QStringList{"--total", "--folders"} << 1 << QByteArrayList() << QByteArray("--total");
+    QTest::newRow("a result file of totals") << QStringList{"--format", "jsonl", "--total"} << 1 << QByteArrayList()
+                                             << QByteArray("--format jsonl lists every file");
     QTest::newRow("cache both skipped and renewed") << QStringList{"--no-cache", "--recount"} << 1 << QByteArrayList()
                                                     << QByteArray("--no-cache");
     QTest::newRow("missing folder") << QStringList{"missing"} << 2 << top << QByteArray("cannot search");
