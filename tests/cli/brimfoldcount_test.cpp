@@ -153,6 +153,8 @@ private Q_SLOTS:
     void closedPipeEndsQuietly();
     void needsNoDisplayLibraries();
     void reportMergesHostsAndSplitsPerFolder();
+    void reportCommandLine_data();
+    void reportCommandLine();
     void reportRefusesWhatIsNotAWholeResultFile_data();
     void reportRefusesWhatIsNotAWholeResultFile();
     void cleanupTestCase() { removeTree(PathCodec::encode(m_temp.path())); } // names Qt cannot spell
@@ -474,6 +476,28 @@ void BrimfoldCountTest::reportRefusesWhatIsNotAWholeResultFile()
     QVERIFY(report.open(QIODevice::ReadOnly));
     QCOMPARE(report.readAll(), QByteArray("the last report"));
     QCOMPARE(QDir(dir).entryList(QDir::Files).size(), inputs.size() + 1); // no temporary file left
+}
+
+// A command line brimfold-report cannot follow is refused before anything is read.
+void BrimfoldCountTest::reportCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("no output") << QStringList{"in.jsonl"} << QByteArray("-o FILE");
+    QTest::newRow("stdin twice") << QStringList{"-o", "r.pdf", "-", "-"} << QByteArray("only once");
+    QTest::newRow("paper") << QStringList{"-o", "r.pdf", "--paper", "a3"} << QByteArray("--paper takes a4 or letter");
+    QTest::newRow("depth 0") << QStringList{"-o", "r.pdf", "--per-folder", "0"} << QByteArray("from 1 to 64");
+    QTest::newRow("depth 65") << QStringList{"-o", "r.pdf", "--per-folder", "65"} << QByteArray("from 1 to 64");
+    QTest::newRow("where, not what") << QStringList{"-o", "r.pdf", "--folder-reports", "d"} << QByteArray("needs --per-folder");
+}
+
+void BrimfoldCountTest::reportCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, message);
+    const Ran ran = runProgram(BRIMFOLD_REPORT, arguments);
+    QCOMPARE(ran.exitCode, 1);
+    QVERIFY2(ran.err.contains(message), ran.err.constData());
 }
 
 QTEST_GUILESS_MAIN(BrimfoldCountTest)
