@@ -6,7 +6,6 @@ namespace PathCodec {
 
 namespace {
 
-// Length of the valid UTF-8 sequence starting at `i`, or 0 when invalid.
 int validSequenceLength(const unsigned char *s, qsizetype i, qsizetype n)
 {
     const unsigned char c = s[i];
@@ -57,6 +56,11 @@ void appendValidUtf8(QString &text, const char *run, qsizetype length)
 }
 
 } // namespace
+
+qsizetype validSequenceLength(QByteArrayView bytes, qsizetype at)
+{
+    return validSequenceLength(reinterpret_cast<const unsigned char *>(bytes.data()), at, bytes.size());
+}
 
 QString decode(const QByteArray &bytes)
 {

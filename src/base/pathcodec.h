@@ -10,4 +10,7 @@
 namespace PathCodec {
 QString decode(const QByteArray &bytes);
 QByteArray encode(const QString &text);
+// The length of the valid UTF-8 sequence at `at` (1 for ASCII), or 0 where
+// the byte there is one that decode() turns into a lone surrogate.
+qsizetype validSequenceLength(QByteArrayView bytes, qsizetype at);
 } // namespace PathCodec

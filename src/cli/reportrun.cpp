@@ -1,6 +1,6 @@
 #include "cli/reportrun.h"
 
-#include "base/pathcodec.h"
+#include "base/folderpath.h"
 #include "base/qtfilename.h"
 #include "base/replacefile.h"
 #include "export/pagereportdocument.h"
@@ -16,7 +16,6 @@
 #include <QPageLayout>
 #include <QSet>
 
-#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <vector>
@@ -44,11 +43,6 @@ struct Merged
     std::vector<PageReportTally> clientTallies;
     std::vector<std::vector<int>> clientSources; // the searches each client's files came from, in order
 };
-
-QString joined(const QString &folder, const QString &name)
-{
-    return folder.endsWith(u'/') ? QString(folder + name) : QString(folder + u'/' + name);
-}
 
 // The folder's first `depth` names below `start`, or nothing when it lies
 // above that depth or elsewhere.
@@ -107,7 +101,7 @@ bool readInput(const QString &name, int depth, Merged &merged)
             [&](ResultFile::Record &&record) {
                 const std::optional<qint64> pages = record.pages >= 0 ? std::optional<qint64>(record.pages) : std::nullopt;
                 location = hostPrefix + record.folder;
-                path = pages ? QString() : joined(location, record.name);
+                path = pages ? QString() : FolderPath::child(location, record.name);
                 merged.all.addFile(location, pages, record.worth, path, record.reason);
                 if (depth == 0)
                     return;
@@ -135,7 +129,7 @@ PageReport buildReport(const Merged &merged, PageReportTally &&tally, const std:
     QString startFolder, state;
     for (int index : sources) {
         const ResultFile::Source &source = merged.sources[index];
-        const QString folder = below.isEmpty() ? source.startFolder : joined(source.startFolder, below);
+        const QString folder = below.isEmpty() ? source.startFolder : FolderPath::child(source.startFolder, below);
         const QString name = severalHosts ? source.host + u':' + folder : folder;
         if (sources.size() == 1)
             startFolder = name;

@@ -19,30 +19,6 @@ void appendEscape(QByteArray &out, unsigned value)
         out += kHex[(value >> shift) & 0xF];
 }
 
-// The length of the UTF-8 sequence at `i`, or 0 when it is not valid UTF-8
-// (overlong, a surrogate, beyond U+10FFFF, cut short).
-qsizetype utf8Length(QByteArrayView bytes, qsizetype i)
-{
-    const auto byte = [&](qsizetype at) { return at < bytes.size() ? uchar(bytes[at]) : 0; };
-    const uchar lead = byte(i);
-    const auto continues = [&](qsizetype at) { return (byte(at) & 0xC0) == 0x80; };
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return continues(i + 1) ? 2 : 0;
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        const uchar second = byte(i + 1);
-        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0))
-            return 0;
-        return continues(i + 1) && continues(i + 2) ? 3 : 0;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        const uchar second = byte(i + 1);
-        if ((lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
-            return 0;
-        return continues(i + 1) && continues(i + 2) && continues(i + 3) ? 4 : 0;
-    }
-    return 0;
-}
-
 // A name's bytes as a JSON string.
 void appendBytes(QByteArray &out, QByteArrayView bytes)
 {
@@ -50,7 +26,7 @@ void appendBytes(QByteArray &out, QByteArrayView bytes)
     for (qsizetype i = 0; i < bytes.size();) {
         const uchar c = uchar(bytes[i]);
         if (c >= 0x80) {
-            const qsizetype length = utf8Length(bytes, i);
+            const qsizetype length = PathCodec::validSequenceLength(bytes, i);
             if (length == 0) {
                 appendEscape(out, 0xDC00 + c); // as PathCodec reads it
                 ++i;
@@ -218,7 +194,8 @@ private:
         value.kind = Value::Kind::String;
         QString &text = value.text;
         qsizetype runStart = m_at;
-        const auto flushRun = [&] { text += QString::fromUtf8(m_line.sliced(runStart, m_at - runStart)); };
+        // As a name's bytes are read everywhere: a leading byte-order mark kept.
+        const auto flushRun = [&] { text += PathCodec::decode(m_line.sliced(runStart, m_at - runStart).toByteArray()); };
         while (m_at < m_line.size()) {
             const char c = m_line[m_at];
             if (c == '"') {

@@ -29,7 +29,7 @@ private Q_SLOTS:
     void readsBackWhatWasWritten()
     {
         const QByteArray folder = "/srv/scans/acme \xff\"\\";
-        const QByteArray names[] = {"a\tb\nc\r.tif", "\xe6\x97\xa5\xf0\x9f\x93\x84 \xc3(\x01\x1f\x7f\xc0\xaf\xe0\x80\xaf\xed\xa0\x80\xe6\x97" "A\xc2\xa9.tif"};
+        const QByteArray names[] = {"\xef\xbb\xbf" "a\tb\nc\r.tif", "\xe6\x97\xa5\xf0\x9f\x93\x84 \xc3(\x01\x1f\x7f\xc0\xaf\xe0\x80\xaf\xed\xa0\x80\xe6\x97" "A\xc2\xa9.tif"};
         ResultFile::Source source{QStringLiteral("scan01"), PathCodec::decode(folder), true,
                                   {{QStringLiteral("Pattern"), QStringLiteral("*.tif \"x\"")}},
                                   QDateTime(QDate(2026, 12, 1), QTime(6, 0), QTimeZone(3600)),
