@@ -27,6 +27,8 @@ QFont reportFont(int pixels, bool bold = false)
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferNoHinting); // the same widths on screen and paper
     // No ligatures: "fi" stays two letters for anyone who copies or searches the text.
+    // Characters the face lacks (Japanese...) are drawn from the face fontconfig
+    // prefers for their script, embedded like it: the font must keep merging.
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }

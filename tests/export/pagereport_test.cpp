@@ -118,16 +118,20 @@ private Q_SLOTS:
     void totalsAndFoldersMatchTheGrid_data()
     {
         QTest::addColumn<QString>("selected"); // the folder whose rows are selected; none: all shown rows
-        QTest::newRow("shown rows") << QString();
-        QTest::newRow("selected rows") << QStringLiteral("a/deep");
+        QTest::addColumn<QString>("org"); // the organisation, and the folder holding every folder
+        QTest::newRow("shown rows") << QString() << QString();
+        QTest::newRow("selected rows") << QStringLiteral("a/deep") << QString();
+        QTest::newRow("Japanese names") << QString() << QStringLiteral("株式会社ブリム"); // drawn from a face that has them
     }
     void totalsAndFoldersMatchTheGrid()
     {
         QFETCH(QString, selected);
+        QFETCH(QString, org);
+        const QString prefix = org.isEmpty() ? QString() : org + u'/';
         GridModel grid;
         setupColumns(grid);
         for (const TreeFile &file : totalsTreeFiles()) {
-            addFile(grid, QStringLiteral("/scans/") + file.folder, file.pages, file.size, file.mode);
+            addFile(grid, QStringLiteral("/scans/") + prefix + file.folder, file.pages, file.size, file.mode);
             grid.setRowSelected(grid.rows() - 1, file.folder == selected);
         }
         addFile(grid, QStringLiteral("/scans/a"), 7); // hidden, selected: never in the report
@@ -138,12 +142,13 @@ private Q_SLOTS:
         if (!selected.isEmpty())
             sums = {{selected, sums[selected]}, {QString(), sums[selected]}};
         const RowScope scope = selected.isEmpty() ? RowScope::Shown : RowScope::Selected;
-        const QString text = pdfPages(buildPageReport(grid, {}, finishedSearch(), scope)).join(u'\n');
+        const QString text = pdfPages(buildPageReport(grid, {.organisation = org}, finishedSearch(), scope)).join(u'\n');
+        QVERIFY2(org.isEmpty() || hasLine(text, QStringLiteral("Organisation ") + org), qPrintable(text));
         for (auto [folder, s] : sums.asKeyValueRange()) {
             QList<qint64> row = s.counts();
             row.move(2, row.size() - 1); // unreadable files last
             // Folders below the start folder are named from it.
-            QVERIFY2(hasLine(text, tableLine(folder.isEmpty() ? QStringLiteral("All folders") : folder, row)),
+            QVERIFY2(hasLine(text, tableLine(folder.isEmpty() ? QStringLiteral("All folders") : prefix + folder, row)),
                      qPrintable(text));
         }
         const TreeSums &all = sums[QString()];
