@@ -7,6 +7,7 @@
 #include "results/pagebreakdownwords.h"
 #include "search/searchrun.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <cstdlib>
@@ -153,9 +154,13 @@ void CountReport::end()
     if (m_listing != Listing::Files)
         m_writer->line(totalFields(m_totals, totalColumns(m_listing)));
     m_writer->finish();
-    if (m_listing == Listing::Files && table)
-        m_output.write(number(m_totals.files) + " file(s) found, " + number(m_totals.unreadable)
-                       + " unreadable, " + bytes(SearchRun::PageTotalPrefix) + number(m_totals.pages) + '\n');
+    if (m_listing == Listing::Files && table) {
+        const QString found = tr("%1 file(s) found, %2 unreadable, Total Pages : %3")
+                                      .arg(m_cellFormat.groupedNumber(m_totals.files),
+                                           m_cellFormat.groupedNumber(m_totals.unreadable),
+                                           m_cellFormat.groupedNumber(m_totals.pages));
+        m_output.write(bytes(found) + '\n');
+    }
     m_output.flush();
 }
 
