@@ -510,19 +510,22 @@ void BrimfoldCountTest::reportCommandLine()
 void BrimfoldCountTest::speaksTheReadersLanguage_data()
 {
     QTest::addColumn<QString>("language");
-    for (const char *language : {"de", "fr", "es", "it", "ja"})
-        QTest::newRow(language) << language;
+    QTest::addColumn<bool>("english"); // the first shipped language the desktop names, or English
+    for (const char *language : {"de", "fr", "es", "it", "ja", "pt:it"})
+        QTest::newRow(language) << language << false;
+    QTest::newRow("en:de") << "en:de" << true;
 }
 
 void BrimfoldCountTest::speaksTheReadersLanguage()
 {
     QFETCH(QString, language);
+    QFETCH(bool, english);
     const std::pair<QString, QStringList> programs[] = {{BRIMFOLD_COUNT, {"--format", "xml", m_root}},
                                                         {BRIMFOLD_REPORT, {"-o", "r.pdf", "--paper", "a3"}}};
     for (const auto &[program, wrong] : programs) {
         const Ran help = runProgram(program, {"--help"}, language);
         QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out != runProgram(program, {"--help"}).out);
+        QCOMPARE(help.out == runProgram(program, {"--help"}).out, english);
         for (const QString &line : QString::fromUtf8(help.out).split(u'\n')) {
             int columns = 0;
             for (const char32_t c : line.toUcs4())
@@ -532,7 +535,7 @@ void BrimfoldCountTest::speaksTheReadersLanguage()
         const Ran error = runProgram(program, wrong, language);
         QCOMPARE(error.exitCode, 1);
         const QByteArray said = error.err.split('\n').value(0);
-        QVERIFY2(said != runProgram(program, wrong).err.split('\n').value(0), said.constData());
+        QVERIFY2((said == runProgram(program, wrong).err.split('\n').value(0)) == english, said.constData());
     }
 }
 
