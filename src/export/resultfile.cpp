@@ -320,7 +320,7 @@ bool read(QIODevice &in, const QString &name, const Handlers &handlers, QString 
 {
     qint64 lineNumber = 0;
     const auto fail = [&](const QString &why) {
-        error = QStringLiteral("%1:%2: %3").arg(name).arg(lineNumber).arg(why);
+        error = QStringLiteral("%1:%2: %3").arg(name, QString::number(lineNumber), why);
         return false;
     };
     Source source;
