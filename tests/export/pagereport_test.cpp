@@ -238,10 +238,16 @@ private Q_SLOTS:
         QTest::addColumn<bool>("running");
         QTest::addColumn<QString>("state");
         QTest::addColumn<bool>("period"); // a period and a size range, else two dates and a least size
-        QTest::newRow("done") << false << false << QString() << false;
-        QTest::newRow("cancelled") << true << false << QStringLiteral("Search Terminated by User") << true;
+        QTest::addColumn<QString>("locale"); // days and the time made as it writes them
+        QTest::addColumn<QStringList>("days"); // the rule's first and last day, the day and time made
+        const QStringList november{"1 Nov 2026", "30 Nov 2026", "Tuesday, 1 December 2026 09:00:00"};
+        QTest::newRow("done") << false << false << QString() << false << "C" << november;
+        QTest::newRow("cancelled") << true << false << QStringLiteral("Search Terminated by User") << true << "C"
+                                   << QStringList{"30 Nov 2026", "1 Dec 2026", november[2]};
         QTest::newRow("running") << false << true << QStringLiteral("Search still running: the counts are partial")
-                                 << false;
+                                 << false << "C" << november;
+        QTest::newRow("German") << false << false << QString() << false << "de_DE"
+                                << QStringList{"01.11.26", "30.11.26", "Dienstag, 1. Dezember 2026 09:00"};
     }
     void searchInWords()
     {
@@ -249,6 +255,8 @@ private Q_SLOTS:
         QFETCH(bool, running);
         QFETCH(QString, state);
         QFETCH(bool, period);
+        QFETCH(QString, locale);
+        QFETCH(QStringList, days);
         GridModel grid;
         setupColumns(grid);
         addFile(grid, QStringLiteral("/scans"), 1);
@@ -263,11 +271,15 @@ private Q_SLOTS:
         search.criteria.size = true;
         search.criteria.sizeAt = !period; // else between 0 and 10 KB
         search.criteria.limit = QStringLiteral(" 100");
-        const QString text = pdfPages(buildPageReport(grid, {}, search, RowScope::Shown)).join(u'\n');
-        const QStringList rules = period ? QStringList{"Date Files Modified in the last 1 Day(s) (between 30 Nov 2026 "
-                                                       "and 1 Dec 2026)", "Size Size between 0 and 10 KB"}
-                                         : QStringList{"Date Files Modified between 1 Nov 2026 and 30 Nov 2026",
-                                                       "Size Size at least 100 KB"};
+        QLocale::setDefault(QLocale(locale));
+        const QString text = pdfPages(buildPageReport(grid, {.madeAt = search.started}, search, RowScope::Shown))
+                                     .join(u'\n');
+        QLocale::setDefault(QLocale::system());
+        const QString dates = period ? QStringLiteral("in the last 1 Day(s) (between %1 and %2)")
+                                     : QStringLiteral("between %1 and %2");
+        const QStringList rules{"Date Files Modified " + dates.arg(days[0], days[1]),
+                                period ? "Size Size between 0 and 10 KB" : "Size Size at least 100 KB",
+                                "Made " + days[2]};
         for (const QString &line : rules + QStringList{"Subfolders Yes", "Hidden files No"})
             QVERIFY2(hasLine(text, line), qPrintable(text));
         QVERIFY(state.isEmpty() ? !text.contains(QStringLiteral("Status"))
