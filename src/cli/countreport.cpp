@@ -192,8 +192,12 @@ void CountReport::appendFound(const FoundFile &file, const QStringList &cells, c
 
 void CountReport::SetStatusText(const QString &text, const QString &key)
 {
-    if (key == StatusPanel::Message && text.startsWith(SearchRun::SearchingPrefix))
-        m_searching = text.mid(SearchRun::SearchingPrefix.size());
+    // The folder is what stands where "%1" does in the searching text, in
+    // whichever language and word order that text has.
+    static const QStringList around = SearchRun::searchingText(QStringLiteral("\u0001")).split(u'\u0001');
+    if (key == StatusPanel::Message && around.size() == 2 && text.startsWith(around[0]) && text.endsWith(around[1])
+        && text.size() > around[0].size() + around[1].size())
+        m_searching = text.sliced(around[0].size(), text.size() - around[0].size() - around[1].size());
 }
 
 void CountReport::endFolder()

@@ -85,9 +85,6 @@ public:
     static constexpr Translatable ThreadsHeldText{
             "SearchRun",
             QT_TRANSLATE_NOOP("SearchRun", "Waiting: every reading thread is held by files that do not answer")};
-    // The English words of two of them, which brimfold-count reads and writes.
-    static inline const QString SearchingPrefix = QStringLiteral("Searching ");
-    static inline const QString PageTotalPrefix = QStringLiteral("Total Pages : ");
 
 Q_SIGNALS:
     // The run has ended (finished or cancelled); not emitted after stop().
