@@ -5,6 +5,7 @@
 #include "export/pagereportdocument.h"
 #include "grid/gridmodel.h"
 #include "results/resultcolumns.h"
+#include "settings/languages.h"
 #include "support/pdftext.h"
 #include "support/totalstree.h"
 
@@ -158,6 +159,14 @@ private Q_SLOTS:
                                               "size %8\nUnreadable files %9\n").arg(c[0]).arg(c[1]).arg(c[3]).arg(c[4])
                                        .arg(c[5]).arg(c[6]).arg(all.modes.at(CaptureMode::Unknown)).arg(c[7]).arg(c[2])),
                  qPrintable(text));
+        if (!org.isEmpty()) { // the same report in Japanese: its title and totals
+            Languages::install(QLocale(QLocale::Japanese, QLocale::Japan));
+            const QString ja = pdfPages(buildPageReport(grid, {.organisation = org}, finishedSearch(), scope)).join(u'\n');
+            Languages::install(QLocale::c());
+            QVERIFY2(ja.startsWith(QStringLiteral("ページ レポート\n組織 ") + org), qPrintable(ja));
+            QVERIFY2(ja.contains(QStringLiteral("ファイル %1\nページ %2\nA4換算ページ %3\n").arg(c[0]).arg(c[1]).arg(c[3])),
+                     qPrintable(ja));
+        }
         // The grid's own running sums agree.
         const GridModel::Tally &tally = selected.isEmpty() ? grid.shownTally() : grid.selectedTally();
         QCOMPARE(tally.rows, all.files);
