@@ -1,0 +1,160 @@
+#include "ui/captionroom.h"
+
+#include "support/loadedwindow.h"
+#include "ui/dlgpreferences.h"
+#include "ui/gridview.h"
+#include "ui/twips.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+
+const QString kLong = QStringLiteral("A caption far longer than its place");
+
+template <typename W> W *place(QWidget *parent, W *widget, int x, int width, int y = 10)
+{
+    widget->setParent(parent);
+    widget->setGeometry(x, y, width, 20);
+    return widget;
+}
+
+// Room for the whole caption: a label's or box's size hint, a push button's text inside its margin.
+bool fits(const QWidget *w)
+{
+    if (auto *push = qobject_cast<const QPushButton *>(w))
+        return w->width() >=
+               w->fontMetrics().horizontalAdvance(QString(push->text()).remove(u'&')) +
+                   w->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    return !(qobject_cast<const QLabel *>(w) || qobject_cast<const QAbstractButton *>(w)) ||
+           w->width() >= w->sizeHint().width();
+}
+
+// Every text but "&Cancel" three times as long.
+struct WordyTranslator : QTranslator
+{
+    QString translate(const char *, const char *text, const char *, int) const override
+    {
+        const QString source = QString::fromUtf8(text);
+        return source == QLatin1String("&Cancel") ? source : source.repeated(3);
+    }
+};
+
+} // namespace
+
+class CaptionRoomTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void captionTakesTheWidthATextBoxCanSpare()
+    {
+        QWidget box;
+        box.resize(400, 60);
+        QLabel *caption = place(&box, new QLabel(kLong), 10, 40);
+        auto *edit = place(&box, new QLineEdit, 54, 330);
+        auto *below = place(&box, new QLineEdit, 54, 330, 29); // a row below, touching
+        QCOMPARE(CaptionRoom::makeRoom(&box), 400);
+        QVERIFY(fits(caption));
+        QVERIFY(edit->x() > caption->geometry().right());
+        QCOMPARE(edit->geometry().right(), 383);
+        QCOMPARE(below->geometry(), QRect(54, 29, 330, 20));
+    }
+
+    void captionGrowsIntoTheFreeSpaceOnItsLeft()
+    {
+        QWidget box;
+        box.resize(500, 60);
+        auto *first = place(&box, new QPushButton(QStringLiteral("x")), 10, 20);
+        QLabel *caption = place(&box, new QLabel(kLong), 350, 40);
+        auto *named = place(&box, new QWidget, 394, 20);
+        QCOMPARE(CaptionRoom::makeRoom(&box), 500);
+        QVERIFY(fits(caption));
+        QVERIFY(caption->x() > first->geometry().right());
+        QCOMPARE(caption->geometry().right(), 389);
+        QCOMPARE(named->x(), 394);
+    }
+
+    void fullRowMovesOnAndWidensItsContainer()
+    {
+        QWidget box;
+        box.resize(200, 60);
+        QLabel *caption = place(&box, new QLabel(QStringLiteral("to")), 10, 30);
+        auto *edit = place(&box, new QLineEdit, 35, 40); // placed over the caption's end
+        auto *button = place(&box, new QPushButton(QStringLiteral("...")), 170, 20);
+        QCOMPARE(CaptionRoom::makeRoom(&box), 200); // a caption that fits moves nothing
+        QCOMPARE(edit->x(), 35);
+        caption->setText(kLong);
+        CaptionRoom::fitFixedWindow(&box, {button});
+        QVERIFY(fits(caption));
+        QVERIFY(edit->x() > caption->geometry().right());
+        QVERIFY(button->x() > edit->geometry().right());
+        QCOMPARE(box.width(), button->geometry().right() + 1 + 10); // the right margin kept
+    }
+
+    void labelsOfAColumnKeepWhatTheyNameInLine()
+    {
+        QWidget box;
+        box.resize(400, 60);
+        place(&box, new QLabel(QStringLiteral("Short")), 10, 50);
+        QLabel *caption = place(&box, new QLabel(kLong), 10, 50, 40);
+        auto *upper = place(&box, new QWidget, 64, 20);
+        auto *lower = place(&box, new QWidget, 64, 20, 40);
+        CaptionRoom::makeRoom(&box);
+        QVERIFY(lower->x() > caption->geometry().right());
+        QCOMPARE(upper->x(), lower->x());
+    }
+
+    void frameWidensForItsOwnControlsAndMovesItsNeighbour()
+    {
+        QWidget box;
+        box.resize(400, 60);
+        auto *frame = place(&box, new QGroupBox, 10, 150);
+        QLabel *caption = place(frame, new QLabel(kLong), 10, 50, 0);
+        auto *button = place(&box, new QPushButton(kLong), 170, 40);
+        CaptionRoom::makeRoom(&box);
+        QVERIFY(fits(caption));
+        QVERIFY(fits(button));
+        QVERIFY(frame->geometry().right() > caption->geometry().right() + frame->x());
+        QVERIFY(button->x() > frame->geometry().right());
+    }
+
+    // Every caption fits; the buttons under the column grid stack when they
+    // cannot share a row, and OK and Cancel stay at the widened dialog's right.
+    void preferencesMakeRoomForLongerCaptions()
+    {
+        WordyTranslator wordy;
+        QCoreApplication::installTranslator(&wordy);
+        QTemporaryDir dir;
+        TestSupport::LoadedWindow loaded(dir.filePath(QStringLiteral("Settings.ini")));
+        dlgPreferences dialog(loaded.settings, *loaded.window);
+        QCoreApplication::removeTranslator(&wordy);
+        QRect above = dialog.vsColumnSettings->geometry();
+        for (const QPushButton *button :
+             {dialog.cmdSelectAll, dialog.cmdDeselectAll, dialog.cmdInvertSelection}) {
+            QVERIFY(button->y() > above.bottom());
+            QVERIFY(button->geometry().right() < dialog.fmeColumnSettings->width());
+            above = button->geometry();
+        }
+        for (const QWidget *control : dialog.findChildren<QWidget *>())
+            QVERIFY2(fits(control), qPrintable(control->objectName()));
+        const QHeaderView *header = dialog.vsColumnSettings->horizontalHeader();
+        for (int col = 0; col < header->count(); ++col)
+            QVERIFY(header->sectionSize(col) >= header->sectionSizeHint(col));
+        const int dpi = widgetDpi(&dialog);
+        QVERIFY(dialog.width() > twipsToPixels(9120, dpi));
+        QVERIFY(qAbs(dialog.width() - dialog.cmdCancel->geometry().right() - 1 -
+                     twipsToPixels(75, dpi)) <= 1);
+        QVERIFY(dialog.cmdOK->geometry().right() < dialog.cmdCancel->x());
+    }
+};
+
+QTEST_MAIN(CaptionRoomTest)
+#include "captionroom_test.moc"
