@@ -31,11 +31,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the libraries: the window system plugin, opening files and folders,
 # the fonts and file-type icons the windows use, the file-type database, and
-# addgroup for the settings group.
+# addgroup for the settings group, Qt's own texts in the user's language.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, xdg-utils, fonts-liberation2, adwaita-icon-theme, hicolor-icon-theme, shared-mime-info, adduser")
-# Something to read Brimfold.chm with.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xchm | kchmviewer | okular")
+    "qt6-qpa-plugins, xdg-utils, fonts-liberation2, adwaita-icon-theme, hicolor-icon-theme, shared-mime-info, adduser, qt6-translations-l10n")
+# Something to read Brimfold.chm with; glyphs for a Japanese report.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xchm | kchmviewer | okular, fonts-ipafont-gothic | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_SOURCE_DIR}/packaging/debian/postinst ${CMAKE_SOURCE_DIR}/packaging/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -1,26 +1,30 @@
 #!/usr/bin/env bash
 # Starts Brimfold under Xvfb and saves pictures of what a user sees.
-#   scripts/screenshot.sh [--dark] [--font "FAMILY,POINTS"] [--scale N] [--preferences]
-#                         OUT.png [SETTINGS.ini] [START_FOLDER] [WAIT_SECONDS]
+#   scripts/screenshot.sh [--dark] [--font "FAMILY,POINTS"] [--scale N] [--language LL_TT]
+#                         [--preferences] [--report] OUT.png [SETTINGS.ini] [START_FOLDER] [WAIT_SECONDS]
 # Saves OUT-splash.png while the splash shows and OUT.png once the main
 # window is up (after WAIT_SECONDS more, default 4, so the first search can run).
 #   --dark         a dark desktop: Fusion with qt6ct's "darker" colour scheme
 #   --font F,P     the desktop font (set through qt6ct, as a user would)
 #   --scale N      QT_SCALE_FACTOR=N on a screen N times as large
+#   --language L   the desktop's language and locale, e.g. de_DE or ja_JP
 #   --preferences  then opens Tools > Preferences and saves OUT-preferences.png
+#   --report       then opens Tools > Page Report and saves OUT-report.png
 # The program runs from a scratch copy, so the build's own settings stay untouched.
 set -euo pipefail
-dark=0 font="" scale=1 preferences=0
+dark=0 font="" scale=1 preferences=0 report=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --dark) dark=1; shift ;;
     --font) font=$2; shift 2 ;;
     --scale) scale=$2; shift 2 ;;
+    --language) export LANGUAGE="${2%%_*}" LANG="$2.UTF-8"; unset LC_ALL LC_MESSAGES; shift 2 ;;
     --preferences) preferences=1; shift ;;
+    --report) report=1; shift ;;
     *) break ;;
   esac
 done
-usage="usage: screenshot.sh [--dark] [--font F,P] [--scale N] [--preferences] OUT.png [SETTINGS.ini] [START_FOLDER] [WAIT_SECONDS]"
+usage="usage: screenshot.sh [--dark] [--font F,P] [--scale N] [--language L] [--preferences] [--report] OUT.png [SETTINGS.ini] [START_FOLDER] [WAIT_SECONDS]"
 out=$(realpath -m "${1:?$usage}")
 settings=${2:-}
 start_folder=${3:-}
@@ -102,6 +106,13 @@ if [ "$preferences" = 1 ]; then
   xdotool key alt+h; sleep 0.5; xdotool key Left; sleep 0.5; xdotool key Up Return
   sleep 2
   import -window root "${out%.png}-preferences.png"
+  xdotool key Escape; sleep 1
+fi
+if [ "$report" = 1 ]; then
+  # Tools' third item from the end.
+  xdotool key alt+h; sleep 0.5; xdotool key Left; sleep 0.5; xdotool key Up Up Up Return
+  sleep 3
+  import -window root "${out%.png}-report.png"
 fi
 kill \$pid 2>/dev/null
 wait \$pid 2>/dev/null

@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-dev strace python3 dbus dbus-x11 xdg-utils
   fp-utils desktop-file-utils
   poppler-utils
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-ipafont-gothic
 )
 
 missing=()

@@ -43,10 +43,16 @@ frmSplash::frmSplash(int displayMilliseconds, QWidget *parent)
     layout->setHorizontalSpacing(14);
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
     layout->addWidget(verdanaLabel(QString::fromLatin1(ProductInfo::kVersionLine), this, true), 0, 1);
-    layout->addWidget(verdanaLabel(QStringLiteral("Website: ") + QString::fromLatin1(ProductInfo::kWebsite), this), 1, 1);
-    layout->addWidget(verdanaLabel(QStringLiteral("Support at: ") + QString::fromLatin1(ProductInfo::kSupportEmail), this), 2, 1);
-    layout->addWidget(verdanaLabel(QString::fromLatin1(ProductInfo::kCopyright), this), 3, 1);
-    layout->addWidget(verdanaLabel(QString::fromLatin1(ProductInfo::kLicense), this), 4, 1);
+    const QString website = QString::fromLatin1(ProductInfo::kWebsite);
+    const QString support = QString::fromLatin1(ProductInfo::kSupportEmail);
+    layout->addWidget(verdanaLabel(tr("Website: %1").arg(website), this), 1, 1);
+    layout->addWidget(verdanaLabel(tr("Support at: %1").arg(support), this), 2, 1);
+    // The product's own sentences, translated with the product information.
+    const auto productText = [](const char *text) {
+        return QCoreApplication::translate("ProductInfo", text);
+    };
+    layout->addWidget(verdanaLabel(productText(ProductInfo::kCopyright), this), 3, 1);
+    layout->addWidget(verdanaLabel(productText(ProductInfo::kLicense), this), 4, 1);
     setStyleSheet(QStringLiteral("frmSplash { background: white; border: 1px solid #1d3b6e; }"));
     setFixedWidth(420);
     adjustSize();

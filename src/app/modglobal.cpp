@@ -38,7 +38,8 @@ std::unique_ptr<frmMain> modGlobal::Startup(SettingsStore &settings, AppServices
 {
     QString error;
     if (!settings.ReadSettings(&error)) {
-        message(QStringLiteral("Error occured while reading setting parameters.\r\n\r\n") + error);
+        message(tr("Error occured while reading setting parameters.") + QStringLiteral("\r\n\r\n") +
+                error);
         return nullptr;
     }
 

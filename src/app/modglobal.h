@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -12,6 +13,8 @@ class frmMain;
 // The start-up routine and the program's lifetime.
 class modGlobal
 {
+    Q_DECLARE_TR_FUNCTIONS(modGlobal)
+
 public:
     using MessageSink = std::function<void(const QString &text)>;
 

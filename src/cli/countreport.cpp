@@ -7,6 +7,7 @@
 #include "results/pagebreakdownwords.h"
 #include "search/searchrun.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <cstdlib>
@@ -153,9 +154,13 @@ void CountReport::end()
     if (m_listing != Listing::Files)
         m_writer->line(totalFields(m_totals, totalColumns(m_listing)));
     m_writer->finish();
-    if (m_listing == Listing::Files && table)
-        m_output.write(number(m_totals.files) + " file(s) found, " + number(m_totals.unreadable)
-                       + " unreadable, " + bytes(SearchRun::PageTotalPrefix) + number(m_totals.pages) + '\n');
+    if (m_listing == Listing::Files && table) {
+        const QString found = tr("%1 file(s) found, %2 unreadable, Total Pages : %3")
+                                      .arg(m_cellFormat.groupedNumber(m_totals.files),
+                                           m_cellFormat.groupedNumber(m_totals.unreadable),
+                                           m_cellFormat.groupedNumber(m_totals.pages));
+        m_output.write(bytes(found) + '\n');
+    }
     m_output.flush();
 }
 
@@ -187,8 +192,12 @@ void CountReport::appendFound(const FoundFile &file, const QStringList &cells, c
 
 void CountReport::SetStatusText(const QString &text, const QString &key)
 {
-    if (key == StatusPanel::Message && text.startsWith(SearchRun::SearchingPrefix))
-        m_searching = text.mid(SearchRun::SearchingPrefix.size());
+    // The folder is what stands where "%1" does in the searching text, in
+    // whichever language and word order that text has.
+    static const QStringList around = SearchRun::searchingText(QStringLiteral("\u0001")).split(u'\u0001');
+    if (key == StatusPanel::Message && around.size() == 2 && text.startsWith(around[0]) && text.endsWith(around[1])
+        && text.size() > around[0].size() + around[1].size())
+        m_searching = text.sliced(around[0].size(), text.size() - around[0].size() - around[1].size());
 }
 
 void CountReport::endFolder()

@@ -6,6 +6,7 @@
 #include "results/foldertotalcolumns.h"
 #include "search/searchinterfaces.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimeZone>
 
@@ -22,6 +23,8 @@ enum class Listing { Files, Folders, Total };
 // status bar for a program with standard output.
 class CountReport : public SearchResultsTarget, public SearchStatusSink
 {
+    Q_DECLARE_TR_FUNCTIONS(CountReport)
+
 public:
     CountReport(Listing listing, OutputFormat format, Output &output, Progress &progress);
 

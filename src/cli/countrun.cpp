@@ -13,6 +13,7 @@
 #include "search/searchrun.h"
 #include "settings/productinfo.h"
 
+#include <QCoreApplication>
 #include <QSysInfo>
 
 namespace {
@@ -26,20 +27,16 @@ struct NoIcons : FileIconSource
     QVariant iconFor(const QString &) override { return {}; }
 };
 
-void say(const QByteArray &message)
+// A name's bytes survive the message as they are.
+void say(const QString &message)
 {
-    Console::writeAll(Console::Stream::Error, "brimfold-count: " + message + '\n');
+    Console::writeAll(Console::Stream::Error, "brimfold-count: " + PathCodec::encode(message) + '\n');
 }
 
-QByteArray shownPath(const QString &path)
+// A folder as a terminal can show it: its control characters escaped.
+QString shownPath(const QString &path)
 {
-    return "'" + FieldCodec::table(PathCodec::encode(path)) + "'";
-}
-
-QByteArray totalsText(const FolderTotal &totals)
-{
-    return QByteArray::number(totals.files) + " files, " + QByteArray::number(totals.pages) + " pages, "
-           + QByteArray::number(totals.unreadable) + " unreadable";
+    return PathCodec::decode(FieldCodec::table(PathCodec::encode(path)));
 }
 
 } // namespace
@@ -85,7 +82,7 @@ int runCount(CountOptions options)
     if (const QString problem = cache ? cache->problemOnceOpen() : QString(); !problem.isEmpty()) {
         ports.pageCounts.cache.reset();
         if (!options.quiet && (options.progress || options.verbose))
-            say("counting without the page-count cache: " + problem.toLocal8Bit());
+            say(QCoreApplication::translate("CountRun", "counting without the page-count cache: %1").arg(problem));
     }
     run = std::make_unique<SearchRun>(ports);
     const bool recount = options.cache == CountOptions::Cache::Recount;
@@ -100,7 +97,8 @@ int runCount(CountOptions options)
         // must hear of it.
         if (!lister->open(FolderPath::location(folder), FolderLister::LinkRule::FollowLink)) {
             progress.clear();
-            say("cannot search " + shownPath(folder) + ": it cannot be opened or read");
+            say(QCoreApplication::translate("CountRun", "cannot search '%1': it cannot be opened or read")
+                        .arg(shownPath(folder)));
             folderFailed = true;
             continue;
         }
@@ -113,8 +111,9 @@ int runCount(CountOptions options)
     }
     if (options.verbose && !options.quiet) {
         progress.clear();
-        say(QByteArray::number(fromCache) + " of " + QByteArray::number(report.totals().files)
-            + " counts came from the page-count cache");
+        say(QCoreApplication::translate("CountRun", "%1 of %2 counts came from the page-count cache")
+                    .arg(fromCache)
+                    .arg(report.totals().files));
     }
     const bool interrupted = Console::interrupted();
     if (!output.failed()) {
@@ -127,11 +126,15 @@ int runCount(CountOptions options)
     if (output.pipeClosed())
         return ExitCode::PipeClosed;
     if (interrupted) {
-        say("interrupted; partial totals: " + totalsText(report.totals()));
+        const FolderTotal &totals = report.totals();
+        say(QCoreApplication::translate("CountRun", "interrupted; partial totals: %1 files, %2 pages, %3 unreadable")
+                    .arg(totals.files)
+                    .arg(totals.pages)
+                    .arg(totals.unreadable));
         return ExitCode::Interrupted;
     }
     if (output.failed()) {
-        say("cannot write the output: " + output.error().toLocal8Bit());
+        say(QCoreApplication::translate("CountRun", "cannot write the output: %1").arg(output.error()));
         return ExitCode::FolderFailed;
     }
     if (folderFailed)

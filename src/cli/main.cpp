@@ -2,6 +2,7 @@
 #include "cli/countrun.h"
 #include "cli/options.h"
 #include "platform/console.h"
+#include "settings/languages.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
 {
     Console::catchInterruptAndClosedPipe();
     QCoreApplication app(argc, argv);
+    Languages::install();
     QList<QByteArray> arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QByteArray(argv[i]));

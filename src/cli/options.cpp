@@ -1,9 +1,11 @@
 #include "cli/options.h"
 
 #include "base/pathcodec.h"
+#include "cli/helptext.h"
 #include "search/iopool.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <initializer_list>
@@ -87,9 +89,9 @@ struct Reader
         const bool between = parser.isSet(QStringLiteral("between"));
         const bool typeSet = parser.isSet(QStringLiteral("date"));
         if (!within && !between)
-            return !typeSet || fail(QStringLiteral("--date needs --within or --between"));
+            return !typeSet || fail(CountOptions::tr("--date needs --within or --between"));
         if (within && between)
-            return fail(QStringLiteral("--within and --between cannot be used together"));
+            return fail(CountOptions::tr("--within and --between cannot be used together"));
         CriteriaValues &c = options.criteria;
         c.date = true;
         const QString type = typeSet ? parser.value(QStringLiteral("date")) : QStringLiteral("modified");
@@ -97,14 +99,14 @@ struct Reader
                                                      {"created", CriteriaDefaults::FilesCreated},
                                                      {"accessed", CriteriaDefaults::FilesLastAccessed}});
         if (!dateType)
-            return fail(QStringLiteral("--date takes created, modified or accessed, not '%1'").arg(type));
+            return fail(CountOptions::tr("--date takes created, modified or accessed, not '%1'").arg(type));
         c.dateType = *dateType;
         if (within) {
             static const QRegularExpression form(QStringLiteral("^\\s*([0-9]{1,12})\\s*(d|days?|m|months?)?\\s*$"));
             const auto match = form.match(parser.value(QStringLiteral("within")));
             const auto count = match.hasMatch() ? wholeNumber(match.captured(1), kMaxPeriod) : std::nullopt;
             if (!count)
-                return fail(QStringLiteral("--within takes a number of days or months from 0 to %1").arg(kMaxPeriod));
+                return fail(CountOptions::tr("--within takes a number of days or months from 0 to %1").arg(kMaxPeriod));
             c.inPeriod = true;
             c.period = QString::number(*count);
             c.unit = match.captured(2).startsWith(u'm') ? CriteriaDefaults::Months : CriteriaDefaults::Days;
@@ -114,7 +116,7 @@ struct Reader
         const QDate from = dates.size() == 2 ? QDate::fromString(dates[0], Qt::ISODate) : QDate();
         const QDate to = dates.size() == 2 ? QDate::fromString(dates[1], Qt::ISODate) : QDate();
         if (!from.isValid() || !to.isValid() || from > to)
-            return fail(QStringLiteral("--between takes two dates YYYY-MM-DD, the first not after the second"));
+            return fail(CountOptions::tr("--between takes two dates YYYY-MM-DD, the first not after the second"));
         c.inPeriod = false;
         c.from = from;
         c.to = to;
@@ -131,7 +133,7 @@ struct Reader
         if (given == 0)
             return true;
         if (given > 1)
-            return fail(QStringLiteral("use only one of --size-at-least, --size-at-most and --size-between"));
+            return fail(CountOptions::tr("use only one of --size-at-least, --size-at-most and --size-between"));
         CriteriaValues &c = options.criteria;
         c.size = true;
         if (parser.isSet(names[2])) {
@@ -139,7 +141,7 @@ struct Reader
             const auto from = limits.size() == 2 ? wholeNumber(limits[0], kMaxSizeKB) : std::nullopt;
             const auto to = limits.size() == 2 ? wholeNumber(limits[1], kMaxSizeKB) : std::nullopt;
             if (!from || !to || *from > *to)
-                return fail(QStringLiteral("--size-between takes two sizes in KB, the first not above the second"));
+                return fail(CountOptions::tr("--size-between takes two sizes in KB, the first not above the second"));
             c.sizeAt = false;
             c.sizeFrom = QString::number(*from);
             c.sizeTo = QString::number(*to);
@@ -148,7 +150,9 @@ struct Reader
         const bool least = parser.isSet(names[0]);
         const auto limit = wholeNumber(parser.value(least ? names[0] : names[1]), kMaxSizeKB);
         if (!limit)
-            return fail(QStringLiteral("--%1 takes a size in KB from 0 to %2").arg(least ? names[0] : names[1]).arg(kMaxSizeKB));
+            return fail(CountOptions::tr("--%1 takes a size in KB from 0 to %2")
+                                .arg(least ? names[0] : names[1])
+                                .arg(kMaxSizeKB));
         c.sizeAt = true;
         c.leastMost = least ? CriteriaDefaults::Least : CriteriaDefaults::Most;
         c.limit = QString::number(*limit);
@@ -163,21 +167,21 @@ struct Reader
                 format, {{"table", OutputFormat::Table}, {"csv", OutputFormat::Csv}, {"tsv", OutputFormat::Tsv},
                          {"jsonl", OutputFormat::Jsonl}});
             if (!options.format)
-                return fail(QStringLiteral("--format takes table, csv, tsv or jsonl, not '%1'").arg(format));
+                return fail(CountOptions::tr("--format takes table, csv, tsv or jsonl, not '%1'").arg(format));
         }
         const bool total = parser.isSet(QStringLiteral("total"));
         const bool folders = parser.isSet(QStringLiteral("folders"));
         if (total && folders)
-            return fail(QStringLiteral("--total and --folders cannot be used together"));
+            return fail(CountOptions::tr("--total and --folders cannot be used together"));
         options.listing = total ? Listing::Total : folders ? Listing::Folders : Listing::Files;
         if (options.format == OutputFormat::Jsonl && options.listing != Listing::Files)
-            return fail(QStringLiteral("--format jsonl lists every file; it takes no --total or --folders"));
+            return fail(CountOptions::tr("--format jsonl lists every file; it takes no --total or --folders"));
         options.host = parser.value(QStringLiteral("host"));
         options.jobs = IoPool::kDefaultThreads;
         if (parser.isSet(QStringLiteral("jobs"))) {
             const auto jobs = wholeNumber(parser.value(QStringLiteral("jobs")), kMaxJobs);
             if (!jobs)
-                return fail(QStringLiteral("--jobs takes a number from 0 to %1").arg(kMaxJobs));
+                return fail(CountOptions::tr("--jobs takes a number from 0 to %1").arg(kMaxJobs));
             options.jobs = int(*jobs);
         }
         options.quiet = parser.isSet(QStringLiteral("quiet"));
@@ -186,13 +190,81 @@ struct Reader
         const bool noCache = parser.isSet(QStringLiteral("no-cache"));
         const bool recount = parser.isSet(QStringLiteral("recount"));
         if (noCache && recount)
-            return fail(QStringLiteral("--no-cache and --recount cannot be used together"));
+            return fail(CountOptions::tr("--no-cache and --recount cannot be used together"));
         options.cache = noCache ? CountOptions::Cache::Off
                         : recount ? CountOptions::Cache::Recount
                                   : CountOptions::Cache::Use;
         return true;
     }
 };
+
+// The options, each with what it does in the reader's language; a value's
+// name (KB, N...) is the same in every language, as the descriptions name it.
+QList<QCommandLineOption> countOptions()
+{
+    return {
+        {{"r", "subfolders"}, CountOptions::tr("Search the subfolders too.")},
+        {{"a", "hidden"}, CountOptions::tr("Include hidden files.")},
+        {"filter",
+         CountOptions::tr("File name patterns, separated by ',' or ';' (default %1; %2 for every file).")
+                 .arg(CriteriaDefaults::FilterPattern, CriteriaDefaults::AllFilesPattern),
+         "PATTERNS"},
+        //: created, modified and accessed are the words the option takes: they stay in English.
+        {"date", CountOptions::tr("Which date --within and --between test: created, modified (default) or accessed."),
+         "WHICH"},
+        //: N names the option's value.
+        {"within", CountOptions::tr("Files whose date lies within the last N days or months (whole local days)."),
+         "N days|months"},
+        {"between", CountOptions::tr("Files whose date lies between two days, both included."), "YYYY-MM-DD YYYY-MM-DD"},
+        //: KB names the option's value.
+        {"size-at-least", CountOptions::tr("Files of at least KB kilobytes (sizes rounded up to whole KB)."), "KB"},
+        {"size-at-most", CountOptions::tr("Files of at most KB kilobytes."), "KB"},
+        //: FROM and TO name the option's two values.
+        {"size-between", CountOptions::tr("Files of FROM to TO kilobytes."), "FROM TO"},
+        //: table, csv, tsv and jsonl are the format names the option takes: they stay in English.
+        {"format",
+         CountOptions::tr("Output: table, csv or tsv (default table on a terminal, else tsv), or jsonl: a result file "
+                          "for brimfold-report."),
+         "FORMAT"},
+        {"host", CountOptions::tr("The host a result file names (default this machine's name)."), "NAME"},
+        {"total", CountOptions::tr("Write only the totals: files, pages, unreadable files.")},
+        {"folders", CountOptions::tr("Write one line per folder with files, then the totals.")},
+        {{"j", "jobs"},
+         CountOptions::tr("Requests in flight at once (default %1; 0 asks one at a time).").arg(IoPool::kDefaultThreads),
+         "N"},
+        {{"q", "quiet"}, CountOptions::tr("No progress line.")},
+        {"progress", CountOptions::tr("Show the progress line (default when standard error is a terminal).")},
+        {{"v", "verbose"}, CountOptions::tr("Say on standard error how many counts came from the page-count cache.")},
+        {"no-cache", CountOptions::tr("Neither read nor write the page-count cache: count every file.")},
+        {"recount", CountOptions::tr("Count every file and replace what the page-count cache holds for it.")},
+        {"version", CountOptions::tr("Show the version.")},
+        {{"h", "help"}, CountOptions::tr("Show this help.")},
+    };
+}
+
+// The help as the parser of Qt lays it out, wrapped by the columns a
+// translation takes on a terminal.
+QString helpText(const QList<QCommandLineOption> &options)
+{
+    QList<HelpText::Row> rows;
+    for (const QCommandLineOption &option : options) {
+        QStringList names;
+        for (const QString &name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        const QString value = option.valueName().isEmpty() ? QString() : " <" + option.valueName() + '>';
+        rows.append({"  " + names.join(QStringLiteral(", ")) + value, option.description()});
+    }
+    const QList<HelpText::Row> arguments{{QStringLiteral("  FOLDER"), CountOptions::tr("Folders to search.")}};
+    const int column = HelpText::descriptionColumn(rows + arguments);
+    // Named as its complaints name it, wherever it was started from.
+    const QString usage = CountOptions::tr("Usage: %1").arg(QStringLiteral("brimfold-count [options] FOLDER..."));
+    //: FOLDER names the program's arguments.
+    const QString about = CountOptions::tr(
+            "Finds TIFF files in each FOLDER, counts their pages and writes one line per file.");
+    return HelpText::paragraph(usage) + HelpText::paragraph(about) + '\n' + CountOptions::tr("Options:") + '\n'
+           + HelpText::rows(rows, column) + '\n' + CountOptions::tr("Arguments:") + '\n'
+           + HelpText::rows(arguments, column);
+}
 
 } // namespace
 
@@ -203,36 +275,8 @@ ParsedCommandLine parseCommandLine(const QList<QByteArray> &arguments)
         words.append(PathCodec::decode(argument));
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Finds TIFF files in each FOLDER, counts their pages and writes one line per file."));
-    parser.addOptions({
-        {{"r", "subfolders"}, "Search the subfolders too."},
-        {{"a", "hidden"}, "Include hidden files."},
-        {"filter", "File name patterns, separated by ',' or ';' (default " + CriteriaDefaults::FilterPattern
-                       + "; " + CriteriaDefaults::AllFilesPattern + " for every file).", "PATTERNS"},
-        {"date", "Which date --within and --between test: created, modified (default) or accessed.", "WHICH"},
-        {"within", "Files whose date lies within the last N days or months (whole local days).", "N days|months"},
-        {"between", "Files whose date lies between two days, both included.", "YYYY-MM-DD YYYY-MM-DD"},
-        {"size-at-least", "Files of at least KB kilobytes (sizes rounded up to whole KB).", "KB"},
-        {"size-at-most", "Files of at most KB kilobytes.", "KB"},
-        {"size-between", "Files of FROM to TO kilobytes.", "FROM TO"},
-        {"format", "Output: table, csv or tsv (default table on a terminal, else tsv), or jsonl: a result file "
-                   "for brimfold-report.", "FORMAT"},
-        {"host", "The host a result file names (default this machine's name).", "NAME"},
-        {"total", "Write only the totals: files, pages, unreadable files."},
-        {"folders", "Write one line per folder with files, then the totals."},
-        {{"j", "jobs"}, "Requests in flight at once (default " + QString::number(IoPool::kDefaultThreads)
-                            + "; 0 asks one at a time).", "N"},
-        {{"q", "quiet"}, "No progress line."},
-        {"progress", "Show the progress line (default when standard error is a terminal)."},
-        {{"v", "verbose"}, "Say on standard error how many counts came from the page-count cache."},
-        {"no-cache", "Neither read nor write the page-count cache: count every file."},
-        {"recount", "Count every file and replace what the page-count cache holds for it."},
-        {"version", "Show the version."},
-        {{"h", "help"}, "Show this help."},
-    });
-    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("Folders to search."),
-                                 QStringLiteral("FOLDER..."));
+    const QList<QCommandLineOption> options = countOptions();
+    parser.addOptions(options);
     ParsedCommandLine result;
     if (!parser.parse(joinTwoWordValues(words))) {
         result.text = parser.errorText();
@@ -240,26 +284,26 @@ ParsedCommandLine parseCommandLine(const QList<QByteArray> &arguments)
     }
     if (parser.isSet(QStringLiteral("help"))) {
         result.action = ParsedCommandLine::Action::Help;
-        result.text = parser.helpText();
+        result.text = helpText(options);
         return result;
     }
     if (parser.isSet(QStringLiteral("version"))) {
         result.action = ParsedCommandLine::Action::Version;
         return result;
     }
-    CountOptions &options = result.options;
-    options.criteria.subfolders = parser.isSet(QStringLiteral("subfolders"));
-    options.criteria.hidden = parser.isSet(QStringLiteral("hidden"));
+    CountOptions &count = result.options;
+    count.criteria.subfolders = parser.isSet(QStringLiteral("subfolders"));
+    count.criteria.hidden = parser.isSet(QStringLiteral("hidden"));
     if (parser.isSet(QStringLiteral("filter")))
-        options.criteria.filter = parser.value(QStringLiteral("filter"));
-    Reader reader{parser, options, {}};
+        count.criteria.filter = parser.value(QStringLiteral("filter"));
+    Reader reader{parser, count, {}};
     if (!reader.readDate() || !reader.readSize() || !reader.readOutput()) {
         result.text = reader.error;
         return result;
     }
-    options.folders = parser.positionalArguments();
-    if (options.folders.isEmpty()) {
-        result.text = QStringLiteral("no FOLDER given");
+    count.folders = parser.positionalArguments();
+    if (count.folders.isEmpty()) {
+        result.text = CountOptions::tr("no FOLDER given");
         return result;
     }
     result.action = ParsedCommandLine::Action::Run;

@@ -6,6 +6,7 @@
 #include "search/criteria.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,9 @@ struct CountOptions
     bool verbose = false;  // -v: say where counts came from
     enum class Cache { Use, Recount, Off };
     Cache cache = Cache::Use;
+
+    // The help and the complaints about a command line.
+    Q_DECLARE_TR_FUNCTIONS(CountOptions)
 };
 
 using ParsedCommandLine = ParsedArguments<CountOptions>;

@@ -4,6 +4,7 @@
 #include "platform/console.h"
 #include "settings/productinfo.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -32,10 +33,12 @@ std::optional<int> answerWithoutRunning(const ParsedArguments<Options> &parsed, 
     case Action::Version:
         Console::writeAll(Console::Stream::Output, program + " (" + ProductInfo::kVersionLine + ")\n");
         return ExitCode::Counted;
-    case Action::UsageError:
-        Console::writeAll(Console::Stream::Error, program + ": " + parsed.text.toUtf8() + "\nTry '" + program
-                                                          + " --help' for more information.\n");
+    case Action::UsageError: {
+        const QString hint = QCoreApplication::translate("ParsedArguments", "Try '%1 --help' for more information.")
+                                     .arg(QString::fromUtf8(program));
+        Console::writeAll(Console::Stream::Error, program + ": " + parsed.text.toUtf8() + '\n' + hint.toUtf8() + '\n');
         return ExitCode::Usage;
+    }
     case Action::Run:
         break;
     }

@@ -4,6 +4,8 @@
 #include "cli/fieldcodec.h"
 #include "platform/console.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int kDrawEveryMs = 250;
 constexpr int kFolderChars = 60;
@@ -25,10 +27,10 @@ void Progress::update(qint64 files, qint64 pages, const QString &folder)
     QString shown = PathCodec::decode(FieldCodec::table(PathCodec::encode(folder)));
     if (shown.size() > kFolderChars)
         shown = QStringLiteral("...") + shown.right(kFolderChars - 3);
-    const QByteArray text = kClearLine + QByteArray::number(files) + " files, " + QByteArray::number(pages)
-                            + " pages, " + QByteArray::number(files * 1000 / ms) + " files/s, "
-                            + PathCodec::encode(shown);
-    Console::writeAll(Console::Stream::Error, text);
+    const QString text = tr("%1 files, %2 pages, %3 files/s, %4")
+                                 .arg(QString::number(files), QString::number(pages),
+                                      QString::number(files * 1000 / ms), shown);
+    Console::writeAll(Console::Stream::Error, kClearLine + PathCodec::encode(text));
     m_shown = true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -7,6 +8,8 @@
 // files per second and the folder being searched.
 class Progress
 {
+    Q_DECLARE_TR_FUNCTIONS(Progress)
+
 public:
     explicit Progress(bool enabled);
     // Redraws the line, at most a few times a second.

@@ -3,6 +3,7 @@
 #include "cli/parsedarguments.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,9 @@ struct ReportOptions
     Paper paper = Paper::Locale;
     int perFolderDepth = 0; // > 0: also a report per folder this deep below each start folder
     QString folderReports;  // where those go; empty: beside `output`
+
+    // The help and the complaints about a command line.
+    Q_DECLARE_TR_FUNCTIONS(ReportOptions)
 };
 
 using ParsedReportCommandLine = ParsedArguments<ReportOptions>;

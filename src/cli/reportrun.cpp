@@ -8,6 +8,7 @@
 #include "platform/console.h"
 #include "settings/productinfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,11 +78,11 @@ bool readInput(const QString &name, int depth, Merged &merged)
 {
     QFile file;
     const bool standardInput = name == QLatin1String("-");
-    const QString shownName = standardInput ? QStringLiteral("standard input") : name;
+    const QString shownName = standardInput ? QCoreApplication::translate("ReportRun", "standard input") : name;
     const bool opened = standardInput ? file.open(stdin, QIODevice::ReadOnly)
                                       : qtCanOpenByName(name) && (file.setFileName(name), file.open(QIODevice::ReadOnly));
     if (!opened) {
-        say(QStringLiteral("cannot read %1: %2").arg(shownName, file.errorString()));
+        say(QCoreApplication::translate("ReportRun", "cannot read %1: %2").arg(shownName, file.errorString()));
         return false;
     }
     QString error;
@@ -91,7 +92,7 @@ bool readInput(const QString &name, int depth, Merged &merged)
             [&](const ResultFile::Source &source) {
                 for (const ResultFile::Source &other : merged.sources)
                     if (other.host == source.host && other.startFolder == source.startFolder && error.isEmpty())
-                        error = QStringLiteral("%1 holds the results of %2:%3 a second time; give each search once")
+                        error = QCoreApplication::translate("ReportRun", "%1 holds the results of %2:%3 a second time; give each search once")
                                         .arg(shownName, source.host, source.startFolder);
                 index = int(merged.sources.size());
                 merged.sources.push_back(source);
@@ -135,7 +136,7 @@ PageReport buildReport(const Merged &merged, PageReportTally &&tally, const std:
             startFolder = name;
         if (source.cancelled)
             state = SearchRecord::TerminatedText;
-        searched.append({QStringLiteral("Start folder"), shownText(name)});
+        searched.append({QCoreApplication::translate("ReportRun", "Start folder"), shownText(name)});
         searched += source.searched;
     }
     if (!severalHosts && !merged.sources.empty()) {
@@ -161,18 +162,18 @@ QPageLayout pageLayout(ReportOptions::Paper paper)
 bool writeReport(const QString &path, const PageReport &report, const QPageLayout &layout)
 {
     if (!qtCanOpenByName(path)) {
-        say(QStringLiteral("cannot write %1: the name is not UTF-8").arg(path));
+        say(QCoreApplication::translate("ReportRun", "cannot write %1: the name is not UTF-8").arg(path));
         return false;
     }
     QString error;
     const bool written = replaceFile(path, [&](QIODevice *device) {
         if (writePageReportPdf(report, device, layout))
             return true;
-        error = QStringLiteral("the PDF could not be written whole");
+        error = QCoreApplication::translate("ReportRun", "the PDF could not be written whole");
         return false;
     }, &error);
     if (!written)
-        say(QStringLiteral("cannot write %1: %2").arg(path, error));
+        say(QCoreApplication::translate("ReportRun", "cannot write %1: %2").arg(path, error));
     return written;
 }
 
@@ -193,7 +194,7 @@ int runReport(const ReportOptions &options)
     for (int client = 0; client < merged.clients.size(); ++client) {
         const QString path = QDir(folder).absoluteFilePath(merged.clients[client] + QStringLiteral(".pdf"));
         if (path == whole) {
-            say(QStringLiteral("the report of %1 would replace %2; name the whole report otherwise")
+            say(QCoreApplication::translate("ReportRun", "the report of %1 would replace %2; name the whole report otherwise")
                         .arg(merged.clients[client], options.output));
             return kStatusFailed;
         }
@@ -210,7 +211,7 @@ int runReport(const ReportOptions &options)
         return kStatusFailed;
     for (const auto &[path, client] : clientFiles) {
         if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-            say(QStringLiteral("cannot make the folder of %1").arg(path));
+            say(QCoreApplication::translate("ReportRun", "cannot make the folder of %1").arg(path));
             return kStatusFailed;
         }
         const PageReport report = buildReport(merged, std::move(merged.clientTallies[client]),

@@ -1,5 +1,7 @@
 #include "export/exportrules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace ExportRules {
@@ -11,11 +13,16 @@ constexpr QChar kFolderSeparator = u'/';
 
 const QStringList &fileTypeEntries()
 {
+    // Each entry ends in its extension's pattern, which FileTypeExtension reads.
     static const QStringList entries{
-        QStringLiteral("Text Document (*.txt)"),
-        QStringLiteral("Excel Worksheet (*.xls)"),
-        QStringLiteral("Word Document (*.doc)"),
-        QStringLiteral("CSV File (*.csv)"),
+        //: Keep "(*.txt)" at the end as it is
+        QCoreApplication::translate("ExportRules", "Text Document (*.txt)"),
+        //: Keep "(*.xls)" at the end as it is
+        QCoreApplication::translate("ExportRules", "Excel Worksheet (*.xls)"),
+        //: Keep "(*.doc)" at the end as it is
+        QCoreApplication::translate("ExportRules", "Word Document (*.doc)"),
+        //: Keep "(*.csv)" at the end as it is
+        QCoreApplication::translate("ExportRules", "CSV File (*.csv)"),
     };
     return entries;
 }
@@ -51,9 +58,9 @@ QString exportStartFolder(const QString &exportLocation, const QString &home)
 QString ValidateExportInput(const QString &name, bool separatorShown, const QString &separator)
 {
     if (name.isEmpty())
-        return QStringLiteral("File Name must be specified.");
+        return QCoreApplication::translate("ExportRules", "File Name must be specified.");
     if (separatorShown && separator.isEmpty())
-        return QStringLiteral("Column Saperator must be specified.");
+        return QCoreApplication::translate("ExportRules", "Column Saperator must be specified.");
     return {};
 }
 

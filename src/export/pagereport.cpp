@@ -3,15 +3,23 @@
 #include "grid/gridmodel.h"
 #include "results/columnindex.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
 
+struct ReportWords
+{
+    Q_DECLARE_TR_FUNCTIONS(PageReport)
+};
+
 QList<CriteriaLine> searchedLines(const SearchRecord &search)
 {
+    const QString startFolder = ReportWords::tr("Start folder");
     if (!search.ran)
-        return {{QStringLiteral("Start folder"), QStringLiteral("No search has run")}};
-    QList<CriteriaLine> lines{{QStringLiteral("Start folder"), shownText(search.startFolder)}};
+        return {{startFolder, ReportWords::tr("No search has run")}};
+    QList<CriteriaLine> lines{{startFolder, shownText(search.startFolder)}};
     lines += criteriaInWords(search.criteria, search.started.date());
     return lines;
 }
@@ -19,7 +27,7 @@ QList<CriteriaLine> searchedLines(const SearchRecord &search)
 QString stateText(const SearchRecord &search)
 {
     if (search.running)
-        return QStringLiteral("Search still running: the counts are partial");
+        return ReportWords::tr("Search still running: the counts are partial");
     if (search.cancelled)
         return SearchRecord::TerminatedText;
     return {};
@@ -67,7 +75,8 @@ void PageReportTally::addFile(QStringView location, std::optional<qint64> pages,
     if (pages)
         addToChart(m_chart, PageBreakdown::fromKey(worthKey));
     else if (m_unreadable.size() < size_t(PageReport::kMaxListedUnreadable))
-        m_unreadable.push_back({path.toString(), reason.isEmpty() ? QStringLiteral("No reason given") : reason.toString()});
+        m_unreadable.push_back(
+                {path.toString(), reason.isEmpty() ? ReportWords::tr("No reason given") : reason.toString()});
     else
         ++m_unlistedUnreadable;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translatable.h"
 #include "results/foldertotals.h"
 #include "search/criteria.h"
 #include "search/searchrecord.h"
@@ -43,7 +44,7 @@ void addToChart(SizeModeTable &chart, const PageBreakdown &file);
 struct PageReport
 {
     static constexpr int kMaxListedUnreadable = 1000;
-    static inline const QString TitleText = QStringLiteral("Page Report");
+    static constexpr Translatable TitleText{"PageReport", QT_TRANSLATE_NOOP("PageReport", "Page Report")};
 
     PageReportHeading heading;
     bool selectedOnly = false;

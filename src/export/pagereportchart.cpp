@@ -2,6 +2,7 @@
 
 #include "results/pagebreakdownwords.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -46,9 +47,13 @@ QColor chartSegmentColor(int segment)
 
 QString chartSegmentName(int segment)
 {
-    static const char *const names[kChartSegments] = {"Color", "Grayscale", "Black and white", "Unknown mode",
-                                                      "Files mixing sizes and modes"};
-    return QString::fromLatin1(names[std::clamp(segment, 0, kChartSegments - 1)]);
+    static const char *const names[kChartSegments] = {
+            QT_TRANSLATE_NOOP("PageReportChart", "Color"),
+            QT_TRANSLATE_NOOP("PageReportChart", "Grayscale"),
+            QT_TRANSLATE_NOOP("PageReportChart", "Black and white"),
+            QT_TRANSLATE_NOOP("PageReportChart", "Unknown mode"),
+            QT_TRANSLATE_NOOP("PageReportChart", "Files mixing sizes and modes")};
+    return QCoreApplication::translate("PageReportChart", names[std::clamp(segment, 0, kChartSegments - 1)]);
 }
 
 void paintPageChart(QPainter &painter, const QRectF &area, const SizeModeTable &chart, const QFont &font)
@@ -66,7 +71,7 @@ void paintPageChart(QPainter &painter, const QRectF &area, const SizeModeTable &
         tallest = std::max(tallest, total);
     }
     if (sizes.empty()) {
-        painter.drawText(area, Qt::AlignCenter, QStringLiteral("No pages counted"));
+        painter.drawText(area, Qt::AlignCenter, QCoreApplication::translate("PageReportChart", "No pages counted"));
         painter.restore();
         return;
     }

@@ -4,6 +4,7 @@
 #include "results/foldertotalcolumns.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
@@ -27,15 +28,27 @@ QFont reportFont(int pixels, bool bold = false)
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferNoHinting); // the same widths on screen and paper
     // No ligatures: "fi" stays two letters for anyone who copies or searches the text.
+    // Characters the face lacks (Japanese...) are drawn from the face fontconfig
+    // prefers for their script, embedded like it: the font must keep merging.
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
 using Lines = std::vector<std::pair<QString, QString>>;
 
+struct DocumentWords
+{
+    Q_DECLARE_TR_FUNCTIONS(PageReportDocument)
+};
+
+// The day in full and the time without seconds, as the reader's locale writes them.
 QString dayAndTime(const QDateTime &when)
 {
-    return QLocale::c().toString(when, u"d MMM yyyy HH:mm");
+    if (!when.isValid())
+        return {};
+    const QLocale locale;
+    return locale.toString(when.date(), QLocale::LongFormat) + u' '
+            + locale.toString(when.time(), QLocale::ShortFormat);
 }
 
 using Key = FolderTotalKey;
@@ -52,7 +65,7 @@ constexpr Key kTotalsLines[] = {Key::Files,         Key::Pages,       Key::A4Equ
 QStringList folderHeaders(bool belowStart)
 {
     QStringList headers = folderTotalCaptions(kFolderColumns);
-    headers[0] = belowStart ? QStringLiteral("Folder (below the start folder)") : QStringLiteral("Folder");
+    headers[0] = belowStart ? DocumentWords::tr("Folder (below the start folder)") : DocumentWords::tr("Folder");
     return headers;
 }
 
@@ -66,7 +79,7 @@ Lines totalsLines(const FolderTotal &all)
     const QStringList values = folderTotalTexts(all, kTotalsLines, TextFor::People, QLocale());
     Lines lines;
     for (size_t line = 0; line < std::size(kTotalsLines); ++line)
-        lines.emplace_back(folderTotalColumn(kTotalsLines[line]).lineLabel, values[qsizetype(line)]);
+        lines.emplace_back(folderTotalLineLabel(kTotalsLines[line]), values[qsizetype(line)]);
     return lines;
 }
 
@@ -76,9 +89,9 @@ Lines searchedLines(const PageReport &report)
     for (const CriteriaLine &line : report.searched)
         lines.emplace_back(line.label, line.text);
     if (report.selectedOnly)
-        lines.emplace_back(QStringLiteral("Rows"), QStringLiteral("Only the rows selected in the results list"));
+        lines.emplace_back(DocumentWords::tr("Rows"), DocumentWords::tr("Only the rows selected in the results list"));
     if (!report.searchState.isEmpty())
-        lines.emplace_back(QStringLiteral("Status"), report.searchState);
+        lines.emplace_back(DocumentWords::tr("Status"), report.searchState);
     return lines;
 }
 
@@ -86,11 +99,13 @@ Lines titleLines(const PageReportHeading &heading)
 {
     Lines lines;
     if (!heading.organisation.isEmpty())
-        lines.emplace_back(QStringLiteral("Organisation"), heading.organisation);
+        lines.emplace_back(DocumentWords::tr("Organisation"), heading.organisation);
     if (!heading.reference.isEmpty())
-        lines.emplace_back(QStringLiteral("Reference"), heading.reference);
-    lines.emplace_back(QStringLiteral("Made"), dayAndTime(heading.madeAt));
-    lines.emplace_back(QStringLiteral("By"), heading.program);
+        lines.emplace_back(DocumentWords::tr("Reference"), heading.reference);
+    //: When the report was made: the day and time follow
+    lines.emplace_back(DocumentWords::tr("Made"), dayAndTime(heading.madeAt));
+    //: Which program made the report: its name and version follow
+    lines.emplace_back(DocumentWords::tr("By"), heading.program);
     return lines;
 }
 
@@ -205,19 +220,23 @@ void PageReportDocument::paintPage(QPainter &painter, int index) const
         paintPlaced(painter, placed);
     painter.setFont(m_bodyFont);
     painter.drawText(QRectF(0, m_area.height() - m_lineHeight, m_area.width(), m_lineHeight), Qt::AlignCenter,
-                     QStringLiteral("Page %1 of %2").arg(index + 1).arg(pageCount()));
+                     DocumentWords::tr("Page %1 of %2").arg(index + 1).arg(pageCount()));
     painter.restore();
 }
 
 void PageReportDocument::paintPlaced(QPainter &painter, const Placed &placed) const
 {
     if (placed.row == kHeading) {
-        static const char *const headings[] = {"",       "What was searched", "Totals",
-                                               "Pages per size class and mode", "Folders",
-                                               "Unreadable files", "Counting rules"};
+        static const char *const headings[] = {"",
+                                               QT_TRANSLATE_NOOP("PageReportDocument", "What was searched"),
+                                               QT_TRANSLATE_NOOP("PageReportDocument", "Totals"),
+                                               QT_TRANSLATE_NOOP("PageReportDocument", "Pages per size class and mode"),
+                                               QT_TRANSLATE_NOOP("PageReportDocument", "Folders"),
+                                               QT_TRANSLATE_NOOP("PageReportDocument", "Unreadable files"),
+                                               QT_TRANSLATE_NOOP("PageReportDocument", "Counting rules")};
         painter.setFont(m_headingFont);
         painter.drawText(QRectF(0, placed.y, m_area.width(), m_headingHeight), Qt::AlignLeft | Qt::AlignBottom,
-                         QString::fromLatin1(headings[int(placed.part)]));
+                         QCoreApplication::translate("PageReportDocument", headings[int(placed.part)]));
         return;
     }
     switch (placed.part) {
@@ -229,8 +248,8 @@ void PageReportDocument::paintPlaced(QPainter &painter, const Placed &placed) co
         return;
     case Part::Unreadable:
         if (placed.row == kHeader)
-            paintCells(painter, placed.y, {QStringLiteral("File"), QStringLiteral("Reason")}, m_unreadableWidths,
-                       RowStyle::Header);
+            paintCells(painter, placed.y, {DocumentWords::tr("File"), DocumentWords::tr("Reason")},
+                       m_unreadableWidths, RowStyle::Header);
         else
             paintUnreadableRow(painter, placed.row, placed.y);
         return;
@@ -293,9 +312,10 @@ void PageReportDocument::paintUnreadableRow(QPainter &painter, int row, qreal y)
     if (row < int(m_report.unreadable.size()))
         cells = {m_report.unreadable[size_t(row)].path, m_report.unreadable[size_t(row)].reason};
     else if (m_report.unlistedUnreadable > 0)
-        cells = {QStringLiteral("and %1 more").arg(QLocale().toString(m_report.unlistedUnreadable)), QString()};
+        cells = {DocumentWords::tr("and %1 more").arg(QLocale().toString(m_report.unlistedUnreadable)), QString()};
     else
-        cells = {QStringLiteral("None"), QString()};
+        //: No file was unreadable
+        cells = {DocumentWords::tr("None"), QString()};
     paintCells(painter, y, cells, m_unreadableWidths, RowStyle::Plain);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translatable.h"
 #include "export/pagereport.h"
 
 #include <QFont>
@@ -32,7 +33,7 @@ public:
     // the paint area's top-left corner, its unit the point.
     void paintPage(QPainter &painter, int index) const;
 
-    static inline const QString RulesText = QStringLiteral(
+    static constexpr Translatable RulesText{"PageReportDocument", QT_TRANSLATE_NOOP("PageReportDocument",
             "A page is one image of a TIFF file as its chain of image directories lists it; thumbnails and "
             "transparency masks are left out. A file whose pages could not be counted is listed as unreadable "
             "and adds no pages. A page's size is its pixel size divided by its resolution; without a usable "
@@ -45,7 +46,7 @@ public:
             "area less 0.05, rounded up (A3 is 2). A page of a size class counts with the class's own area, so "
             "an A0 scanned a few millimetres long is 16; Fax and Other pages count with their measured area. "
             "\"Captured in\" is the mode the file's tags give a page: color, grayscale or black and white (one "
-            "bit per pixel).");
+            "bit per pixel).")};
 
 private:
     enum class Part { Title, Searched, Totals, Chart, Folders, Unreadable, Rules };

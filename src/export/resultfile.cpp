@@ -2,6 +2,7 @@
 
 #include "base/pathcodec.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <optional>
@@ -252,6 +253,11 @@ const Value &member(const QList<std::pair<QByteArray, Value>> &members, QByteArr
     return missing;
 }
 
+struct ResultFileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(ResultFile)
+};
+
 } // namespace
 
 QByteArray sourceLine(const Source &source)
@@ -320,7 +326,7 @@ bool read(QIODevice &in, const QString &name, const Handlers &handlers, QString 
 {
     qint64 lineNumber = 0;
     const auto fail = [&](const QString &why) {
-        error = QStringLiteral("%1:%2: %3").arg(name).arg(lineNumber).arg(why);
+        error = QStringLiteral("%1:%2: %3").arg(name, QString::number(lineNumber), why);
         return false;
     };
     Source source;
@@ -331,21 +337,21 @@ bool read(QIODevice &in, const QString &name, const Handlers &handlers, QString 
         line = in.readLine();
         ++lineNumber;
         if (!line.endsWith('\n'))
-            return fail(QStringLiteral("the file ends inside a record"));
+            return fail(ResultFileWords::tr("the file ends inside a record"));
         line.chop(1);
         const auto members = LineParser(line).object();
         const bool opensSearch = members && member(*members, "brimfold_results").kind == Value::Kind::Number;
         if (lineNumber == 1 && !opensSearch)
-            return fail(QStringLiteral("not a result file of brimfold-count"));
+            return fail(ResultFileWords::tr("not a result file of brimfold-count"));
         if (!members)
-            return fail(QStringLiteral("not a record of a result file"));
+            return fail(ResultFileWords::tr("not a record of a result file"));
         const auto text = [&](QByteArrayView key) { return member(*members, key).text; };
         if (opensSearch) {
             if (inSearch)
-                return fail(QStringLiteral("a search begins before the last one's end record"));
+                return fail(ResultFileWords::tr("a search begins before the last one's end record"));
             const qint64 version = member(*members, "brimfold_results").number;
             if (version > kVersion)
-                return fail(QStringLiteral("written in a later format (version %1; this program reads %2)")
+                return fail(ResultFileWords::tr("written in a later format (version %1; this program reads %2)")
                                     .arg(version)
                                     .arg(kVersion));
             source = {};
@@ -363,10 +369,10 @@ bool read(QIODevice &in, const QString &name, const Handlers &handlers, QString 
             continue;
         }
         if (!inSearch)
-            return fail(QStringLiteral("a record after the end record"));
+            return fail(ResultFileWords::tr("a record after the end record"));
         if (member(*members, "end").flag) {
             if (member(*members, "files").number != files)
-                return fail(QStringLiteral("the end record counts %1 files where %2 were read")
+                return fail(ResultFileWords::tr("the end record counts %1 files where %2 were read")
                                     .arg(member(*members, "files").number)
                                     .arg(files));
             source.cancelled = member(*members, "cancelled").flag;
@@ -378,7 +384,7 @@ bool read(QIODevice &in, const QString &name, const Handlers &handlers, QString 
         const Value &pages = member(*members, "pages");
         if (member(*members, "name").kind != Value::Kind::String
             || (pages.kind != Value::Kind::Number && pages.kind != Value::Kind::Null))
-            return fail(QStringLiteral("a file's record without its name or pages"));
+            return fail(ResultFileWords::tr("a file's record without its name or pages"));
         Record record{text("folder"), text("name"),       member(*members, "size").number, text("modified"),
                       pages.kind == Value::Kind::Number ? int(pages.number) : -1,
                       text("reason"), text("worth")};
@@ -386,9 +392,9 @@ bool read(QIODevice &in, const QString &name, const Handlers &handlers, QString 
         handlers.file(std::move(record));
     }
     if (lineNumber == 0)
-        return fail(QStringLiteral("the file is empty"));
+        return fail(ResultFileWords::tr("the file is empty"));
     if (inSearch)
-        return fail(QStringLiteral("the file ends before its end record"));
+        return fail(ResultFileWords::tr("the file ends before its end record"));
     return true;
 }
 

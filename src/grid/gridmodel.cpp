@@ -2,6 +2,8 @@
 
 #include "grid/gridvalues.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 GridModel::GridModel(QObject *parent)
@@ -371,7 +373,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return text(0, section);
+        return m_headerContext ? QCoreApplication::translate(m_headerContext, text(0, section).toUtf8().constData())
+                               : text(0, section);
     case Qt::DecorationRole: {
         const QImage image = picture(0, section);
         return image.isNull() ? QVariant() : QVariant(image);

@@ -85,6 +85,10 @@ public:
     int selectedCount() const;
     QList<int> selectedRows() const;
 
+    // The header shows row 0's texts translated in this context (a string
+    // literal), while the row itself, which exports write, keeps them as set.
+    void setHeaderTranslationContext(const char *context) { m_headerContext = context; }
+
     // Check boxes in one column (-1: none); a change asks beforeEdit first.
     int checkColumn() const { return m_checkColumn; }
     void setCheckColumn(int col);
@@ -203,6 +207,7 @@ private:
     int m_currentRow = 0;
     int m_currentCol = 0;
     int m_checkColumn = -1;
+    const char *m_headerContext = nullptr;
     int m_tallyColumn = -1;
     Tally m_shownTally;
     Tally m_selectedTally;

@@ -2,9 +2,17 @@
 
 #include "results/pagebreakdownwords.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
+
+// The words of the tooltips; the cells' own texts stay as they are.
+struct CellTips
+{
+    Q_DECLARE_TR_FUNCTIONS(CellFormats)
+};
 
 const QString DefaultDateSeparator = QStringLiteral("/");
 const QString DefaultTimeSeparator = QStringLiteral(":");
@@ -173,8 +181,11 @@ QString pagesToolTip(QStringView pagesCell, QStringView note, QStringView worth)
     const qint64 pages = pagesCell.toLongLong(&isNumber);
     if (!isNumber)
         return {};
-    QString count = QString::number(pages) + (pages == 1 ? QStringLiteral(" page") : QStringLiteral(" pages"));
+    QString count = (pages == 1 ? CellTips::tr("%1 page") : CellTips::tr("%1 pages")).arg(pages);
     if (!worth.isEmpty())
-        count += QStringLiteral(": ") + breakdownText(PageBreakdown::fromKey(worth));
-    return note.isEmpty() ? count : count + QStringLiteral(" (") + note + u')';
+        count = CellTips::tr("%1: %2", "pages: what they are worth")
+                        .arg(count, breakdownText(PageBreakdown::fromKey(worth)));
+    if (note.isEmpty())
+        return count;
+    return CellTips::tr("%1 (%2)", "pages (what the count left out)").arg(count, note.toString());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // The positions of the results table's columns: what a search row's cells
 // are indexed by. Kept apart from the table's look so that code without a
 // graphics library (the search, the command-line counter) can name them.
@@ -19,8 +21,12 @@ enum Column : int {
 };
 constexpr int kDataColumns = 5; // the columns the user sees and the visibility list names
 
-// The header captions of the columns the user sees, by position.
-inline constexpr const char *kCaptions[kDataColumns] = {"File Name", "Location", "Size", "Modified Date",
-                                                         "Pages"};
+// The header captions of the columns the user sees, by position. The header
+// row holds them as they are (exports write it); they are marked for whoever
+// shows them translated, in the context "ResultColumns".
+inline constexpr const char *kCaptions[kDataColumns] = {
+        QT_TRANSLATE_NOOP("ResultColumns", "File Name"), QT_TRANSLATE_NOOP("ResultColumns", "Location"),
+        QT_TRANSLATE_NOOP("ResultColumns", "Size"), QT_TRANSLATE_NOOP("ResultColumns", "Modified Date"),
+        QT_TRANSLATE_NOOP("ResultColumns", "Pages")};
 
 } // namespace ResultColumns

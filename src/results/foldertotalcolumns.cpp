@@ -2,6 +2,8 @@
 
 #include "results/pagebreakdownwords.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -16,29 +18,42 @@ QString location(Total total, TextFor)
 
 QString sizes(Total total, TextFor form)
 {
-    return form == TextFor::People ? sizesText(total.worth, u", ", u" ") : sizesText(total.worth, u";", u"=");
+    return sizesText(total.worth, form);
 }
 
-// key, caption, narrow caption, field, totals line; the value.
+constexpr const char *kColumnsContext = "FolderTotalColumns";
+
+// key, caption, narrow caption, field, totals line; the value. The caption and
+// the totals line are translated where they are shown; the narrow caption and
+// the field head brimfold-count's columns and stay as they are.
 constexpr std::array<FolderTotalColumn, int(Key::Sizes) + 1> kColumns{{
-        {Key::Location, "Location", "Folder", "folder", nullptr, nullptr, location},
-        {Key::Files, "Files", "Files", "files", "Files", [](Total t) { return t.files; }, nullptr},
-        {Key::Pages, "Pages", "Pages", "pages", "Pages", [](Total t) { return t.pages; }, nullptr},
-        {Key::Unreadable, "Unreadable", "Unreadable", "unreadable", "Unreadable files",
-         [](Total t) { return t.unreadable; }, nullptr},
-        {Key::A4Equivalent, "A4-equivalent", "A4-eq", "a4_equivalent", "A4-equivalent pages",
-         [](Total t) { return t.worth.a4Equivalent; }, nullptr},
-        {Key::Color, "Color", "Color", "color", "Color pages",
+        {Key::Location, QT_TRANSLATE_NOOP("FolderTotalColumns", "Location"), "Folder", "folder", nullptr, nullptr,
+         location},
+        {Key::Files, QT_TRANSLATE_NOOP("FolderTotalColumns", "Files"), "Files", "files",
+         QT_TRANSLATE_NOOP("FolderTotalColumns", "Files"), [](Total t) { return t.files; }, nullptr},
+        {Key::Pages, QT_TRANSLATE_NOOP("FolderTotalColumns", "Pages"), "Pages", "pages",
+         QT_TRANSLATE_NOOP("FolderTotalColumns", "Pages"), [](Total t) { return t.pages; }, nullptr},
+        {Key::Unreadable, QT_TRANSLATE_NOOP("FolderTotalColumns", "Unreadable"), "Unreadable", "unreadable",
+         QT_TRANSLATE_NOOP("FolderTotalColumns", "Unreadable files"), [](Total t) { return t.unreadable; }, nullptr},
+        {Key::A4Equivalent, QT_TRANSLATE_NOOP("FolderTotalColumns", "A4-equivalent"), "A4-eq", "a4_equivalent",
+         QT_TRANSLATE_NOOP("FolderTotalColumns", "A4-equivalent pages"), [](Total t) { return t.worth.a4Equivalent; },
+         nullptr},
+        {Key::Color, QT_TRANSLATE_NOOP("FolderTotalColumns", "Color"), "Color", "color",
+         QT_TRANSLATE_NOOP("FolderTotalColumns", "Color pages"),
          [](Total t) { return t.worth.count(CaptureMode::Color); }, nullptr},
-        {Key::Grayscale, "Grayscale", "Grayscale", "grayscale", "Grayscale pages",
+        {Key::Grayscale, QT_TRANSLATE_NOOP("FolderTotalColumns", "Grayscale"), "Grayscale", "grayscale",
+         QT_TRANSLATE_NOOP("FolderTotalColumns", "Grayscale pages"),
          [](Total t) { return t.worth.count(CaptureMode::Grayscale); }, nullptr},
-        {Key::BlackAndWhite, "Black and white", "Black and white", "black_and_white",
-         "Black-and-white pages", [](Total t) { return t.worth.count(CaptureMode::BlackAndWhite); }, nullptr},
-        {Key::UnknownMode, "Unknown mode", "Unknown mode", "unknown_mode", "Pages of unknown mode",
+        {Key::BlackAndWhite, QT_TRANSLATE_NOOP("FolderTotalColumns", "Black and white"), "Black and white",
+         "black_and_white", QT_TRANSLATE_NOOP("FolderTotalColumns", "Black-and-white pages"),
+         [](Total t) { return t.worth.count(CaptureMode::BlackAndWhite); }, nullptr},
+        {Key::UnknownMode, QT_TRANSLATE_NOOP("FolderTotalColumns", "Unknown mode"), "Unknown mode", "unknown_mode",
+         QT_TRANSLATE_NOOP("FolderTotalColumns", "Pages of unknown mode"),
          [](Total t) { return t.worth.count(CaptureMode::Unknown); }, nullptr},
-        {Key::UnknownSize, "Unknown size", "Unknown size", "unknown_size", "Pages of unknown size",
+        {Key::UnknownSize, QT_TRANSLATE_NOOP("FolderTotalColumns", "Unknown size"), "Unknown size", "unknown_size",
+         QT_TRANSLATE_NOOP("FolderTotalColumns", "Pages of unknown size"),
          [](Total t) { return t.worth.count(PageSize::Unknown); }, nullptr},
-        {Key::Sizes, "Sizes", "Sizes", "sizes", nullptr, nullptr, sizes},
+        {Key::Sizes, QT_TRANSLATE_NOOP("FolderTotalColumns", "Sizes"), "Sizes", "sizes", nullptr, nullptr, sizes},
 }};
 
 constexpr bool inKeyOrder()
@@ -61,8 +76,13 @@ QStringList folderTotalCaptions(std::span<const FolderTotalKey> columns)
 {
     QStringList captions;
     for (FolderTotalKey key : columns)
-        captions.append(folderTotalColumn(key).caption);
+        captions.append(QCoreApplication::translate(kColumnsContext, folderTotalColumn(key).caption));
     return captions;
+}
+
+QString folderTotalLineLabel(FolderTotalKey key)
+{
+    return QCoreApplication::translate(kColumnsContext, folderTotalColumn(key).lineLabel);
 }
 
 QStringList folderTotalTexts(const FolderTotal &total, std::span<const FolderTotalKey> columns, TextFor form,

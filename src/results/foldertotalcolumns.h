@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/foldertotal.h"
+#include "results/pagebreakdownwords.h"
 
 #include <QLocale>
 #include <QString>
@@ -17,17 +18,13 @@ enum class FolderTotalKey : quint8 {
     Sizes
 };
 
-// How a text column is written: for people ("A4 120, A3 4") or for
-// programs ("A4=120;A3=4").
-enum class TextFor { People, Programs };
-
 struct FolderTotalColumn
 {
     FolderTotalKey key;
-    const char *caption;       // heads the column in Folder Totals and the report
+    const char *caption;       // heads the column in Folder Totals and the report (folderTotalCaptions)
     const char *narrowCaption; // in brimfold-count's table
     const char *field;         // in brimfold-count's csv and tsv
-    const char *lineLabel;     // labels the report's totals line
+    const char *lineLabel;     // labels the report's totals line (folderTotalLineLabel)
     // A number column's value; a sum's is read from the summed total.
     qint64 (*count)(const FolderTotal &total);
     // A text column's text (count is null).
@@ -38,9 +35,11 @@ struct FolderTotalColumn
 
 const FolderTotalColumn &folderTotalColumn(FolderTotalKey key);
 
-// The captions of `columns`, and the values of `total` in them as text
-// (numbers as `numbers` writes them: the C locale's are plain digits).
+// The captions of `columns` and the label of a totals line, in the user's language.
 QStringList folderTotalCaptions(std::span<const FolderTotalKey> columns);
+QString folderTotalLineLabel(FolderTotalKey key);
+// The values of `total` in `columns` as text (numbers as `numbers` writes
+// them: the C locale's are plain digits).
 QStringList folderTotalTexts(const FolderTotal &total, std::span<const FolderTotalKey> columns, TextFor form,
                              const QLocale &numbers = QLocale::c());
 

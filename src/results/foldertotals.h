@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translatable.h"
 #include "results/foldertotal.h"
 
 #include <QByteArray>
@@ -50,7 +51,8 @@ private:
 // appear.
 std::vector<FolderTotal> folderTotals(const GridModel &results, RowScope scope = RowScope::Shown);
 
-inline const QString kAllFoldersText = QStringLiteral("All folders");
+// What the sum of every folder is called, in the user's language.
+inline constexpr Translatable kAllFoldersText{"FolderTotals", QT_TRANSLATE_NOOP("FolderTotals", "All folders")};
 
 // The sum of all entries, named `location`.
 FolderTotal sumOfFolders(const std::vector<FolderTotal> &folders, const QString &location);

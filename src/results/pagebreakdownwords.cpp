@@ -1,41 +1,52 @@
 #include "results/pagebreakdownwords.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
 
 namespace {
 
+struct BreakdownWords
+{
+    Q_DECLARE_TR_FUNCTIONS(PageBreakdownWords)
+};
+
+// Each reason's words, marked for translation; translated where shown.
 const char *faultText(PageFault fault)
 {
     switch (fault) {
     case PageFault::None:
     case PageFault::Count: break;
-    case PageFault::NoResolution: return "no resolution";
-    case PageFault::BadResolution: return "resolution is zero or no fraction";
-    case PageFault::ImplausibleResolution: return "implausible resolution";
-    case PageFault::NoAbsoluteUnit: return "resolution has no unit";
-    case PageFault::UnknownUnit: return "unknown resolution unit";
-    case PageFault::NoPixelSize: return "no width or length";
-    case PageFault::TooLarge: return "implausibly large";
-    case PageFault::ValueOutside: return "a value lies past the end of the file";
-    case PageFault::ValueNotRead: return "a value lies far from the directory";
-    case PageFault::NoPhotometric: return "no photometric interpretation";
-    case PageFault::Contradictory: return "contradictory tags";
+    case PageFault::NoResolution: return QT_TRANSLATE_NOOP("PageBreakdownWords", "no resolution");
+    case PageFault::BadResolution: return QT_TRANSLATE_NOOP("PageBreakdownWords", "resolution is zero or no fraction");
+    case PageFault::ImplausibleResolution: return QT_TRANSLATE_NOOP("PageBreakdownWords", "implausible resolution");
+    case PageFault::NoAbsoluteUnit: return QT_TRANSLATE_NOOP("PageBreakdownWords", "resolution has no unit");
+    case PageFault::UnknownUnit: return QT_TRANSLATE_NOOP("PageBreakdownWords", "unknown resolution unit");
+    case PageFault::NoPixelSize: return QT_TRANSLATE_NOOP("PageBreakdownWords", "no width or length");
+    case PageFault::TooLarge: return QT_TRANSLATE_NOOP("PageBreakdownWords", "implausibly large");
+    case PageFault::ValueOutside:
+        return QT_TRANSLATE_NOOP("PageBreakdownWords", "a value lies past the end of the file");
+    case PageFault::ValueNotRead:
+        return QT_TRANSLATE_NOOP("PageBreakdownWords", "a value lies far from the directory");
+    case PageFault::NoPhotometric: return QT_TRANSLATE_NOOP("PageBreakdownWords", "no photometric interpretation");
+    case PageFault::Contradictory: return QT_TRANSLATE_NOOP("PageBreakdownWords", "contradictory tags");
     }
     return "";
 }
 
-QString counted(qint64 count, const char *what)
+// A name and why it is so: "Unknown size (no resolution)".
+QString withReason(const QString &name, PageFault fault)
 {
-    return QString::number(count) + u' ' + QLatin1StringView(what);
+    return BreakdownWords::tr("%1 (%2)", "a class and why its pages fall in it")
+            .arg(name, QCoreApplication::translate("PageBreakdownWords", faultText(fault)));
 }
 
 } // namespace
 
 QString pageSizeName(PageSize size)
 {
-    return QLatin1StringView(kPageSizeClasses[size_t(size)].name);
+    return QCoreApplication::translate("PageClasses", kPageSizeClasses[size_t(size)].name);
 }
 
 // The size classes present, most pages first (ties in the classes' order);
@@ -59,13 +70,17 @@ PresentSizes presentSizes(const PageBreakdown &breakdown)
     return present;
 }
 
-QString sizesText(const PageBreakdown &breakdown, QStringView itemSeparator, QStringView countSeparator)
+QString sizesText(const PageBreakdown &breakdown, TextFor form)
 {
+    const bool people = form == TextFor::People;
     QString text;
     for (int i : presentSizes(breakdown)) {
         if (!text.isEmpty())
-            text += itemSeparator;
-        text += QLatin1StringView(kPageSizeClasses[size_t(i)].name) + countSeparator + QString::number(breakdown.sizes[size_t(i)]);
+            text += QLatin1StringView(people ? ", " : ";");
+        const QString count = QString::number(breakdown.sizes[size_t(i)]);
+        text += people ? BreakdownWords::tr("%1 %2", "a size class and its pages")
+                                 .arg(pageSizeName(PageSize(i)), count)
+                       : QString(QLatin1StringView(kPageSizeClasses[size_t(i)].name) + u'=' + count);
     }
     return text;
 }
@@ -75,13 +90,17 @@ QString modesText(const PageBreakdown &breakdown)
     QStringList items;
     for (const CaptureModeClass &mode : kCaptureModeClasses)
         if (breakdown.count(mode.mode) > 0)
-            items << counted(breakdown.count(mode.mode), mode.name);
+            items << BreakdownWords::tr("%1 %2", "pages and their capture mode")
+                             .arg(QString::number(breakdown.count(mode.mode)),
+                                  QCoreApplication::translate("PageClasses", mode.name));
     return items.join(QStringLiteral(", "));
 }
 
 QString a4EquivalentText(qint64 a4Equivalent)
 {
-    return counted(a4Equivalent, a4Equivalent == 1 ? "A4-equivalent page" : "A4-equivalent pages");
+    return (a4Equivalent == 1 ? BreakdownWords::tr("%1 A4-equivalent page")
+                              : BreakdownWords::tr("%1 A4-equivalent pages"))
+            .arg(a4Equivalent);
 }
 
 QString breakdownText(const PageBreakdown &breakdown)
@@ -93,17 +112,19 @@ QString breakdownText(const PageBreakdown &breakdown)
         const qint64 upright = breakdown.sizes[size_t(i)] - across;
         QString name = pageSizeName(size);
         if (size == PageSize::Other)
-            name += QStringLiteral(" (%1 × %2 mm)").arg(breakdown.otherWidthMm).arg(breakdown.otherHeightMm);
+            name = BreakdownWords::tr("%1 (%2 × %3 mm)")
+                           .arg(name, QString::number(breakdown.otherWidthMm),
+                                QString::number(breakdown.otherHeightMm));
         if (size == PageSize::Unknown && breakdown.sizeFault != PageFault::None)
-            name += QStringLiteral(" (%1)").arg(QLatin1StringView(faultText(breakdown.sizeFault)));
+            name = withReason(name, breakdown.sizeFault);
         if (upright > 0)
             sizes << QStringLiteral("%1 × %2").arg(upright).arg(name);
         if (across > 0)
-            sizes << QStringLiteral("%1 × %2 landscape").arg(across).arg(name);
+            sizes << BreakdownWords::tr("%1 × %2 landscape").arg(QString::number(across), name);
     }
     QString modes = modesText(breakdown);
     if (breakdown.count(CaptureMode::Unknown) > 0 && breakdown.modeFault != PageFault::None)
-        modes += QStringLiteral(" (%1)").arg(QLatin1StringView(faultText(breakdown.modeFault)));
+        modes = withReason(modes, breakdown.modeFault);
     return sizes.join(QStringLiteral(", ")) + QStringLiteral(" · ") + modes + QStringLiteral(" · ")
             + a4EquivalentText(breakdown.a4Equivalent);
 }

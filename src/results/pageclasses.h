@@ -5,8 +5,9 @@
 // The classes a page falls in: its size and the mode it was captured in.
 // Each class is one row below: its key is what a file's hidden cell, the
 // page-count cache and exported files hold, so it never changes; its name is
-// the one the user reads. A new class is a value in the enum and a row at
-// the same place in the table.
+// the one the user reads, translated where it is a word (standard names such
+// as A4, Letter or JIS B5 stay as they are). A new class is a value in the
+// enum and a row at the same place in the table.
 
 enum class PageSize : quint8 {
     A0, A1, A2, A3, A4, A5, A6, IsoB4, IsoB5, JisB4, JisB5,
@@ -46,9 +47,10 @@ inline constexpr PageSizeClass kPageSizeClasses[kPageSizeCount] = {
     {PageSize::AnsiC, "AC", "ANSI C", 431.8, 558.8},
     {PageSize::AnsiD, "AD", "ANSI D", 558.8, 863.6},
     {PageSize::AnsiE, "AE", "ANSI E", 863.6, 1117.6},
-    {PageSize::Fax, "Fax", "Fax"}, // by its pixels and resolution
-    {PageSize::Other, "Oth", "Other"},
-    {PageSize::Unknown, "U", "Unknown size"},
+    {PageSize::Fax, "Fax", QT_TRANSLATE_NOOP("PageClasses", "Fax")}, // by its pixels and resolution
+    //: A page size class: pages of a size none of the others is
+    {PageSize::Other, "Oth", QT_TRANSLATE_NOOP("PageClasses", "Other")},
+    {PageSize::Unknown, "U", QT_TRANSLATE_NOOP("PageClasses", "Unknown size")},
 };
 
 struct CaptureModeClass
@@ -59,10 +61,11 @@ struct CaptureModeClass
 };
 
 inline constexpr CaptureModeClass kCaptureModeClasses[kCaptureModeCount] = {
-    {CaptureMode::Color, "c", "color"},
-    {CaptureMode::Grayscale, "g", "grayscale"},
-    {CaptureMode::BlackAndWhite, "b", "black and white"},
-    {CaptureMode::Unknown, "u", "unknown mode"},
+    //: A capture mode, written after a count of pages: "3 color, 2 black and white"
+    {CaptureMode::Color, "c", QT_TRANSLATE_NOOP("PageClasses", "color")},
+    {CaptureMode::Grayscale, "g", QT_TRANSLATE_NOOP("PageClasses", "grayscale")},
+    {CaptureMode::BlackAndWhite, "b", QT_TRANSLATE_NOOP("PageClasses", "black and white")},
+    {CaptureMode::Unknown, "u", QT_TRANSLATE_NOOP("PageClasses", "unknown mode")},
 };
 
 // A row sits at its enum value.

@@ -59,6 +59,7 @@ void setupColumns(GridModel &grid)
 {
     grid.setFixedCols(0);
     grid.setFixedRows(1);
+    grid.setHeaderTranslationContext("ResultColumns");
     grid.setRows(1);
     grid.setCols(Count);
     for (int col = 0; col < Count; ++col) {

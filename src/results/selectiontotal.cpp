@@ -3,12 +3,16 @@
 #include "results/foldertotals.h"
 #include "results/pagebreakdownwords.h"
 
+#include <QCoreApplication>
+
 QString selectionTotalText(const GridModel::Tally &selected, const GridModel::Tally &shown)
 {
     if (selected.rows > 0)
-        return QStringLiteral("Selected : %1 file(s), %2 pages").arg(selected.rows).arg(selected.sum);
+        return QCoreApplication::translate("SelectionTotal", "Selected : %1 file(s), %2 pages")
+                .arg(selected.rows)
+                .arg(selected.sum);
     if (shown.unnumbered > 0)
-        return QStringLiteral("Unreadable : %1 file(s)").arg(shown.unnumbered);
+        return QCoreApplication::translate("SelectionTotal", "Unreadable : %1 file(s)").arg(shown.unnumbered);
     return {};
 }
 

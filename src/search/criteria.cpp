@@ -4,6 +4,7 @@
 
 #include "results/cellformats.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
@@ -255,43 +256,55 @@ bool PassesNameRules(const QString &name, const SearchCriteriaSource &criteria,
 
 namespace {
 
+struct CriteriaWords
+{
+    Q_DECLARE_TR_FUNCTIONS(Criteria)
+};
+
 QString dayText(const QDate &day)
 {
-    return QLocale::c().toString(day, u"d MMM yyyy");
+    return QLocale().toString(day, QLocale::ShortFormat);
+}
+
+// A choice of a drop-down list in the user's words.
+QString choiceText(const QString &choice)
+{
+    return QCoreApplication::translate("CriteriaDefaults", choice.toUtf8().constData());
 }
 
 QString dateRuleText(const SearchCriteriaSource &criteria, const QDate &searchDay)
 {
     if (!criteria.dateOn())
-        return QStringLiteral("Any date");
+        return CriteriaWords::tr("Any date");
     const auto window = dateWindow(criteria, searchDay);
     if (!window)
-        return QStringLiteral("A date rule that cannot be read: no file passes");
-    const QString between = QStringLiteral("between %1 and %2").arg(dayText(window->first), dayText(window->second));
+        return CriteriaWords::tr("A date rule that cannot be read: no file passes");
+    const QString which = choiceText(criteria.dateRangeTypeText());
     if (!criteria.inPeriodMode())
-        return criteria.dateRangeTypeText() + u' ' + between;
-    return QStringLiteral("%1 in the last %2 %3 (%4)")
-            .arg(criteria.dateRangeTypeText(), criteria.periodText().trimmed(), criteria.periodUnitText(), between);
+        return CriteriaWords::tr("%1 between %2 and %3").arg(which, dayText(window->first), dayText(window->second));
+    return CriteriaWords::tr("%1 in the last %2 %3 (between %4 and %5)")
+            .arg(which, criteria.periodText().trimmed(), choiceText(criteria.periodUnitText()),
+                 dayText(window->first), dayText(window->second));
 }
 
 QString sizeRuleText(const SearchCriteriaSource &criteria)
 {
     if (!criteria.sizeOn())
-        return QStringLiteral("Any size");
+        return CriteriaWords::tr("Any size");
     const auto window = sizeWindow(criteria);
     if (!window)
-        return QStringLiteral("A size rule that cannot be read: no file passes");
+        return CriteriaWords::tr("A size rule that cannot be read: no file passes");
     if (!criteria.sizeAtMode())
-        return QStringLiteral("Size between %1 and %2 KB").arg(window->first).arg(window->second);
-    const bool least = criteria.leastMostText() == CriteriaDefaults::Least;
-    return QStringLiteral("Size at %1 %2 KB")
-            .arg(criteria.leastMostText().toLower())
-            .arg(least ? window->first : window->second);
+        return CriteriaWords::tr("Size between %1 and %2 KB").arg(window->first).arg(window->second);
+    // Read as the rule reads it: anything but "Least" is at most.
+    if (criteria.leastMostText() == CriteriaDefaults::Least)
+        return CriteriaWords::tr("Size at least %1 KB").arg(window->first);
+    return CriteriaWords::tr("Size at most %1 KB").arg(window->second);
 }
 
 QString yesNo(bool yes)
 {
-    return yes ? QStringLiteral("Yes") : QStringLiteral("No");
+    return yes ? CriteriaWords::tr("Yes") : CriteriaWords::tr("No");
 }
 
 } // namespace
@@ -299,9 +312,9 @@ QString yesNo(bool yes)
 QList<CriteriaLine> criteriaInWords(const SearchCriteriaSource &criteria, const QDate &searchDay)
 {
     const QString filter = criteria.filterText().trimmed();
-    return {{QStringLiteral("File names"), filter.isEmpty() ? CriteriaDefaults::AllFilesPattern : filter},
-            {QStringLiteral("Subfolders"), yesNo(criteria.includeSubfolders())},
-            {QStringLiteral("Hidden files"), yesNo(criteria.showHidden())},
-            {QStringLiteral("Date"), dateRuleText(criteria, searchDay)},
-            {QStringLiteral("Size"), sizeRuleText(criteria)}};
+    return {{CriteriaWords::tr("File names"), filter.isEmpty() ? CriteriaDefaults::AllFilesPattern : filter},
+            {CriteriaWords::tr("Subfolders"), yesNo(criteria.includeSubfolders())},
+            {CriteriaWords::tr("Hidden files"), yesNo(criteria.showHidden())},
+            {CriteriaWords::tr("Date"), dateRuleText(criteria, searchDay)},
+            {CriteriaWords::tr("Size"), sizeRuleText(criteria)}};
 }

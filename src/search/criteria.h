@@ -35,22 +35,26 @@ public:
 };
 
 // The lists and values the criteria controls get each time the main window
-// loads. The drop-down lists are in display order.
+// loads. The drop-down lists are in display order. The choices are the
+// values the rules compare, in English; their words in the user's language
+// are the translations in the context "CriteriaDefaults".
 namespace CriteriaDefaults {
 inline const QString FilterPattern = QStringLiteral("*.tif,*.tiff");
 inline const QString AllFilesPattern = QStringLiteral("*.*");
 
-inline const QString FilesCreated = QStringLiteral("Files Created");
-inline const QString FilesModified = QStringLiteral("Files Modified");
-inline const QString FilesLastAccessed = QStringLiteral("Files Last Accessed");
+inline const QString FilesCreated = QStringLiteral(QT_TRANSLATE_NOOP("CriteriaDefaults", "Files Created"));
+inline const QString FilesModified = QStringLiteral(QT_TRANSLATE_NOOP("CriteriaDefaults", "Files Modified"));
+inline const QString FilesLastAccessed = QStringLiteral(QT_TRANSLATE_NOOP("CriteriaDefaults", "Files Last Accessed"));
 inline const QStringList DateRangeTypes = {FilesCreated, FilesModified, FilesLastAccessed};
 
-inline const QString Days = QStringLiteral("Day(s)");
-inline const QString Months = QStringLiteral("Month(s)");
+inline const QString Days = QStringLiteral(QT_TRANSLATE_NOOP("CriteriaDefaults", "Day(s)"));
+inline const QString Months = QStringLiteral(QT_TRANSLATE_NOOP("CriteriaDefaults", "Month(s)"));
 inline const QStringList PeriodUnits = {Days, Months};
 
-inline const QString Least = QStringLiteral("Least");
-inline const QString Most = QStringLiteral("Most");
+//: "Size at Least 100 KB": files of 100 KB or more
+inline const QString Least = QStringLiteral(QT_TRANSLATE_NOOP("CriteriaDefaults", "Least"));
+//: "Size at Most 100 KB": files of 100 KB or less
+inline const QString Most = QStringLiteral(QT_TRANSLATE_NOOP("CriteriaDefaults", "Most"));
 inline const QStringList LeastMost = {Least, Most};
 
 inline constexpr bool IncludeSubfolders = false;
@@ -159,9 +163,10 @@ bool PassesNameRules(const QString &name, const SearchCriteriaSource &criteria,
                      const NamePatterns &patterns);
 
 // One rule of the criteria in words, for a report: "Date", "Files Modified
-// between 1 Nov 2026 and 30 Nov 2026". The values are read as the search
-// reads them (a rule it cannot read says so); `searchDay` is the day the
-// search ran, which an "in the last" rule counts back from.
+// between 1 Nov 2026 and 30 Nov 2026", in the user's language and with days
+// as the locale writes them. The values are read as the search reads them (a
+// rule it cannot read says so); `searchDay` is the day the search ran, which
+// an "in the last" rule counts back from.
 struct CriteriaLine
 {
     QString label;

@@ -1,5 +1,6 @@
 #include "search/pagecountdatabase.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QtEndian>
 
@@ -121,7 +122,7 @@ Check checkOrCreate(sqlite3 *db, QString &problem)
         if (sqlite3_exec(db, create.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
             check = fail(sqlite3_errcode(db));
     } else if (version != kSchemaVersion || application != kApplicationId) {
-        problem = QStringLiteral("the file is not this version's cache");
+        problem = QCoreApplication::translate("PageCountDatabase", "the file is not this version's cache");
         check = Check::Damaged;
     } else if (Statement probe(db, "SELECT f.path, f.seen, f.entries, p.day FROM folders f, pruned p LIMIT 0");
                probe.prepared() != SQLITE_OK) {

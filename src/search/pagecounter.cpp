@@ -223,11 +223,6 @@ PageCountResult countPagesIn(TiffFile &file)
     return pageCount(count);
 }
 
-QString countedPart(qint64 count, const char *one, const char *many)
-{
-    return QString::number(count) + u' ' + QString::fromLatin1(count == 1 ? one : many);
-}
-
 } // namespace
 
 int PageCounter::countPages(ByteSource *source, int openError)
@@ -269,27 +264,33 @@ QString pageCountNote(const PageCountResult &result)
     case Failure::None: {
         QStringList parts;
         if (result.reducedImages > 0)
-            parts << countedPart(result.reducedImages, "reduced-resolution image", "reduced-resolution images");
+            parts << (result.reducedImages == 1 ? PageCounter::tr("%1 reduced-resolution image")
+                                                : PageCounter::tr("%1 reduced-resolution images"))
+                             .arg(result.reducedImages);
         if (result.masks > 0)
-            parts << countedPart(result.masks, "transparency mask", "transparency masks");
-        return parts.isEmpty() ? QString() : parts.join(QStringLiteral(" and ")) + QStringLiteral(" not counted");
+            parts << (result.masks == 1 ? PageCounter::tr("%1 transparency mask")
+                                        : PageCounter::tr("%1 transparency masks"))
+                             .arg(result.masks);
+        if (parts.size() == 2)
+            return PageCounter::tr("%1 and %2 not counted").arg(parts[0], parts[1]);
+        return parts.isEmpty() ? QString() : PageCounter::tr("%1 not counted").arg(parts[0]);
     }
-    case Failure::Unknown: return QStringLiteral("The pages could not be counted");
+    case Failure::Unknown: return PageCounter::tr("The pages could not be counted");
     case Failure::CannotOpen:
     case Failure::CannotRead: return qt_error_string(result.errorNumber);
-    case Failure::NotRegularFile: return QStringLiteral("Not a regular file");
-    case Failure::EmptyFile: return QStringLiteral("Empty file");
-    case Failure::NotTiff: return QStringLiteral("Not a TIFF file");
-    case Failure::HeaderCutOff: return QStringLiteral("The file ends inside its header");
-    case Failure::FirstDirectoryOutside: return QStringLiteral("The first image directory lies outside the file");
+    case Failure::NotRegularFile: return PageCounter::tr("Not a regular file");
+    case Failure::EmptyFile: return PageCounter::tr("Empty file");
+    case Failure::NotTiff: return PageCounter::tr("Not a TIFF file");
+    case Failure::HeaderCutOff: return PageCounter::tr("The file ends inside its header");
+    case Failure::FirstDirectoryOutside: return PageCounter::tr("The first image directory lies outside the file");
     case Failure::DirectoryCutOff:
-        return QStringLiteral("Image directory %1 is cut off by the end of the file").arg(result.directory);
-    case Failure::FirstDirectoryEmpty: return QStringLiteral("The first image directory is empty");
-    case Failure::FirstDirectoryTooLarge: return QStringLiteral("The first image directory has too many entries");
-    case Failure::FirstDirectoryNoImage: return QStringLiteral("The first image directory describes no image");
-    case Failure::DirectoriesOverlap: return QStringLiteral("The image directories overlap one another");
-    case Failure::TooManyDirectories: return QStringLiteral("Too many image directories");
-    case Failure::ChangedWhileRead: return QStringLiteral("The file changed while it was read");
+        return PageCounter::tr("Image directory %1 is cut off by the end of the file").arg(result.directory);
+    case Failure::FirstDirectoryEmpty: return PageCounter::tr("The first image directory is empty");
+    case Failure::FirstDirectoryTooLarge: return PageCounter::tr("The first image directory has too many entries");
+    case Failure::FirstDirectoryNoImage: return PageCounter::tr("The first image directory describes no image");
+    case Failure::DirectoriesOverlap: return PageCounter::tr("The image directories overlap one another");
+    case Failure::TooManyDirectories: return PageCounter::tr("Too many image directories");
+    case Failure::ChangedWhileRead: return PageCounter::tr("The file changed while it was read");
     }
     return {};
 }

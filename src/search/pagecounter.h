@@ -3,6 +3,7 @@
 #include "results/pagebreakdown.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 class ByteSource;
@@ -62,6 +63,8 @@ QString pageCountNote(const PageCountResult &result);
 // directory qualifies, every directory counts. Sub-directories are never
 // followed. A chain that loops back counts each directory once.
 class PageCounter {
+    Q_DECLARE_TR_FUNCTIONS(PageCounter) // the words of pageCountNote
+
 public:
     // Raised whenever the same bytes may count differently (pages, reasons,
     // what they are worth): the page-count cache then counts every file

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/translatable.h"
 #include "search/criteria.h"
 
 #include <QDateTime>
@@ -18,5 +19,6 @@ struct SearchRecord
     QDateTime started;
 
     // How a search the user ended is told, in the status line and the report.
-    static inline const QString TerminatedText = QStringLiteral("Search Terminated by User");
+    static constexpr Translatable TerminatedText{"SearchRecord",
+                                                 QT_TRANSLATE_NOOP("SearchRecord", "Search Terminated by User")};
 };

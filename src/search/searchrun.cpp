@@ -113,6 +113,21 @@ bool SearchRun::RunSearch(const QString &startFolder, bool recount)
     return true;
 }
 
+QString SearchRun::searchingText(const QString &folder)
+{
+    return tr("Searching %1").arg(folder);
+}
+
+QString SearchRun::filesFoundText(qint64 files)
+{
+    return tr("%1 file(s) found").arg(files);
+}
+
+QString SearchRun::pageTotalText(qint64 pages)
+{
+    return tr("Total Pages : %1").arg(pages);
+}
+
 SearchRecord SearchRun::record() const
 {
     SearchRecord record = m_record;
@@ -167,7 +182,7 @@ SearchRun::Flow SearchRun::SearchFolder(AheadFolder &folder, const QString &show
         return Flow::Continue;
     }
     const NamePatterns patterns(BuildPatternList(m_ports.criteria->filterText()));
-    m_ports.status->SetStatusText(SearchingPrefix + shownPath, StatusPanel::Message);
+    m_ports.status->SetStatusText(searchingText(shownPath), StatusPanel::Message);
     if (topLevel)
         m_ports.results->clearToHeaderRow();
     const Await listed = await(m_ahead->requestListing(folder));
@@ -291,11 +306,10 @@ void SearchRun::appendResultRow(const QString &name, const QByteArray &nativeNam
 void SearchRun::showFolderSummary()
 {
     if (m_rowsListed > 0) {
-        m_ports.status->SetStatusText(QString::number(m_rowsListed) + FilesFoundSuffix,
-                                      StatusPanel::Files);
-        m_ports.status->setPageTotalText(PageTotalPrefix + QString::number(m_pageTotal));
+        m_ports.status->SetStatusText(filesFoundText(m_rowsListed), StatusPanel::Files);
+        m_ports.status->setPageTotalText(pageTotalText(m_pageTotal));
     } else {
         m_ports.status->SetStatusText(NoFileText, StatusPanel::Files);
-        m_ports.status->setPageTotalText(PageTotalPrefix + QString::number(0));
+        m_ports.status->setPageTotalText(pageTotalText(0));
     }
 }

@@ -75,13 +75,16 @@ public:
     // for good. Nothing is touched and nothing is emitted afterwards.
     void stop();
 
-    static inline const QString SearchingPrefix = QStringLiteral("Searching ");
-    static inline const QString DoneText = QStringLiteral("Done");
-    static inline const QString FilesFoundSuffix = QStringLiteral(" file(s) found");
-    static inline const QString NoFileText = QStringLiteral("No file found");
-    static inline const QString PageTotalPrefix = QStringLiteral("Total Pages : ");
-    static inline const QString ThreadsHeldText =
-        QStringLiteral("Waiting: every reading thread is held by files that do not answer");
+    // The status texts, in the user's language.
+    static QString searchingText(const QString &folder);
+    static QString filesFoundText(qint64 files);
+    static QString pageTotalText(qint64 pages);
+    //: In the status bar: the search has ended
+    static constexpr Translatable DoneText{"SearchRun", QT_TRANSLATE_NOOP("SearchRun", "Done")};
+    static constexpr Translatable NoFileText{"SearchRun", QT_TRANSLATE_NOOP("SearchRun", "No file found")};
+    static constexpr Translatable ThreadsHeldText{
+            "SearchRun",
+            QT_TRANSLATE_NOOP("SearchRun", "Waiting: every reading thread is held by files that do not answer")};
 
 Q_SIGNALS:
     // The run has ended (finished or cancelled); not emitted after stop().

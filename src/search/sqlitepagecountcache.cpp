@@ -2,6 +2,18 @@
 
 #include "search/pagecountrecord.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The words of the cache's problems, which the user is told.
+struct CacheWords
+{
+    Q_DECLARE_TR_FUNCTIONS(SqlitePageCountCache)
+};
+
+} // namespace
+
 SqlitePageCountCache::SqlitePageCountCache(const QByteArray &folder,
                                            std::unique_ptr<const PageCountStoreFiles> files)
     : m_files(std::move(files)), m_writer([this, folder] { runWriter(folder); })
@@ -24,26 +36,26 @@ void SqlitePageCountCache::openStore(const QByteArray &folder)
     std::unique_ptr<PageCountDatabase> db;
     QString problem;
     if (folder.isEmpty()) {
-        problem = QStringLiteral("no cache folder is known (HOME and XDG_CACHE_HOME are unset)");
+        problem = CacheWords::tr("no cache folder is known (HOME and XDG_CACHE_HOME are unset)");
     } else if (const QString why = m_files->makeFolder(folder); !why.isEmpty()) {
-        problem = QStringLiteral("cannot make %1: %2").arg(QString::fromLocal8Bit(folder), why);
+        problem = CacheWords::tr("cannot make %1: %2").arg(QString::fromLocal8Bit(folder), why);
     } else if (const QString untrusted = m_files->untrustedFolder(folder); !untrusted.isEmpty()) {
         problem = untrusted;
     } else if (m_files->onNetworkFileSystem(folder)) {
         // SQLite's write-ahead log shares memory between the programs that
         // use the file: it works only on one host.
-        problem = QStringLiteral("%1 is on a network file system").arg(QString::fromLocal8Bit(folder));
+        problem = CacheWords::tr("%1 is on a network file system").arg(QString::fromLocal8Bit(folder));
     } else {
         m_path = folder + "/pagecounts.sqlite";
         db = PageCountDatabase::open(m_path, *m_files, problem);
         if (!db)
-            problem = QStringLiteral("cannot open %1: %2").arg(QString::fromLocal8Bit(m_path), problem);
+            problem = CacheWords::tr("cannot open %1: %2").arg(QString::fromLocal8Bit(m_path), problem);
     }
     if (db)
         db->prune(m_today, kStampKeptDays);
     std::unique_ptr<PageCountDatabase> reader;
     if (db && !(reader = PageCountDatabase::open(m_path, *m_files, problem))) {
-        problem = QStringLiteral("cannot open %1: %2").arg(QString::fromLocal8Bit(m_path), problem);
+        problem = CacheWords::tr("cannot open %1: %2").arg(QString::fromLocal8Bit(m_path), problem);
         db.reset();
     }
     {
@@ -111,7 +123,7 @@ void SqlitePageCountCache::recover()
         if (m_db && !(m_reader = PageCountDatabase::open(m_path, *m_files, problem)))
             m_db.reset();
         if (!m_db && problem.isEmpty())
-            problem = QStringLiteral("the file %1 is damaged").arg(QString::fromLocal8Bit(m_path));
+            problem = CacheWords::tr("the file %1 is damaged").arg(QString::fromLocal8Bit(m_path));
     }
     std::lock_guard lock(m_mutex);
     // What was read from the damaged file goes; counts made meanwhile (the

@@ -2,6 +2,8 @@
 
 #include "settings/inifile.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <optional>
 #include <variant>
@@ -13,8 +15,6 @@ constexpr int kByteKeyLength = 2;
 constexpr int kColorKeyLength = 17;
 constexpr int kTextKeyLength = 499;
 
-const QString kTypeMismatch = QStringLiteral("Type mismatch");
-const QString kOverflow = QStringLiteral("Overflow");
 
 // A whole number in decimal; a fraction is rounded half to even.
 std::optional<double> parseNumber(const QString &text)
@@ -36,9 +36,11 @@ Conversion convert(const QString &text, qint64 lowest, qint64 highest)
 {
     const std::optional<double> number = parseNumber(text);
     if (!number)
-        return {0, kTypeMismatch};
+        //: A stored setting is no number
+        return {0, QCoreApplication::translate("Settings", "Type mismatch")};
     if (*number < double(lowest) || *number > double(highest))
-        return {0, kOverflow};
+        //: A stored setting is a number out of range
+        return {0, QCoreApplication::translate("Settings", "Overflow")};
     return {qint64(*number), {}};
 }
 

@@ -79,7 +79,7 @@ void frmMain::buildControls()
 
     Line1 = horizontalRule(client, "Line1");
     fmeAddressBar = named(new QFrame(client), "fmeAddressBar", 0, 120, 9480, 345);
-    lblAddress = named(new QLabel(QStringLiteral("Address"), fmeAddressBar), "lblAddress", 90, 60, 615, 165);
+    lblAddress = named(new QLabel(tr("Address"), fmeAddressBar), "lblAddress", 90, 60, 615, 165);
     Controls::setTextColor(lblAddress, Controls::DarkBlue);
     txtAddress = named(new QLineEdit(fmeAddressBar), "txtAddress", 780, 30, 8500, 285);
     Line2 = horizontalRule(client, "Line2");
@@ -94,7 +94,7 @@ void frmMain::buildControls()
     vsFiles->setObjectName(QStringLiteral("vsFiles"));
     vsFiles->setGridModel(m_files);
 
-    lblPageCount = new QLabel(QStringLiteral("Total Pages : 0"), client);
+    lblPageCount = new QLabel(tr("Total Pages : %1").arg(0), client);
     lblPageCount->setObjectName(QStringLiteral("lblPageCount"));
     lblPageCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Controls::setTextColor(lblPageCount, Controls::DarkBlue);

@@ -10,16 +10,14 @@
 #include "ui/prompts.h"
 
 namespace {
-const QString kNothingToExport = QStringLiteral("No files found to export.");
-const QString kExported = QStringLiteral("Meta Data exported successfully to ");
-const QString kExportFailed = QStringLiteral("Unable to export data.");
 const QString kReportBreak = QStringLiteral("\r\n\r\n");
 } // namespace
 
 void frmMain::cmdExport_Click()
 {
     if (m_files->rows() <= m_files->fixedRows()) {
-        m_services.prompts->inform(this, kNothingToExport, Prompts::Icon::Information);
+        m_services.prompts->inform(this, tr("No files found to export."),
+                                   Prompts::Icon::Information);
         return;
     }
     ExportGridData(*m_files);
@@ -44,10 +42,12 @@ bool frmMain::ExportGridData(GridModel &grid)
         ExportWriter::exportGrid(grid, *m_scratch, scratchFolder, chooseTarget);
     switch (result.outcome) {
     case ExportWriter::Outcome::Written:
-        m_services.prompts->inform(this, kExported + result.fileName, Prompts::Icon::Information);
+        m_services.prompts->inform(this,
+                                   tr("Meta Data exported successfully to %1").arg(result.fileName),
+                                   Prompts::Icon::Information);
         return true;
     case ExportWriter::Outcome::Failed:
-        m_services.prompts->inform(this, kExportFailed + kReportBreak + result.error,
+        m_services.prompts->inform(this, tr("Unable to export data.") + kReportBreak + result.error,
                                    Prompts::Icon::Information);
         return false;
     case ExportWriter::Outcome::Cancelled:

@@ -13,9 +13,6 @@
 
 namespace {
 
-const QString kDeleteQuestion = QStringLiteral("Are you sure to delete selected files?");
-const QString kDeleteFailed = QStringLiteral("Unable to delete file ");
-
 // The full path of the current row; none while the cursor is not on a data row.
 std::optional<QString> currentFullPath(const GridModel &files)
 {
@@ -71,14 +68,16 @@ bool frmMain::DeleteSelectedFiles()
 {
     if (!m_services.desktop || !m_services.prompts || selectedShownRows(*m_files).isEmpty())
         return true;
-    if (!m_services.prompts->askYesNo(this, kDeleteQuestion, Prompts::Icon::Question))
+    if (!m_services.prompts->askYesNo(this, tr("Are you sure to delete selected files?"),
+                                      Prompts::Icon::Question))
         return true;
     // The rows as they stand once the question is answered, in list order.
     const QList<int> rows = selectedShownRows(*m_files);
     for (const int row : rows) {
         const QString path = m_files->text(row, ResultColumns::FullPath);
         if (!m_services.desktop->deleteFile(path, nullptr)) {
-            m_services.prompts->inform(this, kDeleteFailed + path, Prompts::Icon::None);
+            m_services.prompts->inform(this, tr("Unable to delete file %1").arg(path),
+                                       Prompts::Icon::None);
             return false;
         }
         m_files->setRowHidden(row, true);

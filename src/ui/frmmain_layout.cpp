@@ -13,8 +13,10 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QSplitter>
+#include <QStyleOptionButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -28,9 +30,43 @@ void placeRule(QFrame *line, int x1, int x2, int y, int dpi)
     line->setGeometry(twipsToPixels(x1, dpi), top - 1, twipsToPixels(x2 - x1, dpi), 2);
 }
 
-void setLeft(QWidget *widget, int leftTwips, int dpi)
+void placeAcross(QWidget *widget, int leftTwips, int widthTwips, int dpi)
 {
-    widget->move(twipsToPixels(leftTwips, dpi), widget->y());
+    widget->setGeometry(twipsToPixels(leftTwips, dpi), widget->y(), twipsToPixels(widthTwips, dpi),
+                        widget->height());
+}
+
+// Twips enough for `pixels`, rounded up.
+int twipsHolding(int pixels, int dpi)
+{
+    return int(std::ceil(pixels * 1440.0 / dpi));
+}
+
+int widestText(const QWidget *widget, const QStringList &texts)
+{
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, widget->fontMetrics().size(Qt::TextShowMnemonic, text).width());
+    return widest;
+}
+
+// A check box's caption starts after its box.
+int checkBoxNeeds(const QCheckBox *box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).left()
+           + widestText(box, {box->text()});
+}
+
+// The widest of `captions` between the button's margins (the style's
+// smallest width for a button with a caption left out).
+int pushButtonNeeds(const QPushButton *button, const QStringList &captions)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QSize text(widestText(button, captions), button->fontMetrics().height());
+    return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button).width();
 }
 
 // The smallest outer size as a hint to the window system, so a drag stops
@@ -64,6 +100,17 @@ MainLayoutInput frmMain::layoutInput() const
     input.frameOverhead = frameOverheadTwips();
     input.statusBarHeight = pixelsToTwips(sbGeneral->height(), dpi);
     input.panelShown = !fmeAdvancedSearchOptions->isHidden();
+    // The buttons make room for every caption they show, so a toggle or a
+    // search moves nothing.
+    MainLayoutCaptions &captions = input.captions;
+    captions.addressLabel = twipsHolding(lblAddress->sizeHint().width(), dpi);
+    captions.includeSubfolders = twipsHolding(checkBoxNeeds(chkSearchIncSubFlder), dpi);
+    captions.showHidden = twipsHolding(checkBoxNeeds(chkShowHidden), dpi);
+    captions.searchButton = twipsHolding(
+        pushButtonNeeds(cmdSearch, {SearchBar::searchCaption(), SearchBar::cancelCaption()}), dpi);
+    captions.exportButton = twipsHolding(pushButtonNeeds(cmdExport, {cmdExport->text()}), dpi);
+    captions.toggleButton = twipsHolding(
+        pushButtonNeeds(cmdShowHideAdvanceSearch, SearchBar::panelCaptions()), dpi);
     return input;
 }
 
@@ -107,17 +154,19 @@ void frmMain::applyLayout(const MainLayoutResult &layout)
     placeRule(Line1, 0, layout.line1X2, MainLayout::kLine1Y, dpi);
     placeRule(Line2, -30, layout.line2X2, MainLayout::kLine2Y, dpi);
     fmeAddressBar->setGeometry(twipsToRect(layout.addressBar, dpi));
+    lblAddress->setGeometry(twipsToRect(layout.addressLabel, dpi));
     txtAddress->setGeometry(twipsToRect(layout.addressText, dpi));
     spSplitter->setGeometry(twipsToRect(layout.splitter, dpi));
     lblPageCount->setGeometry(twipsToRect(layout.pageCount, dpi));
     lblSelectionTotal->setGeometry(twipsToRect(layout.selectionTotal, dpi));
     fmeAdvancedSearchOptions->setGeometry(twipsToRect(layout.panel, dpi));
     fmeSearch->setGeometry(twipsToRect(layout.searchBar, dpi));
-    setLeft(chkSearchIncSubFlder, layout.includeSubfoldersLeft, dpi);
-    setLeft(chkShowHidden, layout.showHiddenLeft, dpi);
-    setLeft(cmdSearch, layout.searchButtonLeft, dpi);
-    setLeft(cmdExport, layout.exportButtonLeft, dpi);
-    setLeft(cmdShowHideAdvanceSearch, layout.toggleButtonLeft, dpi);
+    placeAcross(chkSearchIncSubFlder, layout.includeSubfoldersLeft, layout.includeSubfoldersWidth,
+                dpi);
+    placeAcross(chkShowHidden, layout.showHiddenLeft, layout.showHiddenWidth, dpi);
+    placeAcross(cmdSearch, layout.searchButtonLeft, layout.searchButtonWidth, dpi);
+    placeAcross(cmdExport, layout.exportButtonLeft, layout.exportButtonWidth, dpi);
+    placeAcross(cmdShowHideAdvanceSearch, layout.toggleButtonLeft, layout.toggleButtonWidth, dpi);
 }
 
 void frmMain::cmdShowHideAdvanceSearch_Click()
@@ -125,8 +174,8 @@ void frmMain::cmdShowHideAdvanceSearch_Click()
     const bool hide = cmdShowHideAdvanceSearch->property(kTagProperty).toString() != kTagShow;
     fmeAdvancedSearchOptions->setHidden(hide);
     cmdShowHideAdvanceSearch->setProperty(kTagProperty, hide ? kTagShow : kTagHide);
-    cmdShowHideAdvanceSearch->setText(hide ? QStringLiteral("Show Advance Option")
-                                           : QStringLiteral("Hide Advance Option"));
+    cmdShowHideAdvanceSearch->setText(hide ? SearchBar::showPanelCaption()
+                                           : SearchBar::hidePanelCaption());
     // The toggle's own vertical rule, from the widths the window has now.
     const MainLayoutInput input = layoutInput();
     applyLayout(MainLayout::afterToggle(MainLayout::resize(input), input));

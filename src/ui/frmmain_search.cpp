@@ -25,11 +25,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-const QString kSearchCaption = QStringLiteral("&Search");
-const QString kCancelCaption = QStringLiteral("&Cancel");
-} // namespace
-
 void frmMain::createSearchRun()
 {
     m_searchPorts = std::make_unique<SearchPorts>(*this);
@@ -57,11 +52,11 @@ bool frmMain::isSearching() const
 
 void frmMain::cmdSearch_Click()
 {
-    if (cmdSearch->text() != kSearchCaption) {
+    if (cmdSearch->text() != SearchBar::searchCaption()) {
         m_searchRun->requestCancel();
         return;
     }
-    cmdSearch->setText(kCancelCaption);
+    cmdSearch->setText(SearchBar::cancelCaption());
     // The run yields to the event loop, where the window may be closed or
     // even deleted: touch it afterwards only while it is still there.
     const QPointer<frmMain> alive(this);
@@ -69,7 +64,7 @@ void frmMain::cmdSearch_Click()
     if (!alive || m_ending)
         return;
     m_searchPorts->flush();
-    cmdSearch->setText(kSearchCaption);
+    cmdSearch->setText(SearchBar::searchCaption());
     showCacheUse();
 }
 
@@ -95,10 +90,10 @@ void frmMain::showCacheUse()
         return;
     const QString problem = cache->problem();
     sbGeneral->setFilesNote(problem.isEmpty()
-                                ? QStringLiteral("%1 of %2 page counts came from the page-count cache")
+                                ? tr("%1 of %2 page counts came from the page-count cache")
                                       .arg(m_searchRun->countsFromCache())
                                       .arg(m_searchRun->rowsListed())
-                                : QStringLiteral("Page counts not remembered: ") + problem);
+                                : tr("Page counts not remembered: %1").arg(problem));
 }
 
 void frmMain::ftv_FolderChanged(const QString &path)

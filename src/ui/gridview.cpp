@@ -80,9 +80,12 @@ int GridView::pixelsFromTwips(int twips) const
 
 void GridView::applyColumnWidth(int col)
 {
+    // Never narrower than its caption, and the sort mark where a click sorts.
     const int twips = m_model->columnWidthTwips(col);
     if (twips >= 0)
-        setColumnWidth(col, pixelsFromTwips(twips));
+        setColumnWidth(col, std::max(pixelsFromTwips(twips),
+                                     static_cast<const GridViewHeader *>(horizontalHeader())
+                                         ->captionWidth(col, m_sortOnHeaderClick)));
 }
 
 void GridView::syncColumns()

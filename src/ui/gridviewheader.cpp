@@ -8,6 +8,7 @@
 
 namespace {
 constexpr int kPictureGap = 4;
+constexpr int kLargestPicture = 16;
 }
 
 GridViewHeader::GridViewHeader(QWidget *parent)
@@ -17,6 +18,14 @@ GridViewHeader::GridViewHeader(QWidget *parent)
     setSectionsMovable(false);
     setHighlightSections(false);
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+int GridViewHeader::captionWidth(int logicalIndex, bool withPicture) const
+{
+    if (!model() || model()->headerData(logicalIndex, orientation()).toString().isEmpty())
+        return 0;
+    return sectionSizeFromContents(logicalIndex).width()
+           + (withPicture ? kLargestPicture + 2 * kPictureGap : 0);
 }
 
 void GridViewHeader::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const

@@ -11,6 +11,10 @@ class GridViewHeader : public QHeaderView
 public:
     explicit GridViewHeader(QWidget *parent = nullptr);
 
+    // The width the section's caption needs, with room beside it for a
+    // picture as large as an icon when `withPicture`; none without a caption.
+    int captionWidth(int logicalIndex, bool withPicture) const;
+
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
 };

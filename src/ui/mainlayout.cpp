@@ -32,8 +32,13 @@ MainLayoutResult resize(const MainLayoutInput &input)
 
     r.splitter.left = r.panel.left = r.searchBar.left = kMargin;
     r.line1X2 = w;
+    const MainLayoutCaptions &captions = input.captions;
     r.addressBar = {0, kAddressBarTop, w, kAddressBarHeight};
-    r.addressText = {kAddressTextLeft, kAddressTextTop, r.addressBar.width - kAddressTextLeft - 200,
+    r.addressLabel = {kAddressLabelLeft, kAddressLabelTop,
+                      std::max(kAddressLabelWidth, captions.addressLabel), kAddressLabelHeight};
+    // The text box keeps its gap to the label.
+    const int addressTextLeft = kAddressTextLeft + r.addressLabel.width - kAddressLabelWidth;
+    r.addressText = {addressTextLeft, kAddressTextTop, r.addressBar.width - addressTextLeft - 200,
                      kAddressTextHeight};
     r.line2X2 = w;
     r.splitter.width = w - r.splitter.left - 200;
@@ -46,11 +51,16 @@ MainLayoutResult resize(const MainLayoutInput &input)
     r.panel.height = kPanelHeight;
     r.searchBar.height = kSearchBarHeight;
 
+    r.includeSubfoldersWidth = std::max(kIncludeSubfoldersWidth, captions.includeSubfolders);
+    r.showHiddenWidth = std::max(kShowHiddenWidth, captions.showHidden);
+    r.searchButtonWidth = std::max(kSearchButtonWidth, captions.searchButton);
+    r.exportButtonWidth = std::max(kExportButtonWidth, captions.exportButton);
+    r.toggleButtonWidth = std::max(kToggleButtonWidth, captions.toggleButton);
     r.includeSubfoldersLeft = r.searchBar.left;
-    r.showHiddenLeft = r.includeSubfoldersLeft + kIncludeSubfoldersWidth + 200;
-    r.searchButtonLeft = r.showHiddenLeft + kShowHiddenWidth + 200;
-    r.toggleButtonLeft = r.searchBar.width - kToggleButtonWidth;
-    r.exportButtonLeft = r.toggleButtonLeft - kExportButtonWidth - 50;
+    r.showHiddenLeft = r.includeSubfoldersLeft + r.includeSubfoldersWidth + 200;
+    r.searchButtonLeft = r.showHiddenLeft + r.showHiddenWidth + 200;
+    r.toggleButtonLeft = r.searchBar.width - r.toggleButtonWidth;
+    r.exportButtonLeft = r.toggleButtonLeft - r.exportButtonWidth - 50;
 
     // The search bar sits 50 twips above the status bar, as after a toggle;
     // with the design frame this is exactly the original outer-height rule.

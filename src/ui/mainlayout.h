@@ -28,6 +28,10 @@ inline constexpr int kLine1Y = 60;
 inline constexpr int kLine2Y = 510;
 inline constexpr int kAddressBarTop = 120;
 inline constexpr int kAddressBarHeight = 345;
+inline constexpr int kAddressLabelLeft = 90;
+inline constexpr int kAddressLabelTop = 60;
+inline constexpr int kAddressLabelWidth = 615;
+inline constexpr int kAddressLabelHeight = 165;
 inline constexpr int kAddressTextLeft = 780;
 inline constexpr int kAddressTextTop = 30;
 inline constexpr int kAddressTextHeight = 285;
@@ -44,6 +48,20 @@ inline constexpr int kToggleButtonWidth = 1845;
 
 } // namespace MainLayout
 
+// The widths the captions of the address label and the search bar's
+// controls need; a control narrower than its caption grows to it (to the
+// right, the two buttons at the right edge to the left) and moves what
+// follows it along.
+struct MainLayoutCaptions
+{
+    int addressLabel = 0;
+    int includeSubfolders = 0;
+    int showHidden = 0;
+    int searchButton = 0;
+    int exportButton = 0;
+    int toggleButton = 0;
+};
+
 // What the window's arrangement depends on.
 struct MainLayoutInput
 {
@@ -52,6 +70,7 @@ struct MainLayoutInput
     int frameOverhead = MainLayout::kDesignFrameOverhead; // outer height minus client height
     int statusBarHeight = MainLayout::kStatusBarHeight;
     bool panelShown = true;
+    MainLayoutCaptions captions = {};
 };
 
 // Where everything goes. Positions are relative to the client area (below
@@ -63,6 +82,7 @@ struct MainLayoutResult
     int line1X2 = 0;
     int line2X2 = 0;
     TwipsRect addressBar;
+    TwipsRect addressLabel; // in the address bar, as the text box
     TwipsRect addressText;
     TwipsRect splitter;
     TwipsRect pageCount;
@@ -74,6 +94,11 @@ struct MainLayoutResult
     int searchButtonLeft = 0;
     int exportButtonLeft = 0;
     int toggleButtonLeft = 0;
+    int includeSubfoldersWidth = 0;
+    int showHiddenWidth = 0;
+    int searchButtonWidth = 0;
+    int exportButtonWidth = 0;
+    int toggleButtonWidth = 0;
 };
 
 namespace MainLayout {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QStringList>
 
 class QCheckBox;
 class QComboBox;
@@ -19,6 +20,15 @@ public:
     // Empties the Filter list and fills it with its one entry, selected.
     void fillPatternList();
     void setStartValues();
+
+    // The Search button's captions while idle and while a search runs.
+    static QString searchCaption();
+    static QString cancelCaption();
+    // The panel button's captions: the first one it shows, then those after
+    // a press that hides the panel and after one that shows it.
+    static QStringList panelCaptions();
+    static QString showPanelCaption();
+    static QString hidePanelCaption();
 
     QCheckBox *chkSearchIncSubFlder;
     QCheckBox *chkShowHidden;

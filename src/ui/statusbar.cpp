@@ -79,7 +79,8 @@ void StatusBar::pointerMovedTo(int x, const QDate &today)
 {
     const int left = m_files->geometry().left();
     if (x >= left && x <= left + m_files->width())
-        m_files->setToolTip(QLocale().toString(today, QStringLiteral("dddd, MMMM dd, yyyy"))
+        //: A date pattern (dddd weekday, MMMM month name, dd day, yyyy year).
+        m_files->setToolTip(QLocale().toString(today, tr("dddd, MMMM dd, yyyy"))
                             + (m_filesNote.isEmpty() ? QString() : u'\n' + m_filesNote));
 }
 

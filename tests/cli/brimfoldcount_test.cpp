@@ -35,12 +35,14 @@ struct Ran
     QByteArray err;
 };
 
-Ran runProgram(const QString &program, const QStringList &arguments)
+Ran runProgram(const QString &program, const QStringList &arguments, const QString &language = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (!language.isEmpty())
+        env.insert(QStringLiteral("LANGUAGE"), language);
     process.setProcessEnvironment(env);
     process.start(program, arguments);
     const bool finished = process.waitForFinished(kDeadlineMs);
@@ -157,6 +159,8 @@ private Q_SLOTS:
     void reportCommandLine();
     void reportRefusesWhatIsNotAWholeResultFile_data();
     void reportRefusesWhatIsNotAWholeResultFile();
+    void speaksTheReadersLanguage_data();
+    void speaksTheReadersLanguage();
     void cleanupTestCase() { removeTree(PathCodec::encode(m_temp.path())); } // names Qt cannot spell
 
 private:
@@ -498,6 +502,41 @@ void BrimfoldCountTest::reportCommandLine()
     const Ran ran = runProgram(BRIMFOLD_REPORT, arguments);
     QCOMPARE(ran.exitCode, 1);
     QVERIFY2(ran.err.contains(message), ran.err.constData());
+}
+
+// Each program's help in the reader's language, lined up within 79 columns
+// of a terminal (where Japanese takes two a character); a wrong command line
+// told in it too, with the same exit code.
+void BrimfoldCountTest::speaksTheReadersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("english"); // the first shipped language the desktop names, or English
+    for (const char *language : {"de", "fr", "es", "it", "ja", "pt:it"})
+        QTest::newRow(language) << language << false;
+    QTest::newRow("en:de") << "en:de" << true;
+}
+
+void BrimfoldCountTest::speaksTheReadersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, english);
+    const std::pair<QString, QStringList> programs[] = {{BRIMFOLD_COUNT, {"--format", "xml", m_root}},
+                                                        {BRIMFOLD_REPORT, {"-o", "r.pdf", "--paper", "a3"}}};
+    for (const auto &[program, wrong] : programs) {
+        const Ran help = runProgram(program, {"--help"}, language);
+        QCOMPARE(help.exitCode, 0);
+        QCOMPARE(help.out == runProgram(program, {"--help"}).out, english);
+        for (const QString &line : QString::fromUtf8(help.out).split(u'\n')) {
+            int columns = 0;
+            for (const char32_t c : line.toUcs4())
+                columns += c >= 0x2E80 ? 2 : 1;
+            QVERIFY2(columns <= 79, qPrintable(line));
+        }
+        const Ran error = runProgram(program, wrong, language);
+        QCOMPARE(error.exitCode, 1);
+        const QByteArray said = error.err.split('\n').value(0);
+        QVERIFY2((said == runProgram(program, wrong).err.split('\n').value(0)) == english, said.constData());
+    }
 }
 
 QTEST_GUILESS_MAIN(BrimfoldCountTest)

@@ -118,16 +118,20 @@ private Q_SLOTS:
     void totalsAndFoldersMatchTheGrid_data()
     {
         QTest::addColumn<QString>("selected"); // the folder whose rows are selected; none: all shown rows
-        QTest::newRow("shown rows") << QString();
-        QTest::newRow("selected rows") << QStringLiteral("a/deep");
+        QTest::addColumn<QString>("org"); // the organisation, and the folder holding every folder
+        QTest::newRow("shown rows") << QString() << QString();
+        QTest::newRow("selected rows") << QStringLiteral("a/deep") << QString();
+        QTest::newRow("Japanese names") << QString() << QStringLiteral("株式会社ブリム"); // drawn from a face that has them
     }
     void totalsAndFoldersMatchTheGrid()
     {
         QFETCH(QString, selected);
+        QFETCH(QString, org);
+        const QString prefix = org.isEmpty() ? QString() : org + u'/';
         GridModel grid;
         setupColumns(grid);
         for (const TreeFile &file : totalsTreeFiles()) {
-            addFile(grid, QStringLiteral("/scans/") + file.folder, file.pages, file.size, file.mode);
+            addFile(grid, QStringLiteral("/scans/") + prefix + file.folder, file.pages, file.size, file.mode);
             grid.setRowSelected(grid.rows() - 1, file.folder == selected);
         }
         addFile(grid, QStringLiteral("/scans/a"), 7); // hidden, selected: never in the report
@@ -138,12 +142,13 @@ private Q_SLOTS:
         if (!selected.isEmpty())
             sums = {{selected, sums[selected]}, {QString(), sums[selected]}};
         const RowScope scope = selected.isEmpty() ? RowScope::Shown : RowScope::Selected;
-        const QString text = pdfPages(buildPageReport(grid, {}, finishedSearch(), scope)).join(u'\n');
+        const QString text = pdfPages(buildPageReport(grid, {.organisation = org}, finishedSearch(), scope)).join(u'\n');
+        QVERIFY2(org.isEmpty() || hasLine(text, QStringLiteral("Organisation ") + org), qPrintable(text));
         for (auto [folder, s] : sums.asKeyValueRange()) {
             QList<qint64> row = s.counts();
             row.move(2, row.size() - 1); // unreadable files last
             // Folders below the start folder are named from it.
-            QVERIFY2(hasLine(text, tableLine(folder.isEmpty() ? QStringLiteral("All folders") : folder, row)),
+            QVERIFY2(hasLine(text, tableLine(folder.isEmpty() ? QStringLiteral("All folders") : prefix + folder, row)),
                      qPrintable(text));
         }
         const TreeSums &all = sums[QString()];
@@ -233,10 +238,16 @@ private Q_SLOTS:
         QTest::addColumn<bool>("running");
         QTest::addColumn<QString>("state");
         QTest::addColumn<bool>("period"); // a period and a size range, else two dates and a least size
-        QTest::newRow("done") << false << false << QString() << false;
-        QTest::newRow("cancelled") << true << false << QStringLiteral("Search Terminated by User") << true;
+        QTest::addColumn<QString>("locale"); // days and the time made as it writes them
+        QTest::addColumn<QStringList>("days"); // the rule's first and last day, the day and time made
+        const QStringList november{"1 Nov 2026", "30 Nov 2026", "Tuesday, 1 December 2026 09:00:00"};
+        QTest::newRow("done") << false << false << QString() << false << "C" << november;
+        QTest::newRow("cancelled") << true << false << QStringLiteral("Search Terminated by User") << true << "C"
+                                   << QStringList{"30 Nov 2026", "1 Dec 2026", november[2]};
         QTest::newRow("running") << false << true << QStringLiteral("Search still running: the counts are partial")
-                                 << false;
+                                 << false << "C" << november;
+        QTest::newRow("German") << false << false << QString() << false << "de_DE"
+                                << QStringList{"01.11.26", "30.11.26", "Dienstag, 1. Dezember 2026 09:00"};
     }
     void searchInWords()
     {
@@ -244,6 +255,8 @@ private Q_SLOTS:
         QFETCH(bool, running);
         QFETCH(QString, state);
         QFETCH(bool, period);
+        QFETCH(QString, locale);
+        QFETCH(QStringList, days);
         GridModel grid;
         setupColumns(grid);
         addFile(grid, QStringLiteral("/scans"), 1);
@@ -258,11 +271,15 @@ private Q_SLOTS:
         search.criteria.size = true;
         search.criteria.sizeAt = !period; // else between 0 and 10 KB
         search.criteria.limit = QStringLiteral(" 100");
-        const QString text = pdfPages(buildPageReport(grid, {}, search, RowScope::Shown)).join(u'\n');
-        const QStringList rules = period ? QStringList{"Date Files Modified in the last 1 Day(s) (between 30 Nov 2026 "
-                                                       "and 1 Dec 2026)", "Size Size between 0 and 10 KB"}
-                                         : QStringList{"Date Files Modified between 1 Nov 2026 and 30 Nov 2026",
-                                                       "Size Size at least 100 KB"};
+        QLocale::setDefault(QLocale(locale));
+        const QString text = pdfPages(buildPageReport(grid, {.madeAt = search.started}, search, RowScope::Shown))
+                                     .join(u'\n');
+        QLocale::setDefault(QLocale::system());
+        const QString dates = period ? QStringLiteral("in the last 1 Day(s) (between %1 and %2)")
+                                     : QStringLiteral("between %1 and %2");
+        const QStringList rules{"Date Files Modified " + dates.arg(days[0], days[1]),
+                                period ? "Size Size between 0 and 10 KB" : "Size Size at least 100 KB",
+                                "Made " + days[2]};
         for (const QString &line : rules + QStringList{"Subfolders Yes", "Hidden files No"})
             QVERIFY2(hasLine(text, line), qPrintable(text));
         QVERIFY(state.isEmpty() ? !text.contains(QStringLiteral("Status"))

@@ -8,7 +8,7 @@
 namespace {
 
 bool readBack(const QByteArray &bytes, ResultFile::Source &source, QList<ResultFile::Record> &records,
-              QString &error)
+              QString &error, const QString &name = QStringLiteral("r.jsonl"))
 {
     QBuffer in;
     in.setData(bytes);
@@ -16,7 +16,7 @@ bool readBack(const QByteArray &bytes, ResultFile::Source &source, QList<ResultF
     const ResultFile::Handlers handlers{[](const ResultFile::Source &) {},
                                         [&](ResultFile::Record &&r) { records << r; },
                                         [&](const ResultFile::Source &s) { source = s; }};
-    return ResultFile::read(in, QStringLiteral("r.jsonl"), handlers, error);
+    return ResultFile::read(in, name, handlers, error);
 }
 
 } // namespace
@@ -66,6 +66,9 @@ private Q_SLOTS:
         QVERIFY2(readBack("{ \"brimfold_results\" : 1 }\n{\t\"name\" :\r\"b\" , \"pages\" : 2 }\n{\"end\":true,\"files\":1}\n",
                           read, records, error), qPrintable(error));
         QCOMPARE(records.value(0).name, QStringLiteral("b"));
+        // A refusal names the file as it is, "%" and all.
+        QVERIFY(!readBack("", read, records, error, QStringLiteral("%2%1.jsonl")));
+        QCOMPARE(error, QStringLiteral("%2%1.jsonl:0: the file is empty"));
     }
 };
 

@@ -528,7 +528,7 @@ void PageCounterTest::sizeKeysNamesAndReasons()
         QCOMPARE(read.count(c.size), 3);
         QCOMPARE(read.landscape[size_t(c.size)], 2);
         QCOMPARE(read.key(), key);
-        QCOMPARE(sizesText(read, u", ", u" "), QString::fromLatin1(c.name) + u" 3");
+        QCOMPARE(sizesText(read, TextFor::People), QString::fromLatin1(c.name) + u" 3");
     }
     // Keys added up keep the first Other size and the first reason; a reason
     // past those this version knows (12) reads as none.

@@ -369,7 +369,7 @@ private Q_SLOTS:
         tree.folders.insert(QStringLiteral("/u"), answering);
         Run run(tree, IoPool::kDefaultThreads, 1);
         run.hang->armed = true;
-        const QString waiting = u"Message:" + SearchRun::ThreadsHeldText;
+        const QString waiting = u"Message:" + SearchRun::ThreadsHeldText.text();
         // A pool that waited for its held threads would wait for ever: the
         // deadline goes on and fails the test instead.
         auto searchUntil = [&](const QString &folder, const std::function<bool()> &until,

@@ -1,4 +1,5 @@
 #include "settings/inifile.h"
+#include "settings/languages.h"
 #include "settings/settings.h"
 #include "support/filesizelimit.h"
 #include "support/tempfiles.h"
@@ -234,6 +235,29 @@ private Q_SLOTS:
         QCOMPARE(getPrivateProfileString("a", "j", "d", 10, iniPath()), QStringLiteral("d"));
         QVERIFY(writePrivateProfileString("A", "j", "3", iniPath()));
         QCOMPARE(readFile(iniPath()), QByteArray("[a]\rj=3\r[B]\r[A]\rj=2\r"));
+    }
+
+    // The first shipped language of the locale's, else English; installing
+    // another replaces the last, Qt's own catalog beside ours.
+    void languageFollowsTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("cancel"); // Qt's own text, from its catalog
+        for (const char *row : {"de_CH de Abbrechen", "fr_FR fr Annuler", "es_MX es Cancelar", "it_IT it Annulla",
+                                "ja_JP ja キャンセル", "en_GB - Cancel", "pt_BR - Cancel", "C - Cancel"}) {
+            const QStringList parts = QString::fromUtf8(row).split(u' ');
+            QTest::newRow(row) << parts[0] << QString(parts[1]).remove(u'-') << parts[2];
+        }
+    }
+    void languageFollowsTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        QFETCH(QString, cancel);
+        QCOMPARE(Languages::install(QLocale(locale)), language);
+        QCOMPARE(QCoreApplication::translate("QShortcut", "Cancel"), cancel);
+        QVERIFY(!Languages::shipped().contains(QStringLiteral("en")));
     }
 };
 

@@ -251,6 +251,11 @@ void GridViewTest::widthsComeFromTwips()
     m_model->setColumnWidthTwips(1, 2500);
     QCOMPARE(m_view->columnWidth(0), twipsToPixels(1500, widgetDpi(m_view)));
     QCOMPARE(m_view->columnWidth(1), twipsToPixels(2500, widgetDpi(m_view)));
+    // A caption wider than that widens its column to hold it and a sort mark.
+    m_model->setText(0, 2, QStringLiteral("A caption far wider than its column"));
+    m_model->setColumnWidthTwips(2, 300);
+    const QFontMetrics metrics = m_view->horizontalHeader()->fontMetrics();
+    QVERIFY(m_view->columnWidth(2) >= metrics.horizontalAdvance(m_model->text(0, 2)) + 16);
 }
 
 void GridViewTest::checkBoxesToggleUnlessRefused()

@@ -27,6 +27,22 @@ private Q_SLOTS:
         QCOMPARE(r.searchBar.width, 11750);
     }
 
+    // A control grows to its caption and moves what follows it along (the
+    // buttons at the right edge grow leftwards); a narrower caption changes nothing.
+    void widerCaptionsGrowTheirControls()
+    {
+        MainLayoutInput input{12000, 6000};
+        input.captions = {915, 1675, 1765, 900, 1300, 1945};
+        const MainLayoutResult r = MainLayout::resize(input);
+        QCOMPARE(r.addressLabel.width, 915);
+        QCOMPARE(r.addressText.left, 90 + 915 + 75);
+        QCOMPARE(r.addressText.left + r.addressText.width, 12000 - 200);
+        const QList<int> across = {r.includeSubfoldersWidth, r.showHiddenLeft, r.showHiddenWidth,
+                                   r.searchButtonLeft, r.searchButtonWidth, r.exportButtonLeft,
+                                   r.exportButtonWidth, r.toggleButtonLeft, r.toggleButtonWidth};
+        QCOMPARE(across, (QList<int>{1675, 1925, 1765, 3890, 945, 8455, 1300, 9805, 1945}));
+    }
+
     void smallerSizeSnapsBack_data()
     {
         QTest::addColumn<int>("width");

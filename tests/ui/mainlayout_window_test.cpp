@@ -1,4 +1,5 @@
 #include "ui/mainlayout.h"
+#include "settings/languages.h"
 #include "settings/settings.h"
 #include "grid/gridmodel.h"
 #include "support/loadedwindow.h"
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,6 +112,15 @@ QStringList cutCaptions(QWidget *top)
         const int needed = box ? box->minimumSizeHint().width() : inset + w->fontMetrics().horizontalAdvance(QString(text).remove(u'&'));
         if (!text.isEmpty() && !w->isHidden() && w->window() == top && needed > w->width())
             cut << QStringLiteral("%1 '%2' needs %3 px, has %4").arg(w->objectName(), text).arg(needed).arg(w->width());
+    }
+    for (QHeaderView *header : top->findChildren<QHeaderView *>()) {
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int i = 0; i < header->count() && header->isVisibleTo(top); ++i) {
+            const QString text = header->model()->headerData(i, header->orientation()).toString();
+            const int needed = margins + header->fontMetrics().horizontalAdvance(text);
+            if (!header->isSectionHidden(i) && needed > header->sectionSize(i))
+                cut << QStringLiteral("header '%1' needs %2 px, has %3").arg(text).arg(needed).arg(header->sectionSize(i));
+        }
     }
     return cut;
 }
@@ -335,25 +346,35 @@ private Q_SLOTS:
     // A desktop font of any usual size leaves every caption of every window whole (run at scale 1 and 2).
     void captionsFitAtAnyFont_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QFont>("font");
-        for (const QString &family : {Twips::designFont().family(), QStringLiteral("DejaVu Sans")})
-            for (double points : {8.0, 8.25, 9.0, 10.0, 11.0, 12.0}) {
-                QFont font(family);
-                font.setPointSizeF(points);
-                QTest::addRow("%s %.2f pt", qPrintable(family), points) << font;
-            }
+        for (const QString &language : QStringList{QStringLiteral("en")} + Languages::shipped())
+            for (const QString &family : {Twips::designFont().family(), QStringLiteral("DejaVu Sans")})
+                for (double points : {8.0, 8.25, 9.0, 10.0, 11.0, 12.0}) {
+                    QFont font(family);
+                    font.setPointSizeF(points);
+                    QTest::addRow("%s %s %.2f pt", qPrintable(language), qPrintable(family), points) << language << font;
+                }
     }
-    void captionsFitAtAnyFont() // the last: it leaves the font changed
+    void captionsFitAtAnyFont() // the last: it leaves the font and language changed
     {
+        QFETCH(QString, language);
         QFETCH(QFont, font);
+        QCOMPARE(Languages::install(QLocale(language)), language == u"en" ? QString() : language);
         QApplication::setFont(font);
         ShownWindow s(m_dir);
+        s.window->mnuFolderTotals_Click();
+        s.window->mnuPageReport_Click();
         dlgPreferences preferences(s.settings, *s.window);
         dlgSave save(m_dir.path(), *s.test.services.prompts);
         dlgAbout about(s.test.services.desktop, s.test.services.prompts);
+        preferences.show();
+        save.show();
+        about.show();
         QStringList cut;
-        for (QWidget *top : std::initializer_list<QWidget *>{s.window.get(), &preferences, &save, &about})
-            cut << cutCaptions(top);
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->isVisible())
+                cut << cutCaptions(top);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 };

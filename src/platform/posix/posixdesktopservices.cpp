@@ -3,6 +3,7 @@
 #include "platform/posix/filemanagerbus.h"
 #include "base/pathcodec.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -98,7 +99,7 @@ bool PosixDesktopServices::deleteFile(const QString &path, QString *errorText)
     // would depend on the current folder.
     if (!bytes.startsWith('/') || bytes.contains('\0')) {
         if (errorText)
-            *errorText = QStringLiteral("Not a valid file path.");
+            *errorText = QCoreApplication::translate("PosixDesktopServices", "Not a valid file path.");
         return false;
     }
     // unlinkat without AT_REMOVEDIR removes a link itself and refuses folders.

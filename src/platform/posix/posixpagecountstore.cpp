@@ -3,6 +3,7 @@
 #include "search/sqlitepagecountcache.h"
 
 #include <QByteArrayList>
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstring>
@@ -47,9 +48,11 @@ public:
         if (::stat(folder.constData(), &info) != 0)
             return lastError();
         if (info.st_uid != ::getuid())
-            return QStringLiteral("%1 belongs to another user").arg(QString::fromLocal8Bit(folder));
+            return QCoreApplication::translate("PosixPageCountStore", "%1 belongs to another user")
+                    .arg(QString::fromLocal8Bit(folder));
         if ((info.st_mode & 022) != 0)
-            return QStringLiteral("others can write in %1").arg(QString::fromLocal8Bit(folder));
+            return QCoreApplication::translate("PosixPageCountStore", "others can write in %1")
+                    .arg(QString::fromLocal8Bit(folder));
         return {};
     }
 
