@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLocale>
@@ -98,37 +99,45 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
         palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
         child->setPalette(palette);
     }
-    // A caption longer than the twips allow (another language) widens its
-    // control; the panel's own size is the main window's to set.
-    CaptionRoom::makeRoom(this);
 }
 
 void AdvancedOptionsPanel::fillLists()
 {
+    // Each choice shows in the user's language and keeps the value the
+    // criteria compare as its data.
     const std::pair<QComboBox *, QStringList> lists[] = {
         {cmbDateRangeType, CriteriaDefaults::DateRangeTypes},
         {cmbDateInPeriod, CriteriaDefaults::PeriodUnits},
         {cmbLeastMost, CriteriaDefaults::LeastMost}};
-    for (const auto &[box, items] : lists) {
+    for (const auto &[box, choices] : lists) {
         box->clear();
-        box->addItems(items);
+        for (const QString &choice : choices)
+            box->addItem(QCoreApplication::translate("CriteriaDefaults", choice.toUtf8().constData()), choice);
     }
+    // A caption or list entry longer than the twips allow (another language)
+    // widens its control; the panel's own size is the main window's to set.
+    CaptionRoom::makeRoom(this);
+}
+
+QString AdvancedOptionsPanel::choice(const QComboBox *box)
+{
+    return box->currentData().toString();
 }
 
 void AdvancedOptionsPanel::setStartValues(const QDate &today)
 {
     chkSearchByDate->setChecked(CriteriaDefaults::DateOn);
-    cmbDateRangeType->setCurrentText(CriteriaDefaults::DateRangeType);
+    cmbDateRangeType->setCurrentIndex(cmbDateRangeType->findData(CriteriaDefaults::DateRangeType));
     optInPeriod->setChecked(CriteriaDefaults::InPeriodMode);
     optBtnPeriod->setChecked(!CriteriaDefaults::InPeriodMode);
     txtInPeriod->setText(CriteriaDefaults::PeriodText);
-    cmbDateInPeriod->setCurrentText(CriteriaDefaults::PeriodUnit);
+    cmbDateInPeriod->setCurrentIndex(cmbDateInPeriod->findData(CriteriaDefaults::PeriodUnit));
     dtpDateFrom->setDate(CriteriaDefaults::fromDate(today));
     dtpDateTo->setDate(CriteriaDefaults::toDate(today));
     chkSearchBySize->setChecked(CriteriaDefaults::SizeOn);
     optSizeAt->setChecked(CriteriaDefaults::SizeAtMode);
     optSizeBtn->setChecked(!CriteriaDefaults::SizeAtMode);
-    cmbLeastMost->setCurrentText(CriteriaDefaults::LeastMostChoice);
+    cmbLeastMost->setCurrentIndex(cmbLeastMost->findData(CriteriaDefaults::LeastMostChoice));
     txtSizeLeastMost->setText(CriteriaDefaults::SizeLimitText);
     txtSizeFrom->setText(CriteriaDefaults::SizeFromText);
     txtSizeTo->setText(CriteriaDefaults::SizeToText);

@@ -151,6 +151,8 @@ int CaptionRoom::captionWidth(const QWidget *widget)
                    : widget->fontMetrics().horizontalAdvance(text) +
                          widget->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget);
     }
+    if (qobject_cast<const QComboBox *>(widget)) // its longest entry
+        return widget->sizeHint().width();
     if (auto *button = qobject_cast<const QAbstractButton *>(widget))
         return button->text().isEmpty() ? 0 : button->sizeHint().width();
     if (auto *box = qobject_cast<const QGroupBox *>(widget))

@@ -129,10 +129,12 @@ void dlgPreferences::fillColumnSettings()
         m_columns->setColumnAlignment(col, kColumnSpecs[col].alignment);
     }
     m_columns->setCheckColumn(ColVisible);
+    // Each column by its caption as the results grid's header shows it.
     const GridModel *results = m_owner.filesModel();
     for (int column = 0; column < ResultColumns::kDataColumns; ++column) {
-        const int row = m_columns->appendRow(
-            {QString::number(column + 1), results->text(0, column), QString()});
+        const QString caption =
+            results->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int row = m_columns->appendRow({QString::number(column + 1), caption, QString()});
         m_columns->setChecked(row, initialVisibility(column));
     }
 }

@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -232,15 +231,15 @@ void dlgPreferences::placeColumnButtons()
         buttons[i]->setGeometry(grid.left(), top + i * step, grid.width(), buttons[i]->height());
 }
 
-// Each column of the column grid as wide as its header's caption and its
-// cells' texts need, at least.
+// Each column of the column grid as wide as its cells' texts need, at least
+// (the grid itself makes room for the header's captions).
 void dlgPreferences::fitColumnWidths()
 {
     constexpr int kCellPadding = 3; // each side of a cell's text, as the grid draws it
     const int dpi = widgetDpi(vsColumnSettings);
     const QFontMetrics metrics = vsColumnSettings->fontMetrics();
     for (int col = 0; col < ColumnSettingsCols; ++col) {
-        int needed = vsColumnSettings->horizontalHeader()->sectionSizeHint(col);
+        int needed = 0;
         for (int row = m_columns->fixedRows(); row < m_columns->rows(); ++row)
             needed = std::max(needed, metrics.horizontalAdvance(m_columns->text(row, col)) +
                                           2 * kCellPadding);

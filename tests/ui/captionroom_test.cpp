@@ -6,7 +6,6 @@
 #include "ui/twips.h"
 
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,13 +36,15 @@ bool fits(const QWidget *w)
            w->width() >= w->sizeHint().width();
 }
 
-// Every text but "&Cancel" three times as long.
+// Every text but "&Cancel" three times as long, the results' captions four.
 struct WordyTranslator : QTranslator
 {
-    QString translate(const char *, const char *text, const char *, int) const override
+    QString translate(const char *context, const char *text, const char *, int) const override
     {
         const QString source = QString::fromUtf8(text);
-        return source == QLatin1String("&Cancel") ? source : source.repeated(3);
+        return source == QLatin1String("&Cancel")
+                   ? source
+                   : source.repeated(qstrcmp(context, "ResultColumns") ? 3 : 4);
     }
 };
 
@@ -145,9 +146,14 @@ private Q_SLOTS:
         }
         for (const QWidget *control : dialog.findChildren<QWidget *>())
             QVERIFY2(fits(control), qPrintable(control->objectName()));
-        const QHeaderView *header = dialog.vsColumnSettings->horizontalHeader();
-        for (int col = 0; col < header->count(); ++col)
-            QVERIFY(header->sectionSize(col) >= header->sectionSizeHint(col));
+        const GridModel *columns =
+            dialog.columnSettingsModel(); // names as the results' header shows them
+        QCOMPARE(columns->text(1, dlgPreferences::ColName),
+                 QStringLiteral("File Name").repeated(4));
+        const QFontMetrics metrics = dialog.vsColumnSettings->fontMetrics();
+        for (int row = 1; row < columns->rows(); ++row)
+            QVERIFY(dialog.vsColumnSettings->columnWidth(dlgPreferences::ColName) >
+                    metrics.horizontalAdvance(columns->text(row, dlgPreferences::ColName)));
         const int dpi = widgetDpi(&dialog);
         QVERIFY(dialog.width() > twipsToPixels(9120, dpi));
         QVERIFY(qAbs(dialog.width() - dialog.cmdCancel->geometry().right() - 1 -
