@@ -2,6 +2,7 @@
 
 #include "support/loadedwindow.h"
 #include "ui/dlgpreferences.h"
+#include "ui/dlgpreferences_swatch.h"
 #include "ui/gridview.h"
 #include "ui/twips.h"
 
@@ -100,35 +101,9 @@ private Q_SLOTS:
         QCOMPARE(box.width(), button->geometry().right() + 1 + 10); // the right margin kept
     }
 
-    void labelsOfAColumnKeepWhatTheyNameInLine()
-    {
-        QWidget box;
-        box.resize(400, 60);
-        place(&box, new QLabel(QStringLiteral("Short")), 10, 50);
-        QLabel *caption = place(&box, new QLabel(kLong), 10, 50, 40);
-        auto *upper = place(&box, new QWidget, 64, 20);
-        auto *lower = place(&box, new QWidget, 64, 20, 40);
-        CaptionRoom::makeRoom(&box);
-        QVERIFY(lower->x() > caption->geometry().right());
-        QCOMPARE(upper->x(), lower->x());
-    }
-
-    void frameWidensForItsOwnControlsAndMovesItsNeighbour()
-    {
-        QWidget box;
-        box.resize(400, 60);
-        auto *frame = place(&box, new QGroupBox, 10, 150);
-        QLabel *caption = place(frame, new QLabel(kLong), 10, 50, 0);
-        auto *button = place(&box, new QPushButton(kLong), 170, 40);
-        CaptionRoom::makeRoom(&box);
-        QVERIFY(fits(caption));
-        QVERIFY(fits(button));
-        QVERIFY(frame->geometry().right() > caption->geometry().right() + frame->x());
-        QVERIFY(button->x() > frame->geometry().right());
-    }
-
-    // Every caption fits; the buttons under the column grid stack when they
-    // cannot share a row, and OK and Cancel stay at the widened dialog's right.
+    // Every caption fits, what labels of a column name stays in line, the
+    // buttons under the column grid stack when they cannot share a row, and
+    // OK and Cancel stay at the widened dialog's right.
     void preferencesMakeRoomForLongerCaptions()
     {
         WordyTranslator wordy;
@@ -146,6 +121,8 @@ private Q_SLOTS:
         }
         for (const QWidget *control : dialog.findChildren<QWidget *>())
             QVERIFY2(fits(control), qPrintable(control->objectName()));
+        QCOMPARE(dialog.shpGridForeColor->x(), dialog.shpGridBackColor->x()); // labels of a column
+        QCOMPARE(dialog.txtStartUpFolder->x(), dialog.txtExportLocation->x());
         const GridModel *columns =
             dialog.columnSettingsModel(); // names as the results' header shows them
         QCOMPARE(columns->text(1, dlgPreferences::ColName),
@@ -158,7 +135,6 @@ private Q_SLOTS:
         QVERIFY(dialog.width() > twipsToPixels(9120, dpi));
         QVERIFY(qAbs(dialog.width() - dialog.cmdCancel->geometry().right() - 1 -
                      twipsToPixels(75, dpi)) <= 1);
-        QVERIFY(dialog.cmdOK->geometry().right() < dialog.cmdCancel->x());
     }
 };
 

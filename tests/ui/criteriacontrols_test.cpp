@@ -186,8 +186,6 @@ private Q_SLOTS:
             QVERIFY(box->width() >= box->sizeHint().width());
         QCOMPARE(AdvancedOptionsPanel::choice(panel.cmbDateRangeType), QStringLiteral("Files Modified"));
         QCOMPARE(AdvancedOptionsPanel::choice(panel.cmbDateInPeriod), QStringLiteral("Day(s)"));
-        panel.cmbLeastMost->setCurrentIndex(1);
-        QCOMPARE(AdvancedOptionsPanel::choice(panel.cmbLeastMost), QStringLiteral("Most"));
     }
 
     void startValues()
