@@ -1,6 +1,7 @@
 #include "ui/advancedoptions.h"
 
 #include "search/criteria.h"
+#include "ui/captionroom.h"
 #include "ui/controlfactory.h"
 #include "ui/numberbox.h"
 #include "ui/updown.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLocale>
@@ -40,7 +42,7 @@ QComboBox *dropDown(QWidget *parent, const char *name, int left, int top, int wi
 } // namespace
 
 AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
-    : QGroupBox(QStringLiteral("Advance Search Options"), parent)
+    : QGroupBox(tr("Advance Search Options"), parent)
 {
     setObjectName(QStringLiteral("fmeAdvancedSearchOptions"));
     // The caption is drawn in the window-text colour; the text of the boxes
@@ -49,36 +51,45 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
     caption.setColor(QPalette::WindowText, Controls::readableOn(Controls::DarkBlue, caption.color(QPalette::Window)));
     setPalette(caption);
 
-    chkSearchByDate = named(new QCheckBox(QStringLiteral("Date"), this), "chkSearchByDate", 780, 360, 645, 195);
+    //: Turns the date criteria on
+    chkSearchByDate = named(new QCheckBox(tr("Date"), this), "chkSearchByDate", 780, 360, 645, 195);
     fmeSearchByDate = named(new QFrame(this), "fmeSearchByDate", 1470, 210, 4575, 1215);
     QWidget *date = fmeSearchByDate;
     cmbDateRangeType = dropDown(date, "cmbDateRangeType", 60, 120, 1635);
     // The radio buttons reach to the control on their right: the indicator
     // and its gap leave the caption less room than the twips first allowed.
-    optInPeriod = named(new QRadioButton(QStringLiteral("in the last"), date), "optInPeriod", 30, 540, 1065, 225);
+    //: Followed by a number and a unit: files created, modified or accessed in the last 7 days
+    optInPeriod = named(new QRadioButton(tr("in the last"), date), "optInPeriod", 30, 540, 1065, 225);
     txtInPeriod = named(new NumberBox(true, date), "txtInPeriod", 1110, 510, 435, 285);
     udInPeriod = named(new UpDown(txtInPeriod, date, CriteriaDefaults::MaxPeriod), "udInPeriod", 1545, 510, 240, 285);
     cmbDateInPeriod = dropDown(date, "cmbDateInPeriod", 1860, 510, 1125);
-    optBtnPeriod = named(new QRadioButton(QStringLiteral("between"), date), "optBtnPeriod", 30, 930, 1065, 195);
+    //: Followed by two dates joined by "and"
+    optBtnPeriod = named(new QRadioButton(tr("between"), date), "optBtnPeriod", 30, 930, 1065, 195);
     dtpDateFrom = datePicker(date, "dtpDateFrom", 1110, 870);
-    label(QStringLiteral("and"), date, 2490, 930, 285, 195);
+    //: Joins the two dates after "between"
+    label(tr("and"), date, 2490, 930, 285, 195);
     dtpDateTo = datePicker(date, "dtpDateTo", 2910, 900);
 
-    chkSearchBySize = named(new QCheckBox(QStringLiteral("Size"), this), "chkSearchBySize", 6420, 360, 855, 225);
+    //: Turns the size criteria on
+    chkSearchBySize = named(new QCheckBox(tr("Size"), this), "chkSearchBySize", 6420, 360, 855, 225);
     fmeSearchBySize = named(new QFrame(this), "fmeSearchBySize", 6660, 630, 4335, 825);
     QWidget *size = fmeSearchBySize;
-    optSizeAt = named(new QRadioButton(QStringLiteral("at"), size), "optSizeAt", 30, 120, 465, 225);
+    //: Followed by a list of "Least" and "Most", a number and "KB": at least 100 KB
+    optSizeAt = named(new QRadioButton(tr("at"), size), "optSizeAt", 30, 120, 465, 225);
     cmbLeastMost = dropDown(size, "cmbLeastMost", 570, 90, 855);
     txtSizeLeastMost = named(new NumberBox(false, size), "txtSizeLeastMost", 1560, 90, 765, 285);
     udSizeLeastMost = named(new UpDown(txtSizeLeastMost, size), "udSizeLeastMost", 2325, 90, 240, 285);
-    label(QStringLiteral("KB"), size, 2640, 120, 345, 225);
-    optSizeBtn = named(new QRadioButton(QStringLiteral("between"), size), "optSizeBtn", 30, 510, 975, 195);
+    //: Kilobytes
+    label(tr("KB"), size, 2640, 120, 345, 225);
+    //: Followed by two sizes joined by "to"
+    optSizeBtn = named(new QRadioButton(tr("between"), size), "optSizeBtn", 30, 510, 975, 195);
     txtSizeFrom = named(new NumberBox(false, size), "txtSizeFrom", 1020, 480, 825, 285);
     udSizeFrom = named(new UpDown(txtSizeFrom, size), "udSizeFrom", 1845, 480, 240, 285);
-    label(QStringLiteral("to"), size, 2190, 510, 285, 195);
+    //: Joins the two sizes after "between": between 10 to 20 KB
+    label(tr("to"), size, 2190, 510, 285, 195);
     txtSizeTo = named(new NumberBox(false, size), "txtSizeTo", 2430, 480, 795, 285);
     udSizeTo = named(new UpDown(txtSizeTo, size), "udSizeTo", 3225, 480, 240, 285);
-    label(QStringLiteral("KB"), size, 3540, 540, 345, 195);
+    label(tr("KB"), size, 3540, 540, 345, 195);
 
     // Only the panel's caption is dark blue; its content keeps the usual colours.
     for (QWidget *child : {static_cast<QWidget *>(chkSearchByDate), static_cast<QWidget *>(fmeSearchByDate),
@@ -92,30 +103,41 @@ AdvancedOptionsPanel::AdvancedOptionsPanel(QWidget *parent)
 
 void AdvancedOptionsPanel::fillLists()
 {
+    // Each choice shows in the user's language and keeps the value the
+    // criteria compare as its data.
     const std::pair<QComboBox *, QStringList> lists[] = {
         {cmbDateRangeType, CriteriaDefaults::DateRangeTypes},
         {cmbDateInPeriod, CriteriaDefaults::PeriodUnits},
         {cmbLeastMost, CriteriaDefaults::LeastMost}};
-    for (const auto &[box, items] : lists) {
+    for (const auto &[box, choices] : lists) {
         box->clear();
-        box->addItems(items);
+        for (const QString &choice : choices)
+            box->addItem(QCoreApplication::translate("CriteriaDefaults", choice.toUtf8().constData()), choice);
     }
+    // A caption or list entry longer than the twips allow (another language)
+    // widens its control; the panel's own size is the main window's to set.
+    CaptionRoom::makeRoom(this);
+}
+
+QString AdvancedOptionsPanel::choice(const QComboBox *box)
+{
+    return box->currentData().toString();
 }
 
 void AdvancedOptionsPanel::setStartValues(const QDate &today)
 {
     chkSearchByDate->setChecked(CriteriaDefaults::DateOn);
-    cmbDateRangeType->setCurrentText(CriteriaDefaults::DateRangeType);
+    cmbDateRangeType->setCurrentIndex(cmbDateRangeType->findData(CriteriaDefaults::DateRangeType));
     optInPeriod->setChecked(CriteriaDefaults::InPeriodMode);
     optBtnPeriod->setChecked(!CriteriaDefaults::InPeriodMode);
     txtInPeriod->setText(CriteriaDefaults::PeriodText);
-    cmbDateInPeriod->setCurrentText(CriteriaDefaults::PeriodUnit);
+    cmbDateInPeriod->setCurrentIndex(cmbDateInPeriod->findData(CriteriaDefaults::PeriodUnit));
     dtpDateFrom->setDate(CriteriaDefaults::fromDate(today));
     dtpDateTo->setDate(CriteriaDefaults::toDate(today));
     chkSearchBySize->setChecked(CriteriaDefaults::SizeOn);
     optSizeAt->setChecked(CriteriaDefaults::SizeAtMode);
     optSizeBtn->setChecked(!CriteriaDefaults::SizeAtMode);
-    cmbLeastMost->setCurrentText(CriteriaDefaults::LeastMostChoice);
+    cmbLeastMost->setCurrentIndex(cmbLeastMost->findData(CriteriaDefaults::LeastMostChoice));
     txtSizeLeastMost->setText(CriteriaDefaults::SizeLimitText);
     txtSizeFrom->setText(CriteriaDefaults::SizeFromText);
     txtSizeTo->setText(CriteriaDefaults::SizeToText);

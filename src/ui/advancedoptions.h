@@ -21,6 +21,9 @@ public:
     // Empties and fills the three lists, then sets every control to its start value.
     void fillLists();
     void setStartValues(const QDate &today);
+    // The value a list's choice stands for, as the criteria compare it
+    // (English, whatever the language it shows in).
+    static QString choice(const QComboBox *box);
 
     QCheckBox *chkSearchByDate;
     QFrame *fmeSearchByDate;

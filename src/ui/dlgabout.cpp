@@ -2,8 +2,9 @@
 
 #include "ui/desktoplinks.h"
 
-#include "settings/productinfo.h"
 #include "platform/desktopservices.h"
+#include "settings/productinfo.h"
+#include "ui/captionroom.h"
 #include "ui/controlfactory.h"
 #include "ui/prompts.h"
 #include "ui/resources.h"
@@ -24,13 +25,6 @@ namespace {
 const QColor kLinkColor(0, 0, 128);
 constexpr int kClientWidth = 6930;
 constexpr int kClientHeight = 4230;
-
-const QString kMakerNotice =
-    QString::fromLatin1(ProductInfo::kCopyright) + QStringLiteral("\nAll rights reserved.");
-const QString kLegalWarning = QStringLiteral(
-    "Warning: this program is protected by copyright law. Copying or distributing it, "
-    "in whole or in part, without the maker's permission is not allowed and may be "
-    "prosecuted.");
 
 QFont labelFont(bool bold = false)
 {
@@ -61,12 +55,13 @@ dlgAbout::dlgAbout(std::shared_ptr<DesktopServices> desktop, std::shared_ptr<Pro
 {
     ensureResources();
     setObjectName(QStringLiteral("dlgAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowIcon(QIcon(QStringLiteral(":/brimfold/icons/brimfold-32.png")));
     setModal(false);
     setAttribute(Qt::WA_QuitOnClose); // a tool window would not keep the program running
     buildControls();
     setFixedSize(twipsToRect({0, 0, kClientWidth, kClientHeight}, widgetDpi(this)).size());
+    CaptionRoom::fitFixedWindow(this); // a longer caption (another language) widens its button
     if (const QScreen *screen = this->screen())
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                         screen->availableGeometry()));
@@ -81,7 +76,10 @@ void dlgAbout::buildControls()
     Label1 = textLabel(QString::fromLatin1(ProductInfo::kVersionLine), Frame1, "Label1", 1245, 390,
                        5295, 285);
     Label1->setFont(labelFont(true));
-    Label4 = textLabel(kMakerNotice, Frame1, "Label4", 1245, 810, 5295, 405);
+    // The copyright line stays as it is; the line under it is in the user's language.
+    Label4 =
+        textLabel(QString::fromLatin1(ProductInfo::kCopyright) + u'\n' + tr("All rights reserved."),
+                  Frame1, "Label4", 1245, 810, 5295, 405);
     Label3 = linkLabel(QString::fromLatin1(ProductInfo::kSupportEmail), "Label3", 1260, 1410);
     Label5 = linkLabel(QString::fromLatin1(ProductInfo::kWebsite), "Label5", 1245, 1860);
 
@@ -92,15 +90,19 @@ void dlgAbout::buildControls()
     rule.setColor(QPalette::Window, rule.color(QPalette::Base));
     Line1->setPalette(rule);
 
-    Label6 = textLabel(kLegalWarning, Frame1, "Label6", 360, 3060, 4605, 885);
+    Label6 = textLabel(
+        tr("Warning: this program is protected by copyright law. Copying or distributing it, "
+           "in whole or in part, without the maker's permission is not allowed and may be "
+           "prosecuted."),
+        Frame1, "Label6", 360, 3060, 4605, 885);
     Label6->setWordWrap(true);
 
     // System Info comes first in the tab order and holds the focus at opening;
     // Enter still means OK (a focused System Info does not take over as default).
-    cmdSysInfo = named(new QPushButton(QStringLiteral("System Info..."), Frame1), "cmdSysInfo",
-                       5220, 3510, 1395, 375);
+    cmdSysInfo =
+        named(new QPushButton(tr("System Info..."), Frame1), "cmdSysInfo", 5220, 3510, 1395, 375);
     cmdSysInfo->setAutoDefault(false);
-    cmdOk = named(new QPushButton(QStringLiteral("&OK"), Frame1), "cmdOk", 5220, 3090, 1395, 375);
+    cmdOk = named(new QPushButton(tr("&OK"), Frame1), "cmdOk", 5220, 3090, 1395, 375);
     cmdOk->setDefault(true);
     QWidget::setTabOrder(cmdSysInfo, cmdOk);
     cmdSysInfo->setFocus();
@@ -116,6 +118,11 @@ QLabel *dlgAbout::linkLabel(const QString &text, const char *name, int left, int
     label->setCursor(Qt::PointingHandCursor);
     label->installEventFilter(this);
     return label;
+}
+
+QString dlgAbout::sysInfoUnavailable()
+{
+    return tr("System Information Is Unavailable At This Time");
 }
 
 dlgAbout *dlgAbout::openInstance()
@@ -183,5 +190,5 @@ void dlgAbout::StartSysInfo()
 {
     const QString program = m_desktop->systemInfoProgram();
     if (program.isEmpty() || !m_desktop->startDetached(program))
-        m_prompts->inform(this, kSysInfoUnavailable, Prompts::Icon::None);
+        m_prompts->inform(this, sysInfoUnavailable(), Prompts::Icon::None);
 }

@@ -18,8 +18,8 @@ class dlgAbout : public QDialog
 {
     Q_OBJECT
 public:
-    static inline const QString kSysInfoUnavailable =
-        QStringLiteral("System Information Is Unavailable At This Time");
+    // What StartSysInfo says when there is no such tool.
+    static QString sysInfoUnavailable();
 
     dlgAbout(std::shared_ptr<DesktopServices> desktop, std::shared_ptr<Prompts> prompts,
              QWidget *parent = nullptr);

@@ -12,12 +12,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
-
-const QString dlgPreferences::kFolderBrowserTitle = QStringLiteral("Select Startup Folder");
-const QString dlgPreferences::kPictureFilter =
-    QStringLiteral("Bitmap Image|*.bmp|JPEG Image|*.jpg|GIF Image|*.gif");
 
 namespace {
 
@@ -29,17 +26,20 @@ struct LineStyleEntry
 
 // The styles offered, in list order; "no lines" and the two skip styles are not.
 constexpr LineStyleEntry kLineStyles[] = {
-    {"Flat", LinesFlat},
-    {"Inset", LinesInset},
-    {"Raised", LinesRaised},
-    {"Flat Horizontal", LinesFlatHorizontal},
-    {"Inset Horizontal", LinesInsetHorizontal},
-    {"Raised Horizontal", LinesRaisedHorizontal},
-    {"Flat Vertical", LinesFlatVertical},
-    {"Inset Vertical", LinesInsetVertical},
-    {"Raised Vertical", LinesRaisedVertical},
-    {"Explorer", LinesExplorer},
-    {"Excel", LinesExcel},
+    //: A style of grid lines: plain lines
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Flat"), LinesFlat},
+    //: A style of grid lines: cells look pressed in
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Inset"), LinesInset},
+    //: A style of grid lines: cells look raised
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Raised"), LinesRaised},
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Flat Horizontal"), LinesFlatHorizontal},
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Inset Horizontal"), LinesInsetHorizontal},
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Raised Horizontal"), LinesRaisedHorizontal},
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Flat Vertical"), LinesFlatVertical},
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Inset Vertical"), LinesInsetVertical},
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Raised Vertical"), LinesRaisedVertical},
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Explorer"), LinesExplorer},
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Excel"), LinesExcel},
 };
 
 struct ColumnSpec
@@ -50,14 +50,27 @@ struct ColumnSpec
 };
 
 constexpr ColumnSpec kColumnSpecs[dlgPreferences::ColumnSettingsCols] = {
-    {"Sr#", 500, Qt::AlignCenter},
-    {"Column Name", 1700, Qt::AlignLeft | Qt::AlignVCenter},
-    {"Visible", 700, Qt::AlignCenter},
+    //: Header of the column numbering the rows
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Sr#"), 500, Qt::AlignCenter},
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Column Name"), 1700, Qt::AlignLeft | Qt::AlignVCenter},
+    //: Header of the column of check boxes that show or hide a results column
+    {QT_TRANSLATE_NOOP("dlgPreferences", "Visible"), 700, Qt::AlignCenter},
 };
 
 const QString kShown = QStringLiteral("1");
 
 } // namespace
+
+QString dlgPreferences::folderBrowserTitle()
+{
+    return tr("Select Startup Folder");
+}
+
+QString dlgPreferences::pictureFilter()
+{
+    return tr("Bitmap Image") + QStringLiteral("|*.bmp|") + tr("JPEG Image") +
+           QStringLiteral("|*.jpg|") + tr("GIF Image") + QStringLiteral("|*.gif");
+}
 
 dlgPreferences::dlgPreferences(SettingsStore &settings, frmMain &owner)
     : QDialog(&owner), m_settings(settings), m_owner(owner)
@@ -65,6 +78,8 @@ dlgPreferences::dlgPreferences(SettingsStore &settings, frmMain &owner)
     buildControls();
     wireControls();
     Form_Load();
+    makeRoomForCaptions(); // once the lists hold what they show
+    centreOnScreen();
 }
 
 dlgPreferences::~dlgPreferences() = default;
@@ -93,7 +108,7 @@ void dlgPreferences::fillLineStyles()
 {
     cmbGridStyles->clear();
     for (const LineStyleEntry &entry : kLineStyles)
-        cmbGridStyles->addItem(QString::fromLatin1(entry.name), int(entry.code));
+        cmbGridStyles->addItem(tr(entry.name), int(entry.code));
 }
 
 void dlgPreferences::selectLineStyle(int code)
@@ -109,15 +124,17 @@ void dlgPreferences::fillColumnSettings()
     m_columns->setFixedCols(1);
     m_columns->setRows(1);
     for (int col = 0; col < ColumnSettingsCols; ++col) {
-        m_columns->setText(0, col, QString::fromLatin1(kColumnSpecs[col].caption));
+        m_columns->setText(0, col, tr(kColumnSpecs[col].caption));
         m_columns->setColumnWidthTwips(col, kColumnSpecs[col].widthTwips);
         m_columns->setColumnAlignment(col, kColumnSpecs[col].alignment);
     }
     m_columns->setCheckColumn(ColVisible);
+    // Each column by its caption as the results grid's header shows it.
     const GridModel *results = m_owner.filesModel();
     for (int column = 0; column < ResultColumns::kDataColumns; ++column) {
-        const int row = m_columns->appendRow(
-            {QString::number(column + 1), results->text(0, column), QString()});
+        const QString caption =
+            results->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int row = m_columns->appendRow({QString::number(column + 1), caption, QString()});
         m_columns->setChecked(row, initialVisibility(column));
     }
 }
@@ -186,7 +203,7 @@ void dlgPreferences::cmdBackGround_Click()
 {
     const auto &choosers = m_owner.services().choosers;
     const std::optional<QString> path =
-        choosers ? choosers->chooseOpenFile(this, kPictureFilter) : std::nullopt;
+        choosers ? choosers->chooseOpenFile(this, pictureFilter()) : std::nullopt;
     // A path the settings file could not give back whole is not taken.
     if (path && path->size() <= kLongestStoredPath)
         txtBackPicture->setText(*path);
@@ -196,7 +213,7 @@ void dlgPreferences::pickFolder(QLineEdit *box)
 {
     const auto &choosers = m_owner.services().choosers;
     const std::optional<QString> folder =
-        choosers ? choosers->chooseFolder(this, kFolderBrowserTitle) : std::nullopt;
+        choosers ? choosers->chooseFolder(this, folderBrowserTitle()) : std::nullopt;
     // A cancel empties the box; a path too long to be stored whole (the box
     // would cut it) leaves the box as it was.
     const QString result = folder.value_or(QString());

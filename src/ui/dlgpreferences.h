@@ -34,8 +34,9 @@ public:
     };
 
     // The caption of both folder browsers.
-    static const QString kFolderBrowserTitle;
-    static const QString kPictureFilter;
+    static QString folderBrowserTitle();
+    // The background picture chooser's types, as "description|patterns|...".
+    static QString pictureFilter();
     // Longest folder or picture path the settings file gives back whole.
     static constexpr int kLongestStoredPath = 499;
     static constexpr int kFolderBoxMaxLength = 500;
@@ -94,6 +95,9 @@ private:
     void buildProgramFrame();
     void buildColumnFrame();
     void wireControls();
+    void makeRoomForCaptions();
+    void placeColumnButtons();
+    void fitColumnWidths();
     void centreOnScreen();
 
     // dlgpreferences.cpp

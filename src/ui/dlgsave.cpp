@@ -1,5 +1,6 @@
 #include "ui/dlgsave.h"
 
+#include "ui/captionroom.h"
 #include "ui/controlfactory.h"
 #include "ui/foldertree.h"
 #include "ui/prompts.h"
@@ -33,9 +34,11 @@ dlgSave::dlgSave(const QString &exportLocation, Prompts &prompts, QWidget *paren
       m_prompts(prompts)
 {
     setObjectName(QStringLiteral("dlgSave"));
-    setWindowTitle(QStringLiteral("Export"));
+    setWindowTitle(tr("Export"));
     buildControls();
     Form_Load(exportLocation);
+    // A caption longer than the twips allow (another language) widens its control.
+    CaptionRoom::fitFixedWindow(this, {cmdSave, cmdCancel});
 }
 
 ExportChoice dlgSave::run(QWidget *parent, const QString &exportLocation, Prompts &prompts)
@@ -52,17 +55,15 @@ void dlgSave::buildControls()
 
     ftvFolder = named(new FolderTree(this), "ftvFolder", 120, 120, 3765, 4590);
     fmeFile = named(new QGroupBox(this), "fmeFile", 3990, 60, 3135, 4665);
-    named(new QLabel(QStringLiteral("File Name"), fmeFile), "lblFileName", 120, 270, 795, 255);
+    named(new QLabel(tr("File Name"), fmeFile), "lblFileName", 120, 270, 795, 255);
     txtFileName = named(new QLineEdit(fmeFile), "txtFileName", 120, 510, 2865, 285);
-    named(new QLabel(QStringLiteral("File Type"), fmeFile), "lblFileType", 120, 930, 795, 255);
+    named(new QLabel(tr("File Type"), fmeFile), "lblFileType", 120, 930, 795, 255);
     cmbFileType = named(new QComboBox(fmeFile), "cmbFileType", 120, 1170, 2865, 315);
-    lblDelimeter = named(new QLabel(QStringLiteral("Column Saperator"), fmeFile), "lblDelimeter",
-                         120, 1710, 1515, 315);
+    lblDelimeter =
+        named(new QLabel(tr("Column Saperator"), fmeFile), "lblDelimeter", 120, 1710, 1515, 315);
     txtColSaperator = named(new QLineEdit(fmeFile), "txtColSaperator", 1530, 1680, 375, 285);
-    cmdSave =
-        named(new QPushButton(QStringLiteral("&Save"), this), "cmdSave", 4530, 4830, 1215, 375);
-    cmdCancel =
-        named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel", 5880, 4830, 1215, 375);
+    cmdSave = named(new QPushButton(tr("&Save"), this), "cmdSave", 4530, 4830, 1215, 375);
+    cmdCancel = named(new QPushButton(tr("&Cancel"), this), "cmdCancel", 5880, 4830, 1215, 375);
     cmdSave->setDefault(true);
 
     setTabOrder(ftvFolder, txtFileName);

@@ -26,10 +26,9 @@ namespace {
 
 constexpr int kAllFoldersRole = Qt::UserRole + 1;
 
-const QStringList &headers()
+QStringList headers()
 {
-    static const QStringList captions = folderTotalCaptions(kFolderTotalsColumns);
-    return captions;
+    return folderTotalCaptions(kFolderTotalsColumns);
 }
 
 // Sorts numbers as numbers (the model holds them as such) and keeps the
@@ -80,7 +79,7 @@ FolderTotalsWindow::FolderTotalsWindow(const GridModel &results, QWidget *parent
     : QWidget(parent, Qt::Window), m_results(results)
 {
     setObjectName(QStringLiteral("FolderTotalsWindow"));
-    setWindowTitle(QStringLiteral("Folder Totals"));
+    setWindowTitle(tr("Folder Totals"));
     m_totals = new QStandardItemModel(this);
     m_sorted = new TotalsSort(this);
     m_sorted->setSourceModel(m_totals);
@@ -101,9 +100,9 @@ FolderTotalsWindow::FolderTotalsWindow(const GridModel &results, QWidget *parent
     connect(copy, &QAction::triggered, this, &FolderTotalsWindow::copySelectedRows);
     m_table->addAction(copy);
 
-    m_refreshButton = new QPushButton(QStringLiteral("Refresh"), this);
-    m_exportButton = new QPushButton(QStringLiteral("Export..."), this);
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_refreshButton = new QPushButton(tr("Refresh"), this);
+    m_exportButton = new QPushButton(tr("Export..."), this);
+    m_closeButton = new QPushButton(tr("Close"), this);
     m_statusLabel = new QLabel(this);
     connect(m_refreshButton, &QPushButton::clicked, this, &FolderTotalsWindow::refresh);
     connect(m_exportButton, &QPushButton::clicked, this, &FolderTotalsWindow::exportClicked);
@@ -119,8 +118,8 @@ FolderTotalsWindow::FolderTotalsWindow(const GridModel &results, QWidget *parent
     layout->addLayout(buttons);
 
     chooseExportFile = [](QWidget *parent) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Export Folder Totals"), QString(),
-                                            QStringLiteral("CSV File (*.csv)"));
+        return QFileDialog::getSaveFileName(parent, tr("Export Folder Totals"), QString(),
+                                            tr("CSV File") + QStringLiteral(" (*.csv)"));
     };
     refresh();
     // Wide enough for every column, as far as the screen allows.
@@ -178,8 +177,7 @@ bool FolderTotalsWindow::exportTo(const QString &path)
         lines.append(rowCells(row));
     QString error;
     const bool written = replaceFileWith(path, csvBytes(lines), &error);
-    m_statusLabel->setText(written ? QStringLiteral("Exported to %1").arg(path)
-                               : QStringLiteral("Could not export to %1: %2").arg(path, error));
+    m_statusLabel->setText(written ? tr("Exported to %1").arg(path) : tr("Could not export to %1: %2").arg(path, error));
     return written;
 }
 

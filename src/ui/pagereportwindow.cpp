@@ -41,7 +41,7 @@ PageReportWindow::PageReportWindow(const GridModel &results, std::function<Searc
         edit->setMaxLength(PageReportLines::kLongest);
         connect(edit, &QLineEdit::editingFinished, this, &PageReportWindow::takeLines);
     }
-    m_selectedOnlyCheck = new QCheckBox(QStringLiteral("Selected rows only"), this);
+    m_selectedOnlyCheck = new QCheckBox(tr("Selected rows only"), this);
     connect(m_selectedOnlyCheck, &QCheckBox::toggled, this, &PageReportWindow::refresh);
 
     m_pageImage = new QLabel(this);
@@ -50,15 +50,15 @@ PageReportWindow::PageReportWindow(const GridModel &results, std::function<Searc
     m_previewArea->setWidget(m_pageImage);
     m_previewArea->setWidgetResizable(true);
     m_previewArea->setBackgroundRole(QPalette::Dark);
-    m_previousButton = new QPushButton(QStringLiteral("< Previous"), this);
-    m_nextButton = new QPushButton(QStringLiteral("Next >"), this);
+    m_previousButton = new QPushButton(tr("< Previous"), this);
+    m_nextButton = new QPushButton(tr("Next >"), this);
     m_pageNumberLabel = new QLabel(this);
     connect(m_previousButton, &QPushButton::clicked, this, [this] { showPage(m_page - 1); });
     connect(m_nextButton, &QPushButton::clicked, this, [this] { showPage(m_page + 1); });
 
-    m_savePdfButton = new QPushButton(QStringLiteral("Save PDF..."), this);
-    m_printButton = new QPushButton(QStringLiteral("Print..."), this);
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_savePdfButton = new QPushButton(tr("Save PDF..."), this);
+    m_printButton = new QPushButton(tr("Print..."), this);
+    m_closeButton = new QPushButton(tr("Close"), this);
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("status"));
     connect(m_savePdfButton, &QPushButton::clicked, this, &PageReportWindow::savePdfClicked);
@@ -66,8 +66,8 @@ PageReportWindow::PageReportWindow(const GridModel &results, std::function<Searc
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Organisation:"), m_organisationEdit);
-    form->addRow(QStringLiteral("Reference:"), m_referenceEdit);
+    form->addRow(tr("Organisation:"), m_organisationEdit);
+    form->addRow(tr("Reference:"), m_referenceEdit);
     form->addRow(QString(), m_selectedOnlyCheck);
     auto *pages = new QHBoxLayout;
     pages->addWidget(m_previousButton);
@@ -85,8 +85,8 @@ PageReportWindow::PageReportWindow(const GridModel &results, std::function<Searc
     layout->addLayout(buttons);
 
     choosePdfFile = [](QWidget *parent) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Page Report"), QString(),
-                                            QStringLiteral("PDF File (*.pdf)"));
+        return QFileDialog::getSaveFileName(parent, tr("Save Page Report"), QString(),
+                                            tr("PDF File") + QStringLiteral(" (*.pdf)"));
     };
     refresh();
     resize(720, 820);
@@ -122,7 +122,7 @@ void PageReportWindow::showPage(int page)
         m_preview->paintPage(painter, m_page);
     }
     m_pageImage->setPixmap(QPixmap::fromImage(image));
-    m_pageNumberLabel->setText(QStringLiteral("Page %1 of %2").arg(m_page + 1).arg(m_preview->pageCount()));
+    m_pageNumberLabel->setText(tr("Page %1 of %2").arg(m_page + 1).arg(m_preview->pageCount()));
     m_previousButton->setEnabled(m_page > 0);
     m_nextButton->setEnabled(m_page + 1 < m_preview->pageCount());
 }
@@ -143,7 +143,7 @@ void PageReportWindow::takeLines()
         return;
     refresh(); // the report shows the lines even when the file did not take them
     if (stored == LinesStored::Failed)
-        m_statusLabel->setText(QStringLiteral("Could not save the organisation and reference lines to %1")
+        m_statusLabel->setText(tr("Could not save the organisation and reference lines to %1")
                                        .arg(m_settingsPath));
 }
 
@@ -160,7 +160,7 @@ PageReportWindow::LinesStored PageReportWindow::storeLines()
 // another save or close while the pages are painted.
 bool PageReportWindow::paintWithProgress(const QString &what, const std::function<bool(const ReportProgress &)> &paint)
 {
-    QProgressDialog progress(what, QStringLiteral("Cancel"), 0, 0, this);
+    QProgressDialog progress(what, tr("Cancel"), 0, 0, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressDelayMs);
     progress.setAutoReset(false);
@@ -179,7 +179,7 @@ bool PageReportWindow::savePdf(const QString &path)
     const QPageLayout layout = reportPageLayout(QLocale());
     QString error;
     bool cancelled = false;
-    const bool saved = paintWithProgress(QStringLiteral("Saving %1...").arg(path), [&](const ReportProgress &progress) {
+    const bool saved = paintWithProgress(tr("Saving %1...").arg(path), [&](const ReportProgress &progress) {
         return replaceFile(path, [&](QIODevice *device) {
             const bool written = writePageReportPdf(*report, device, layout, [&](int page, int pages) {
                 cancelled = !progress(page, pages);
@@ -191,22 +191,22 @@ bool PageReportWindow::savePdf(const QString &path)
         }, &error);
     });
     if (saved)
-        m_statusLabel->setText(QStringLiteral("Saved to %1").arg(path));
+        m_statusLabel->setText(tr("Saved to %1").arg(path));
     else if (cancelled)
-        m_statusLabel->setText(QStringLiteral("Not saved: cancelled"));
+        m_statusLabel->setText(tr("Not saved: cancelled"));
     else
-        m_statusLabel->setText(QStringLiteral("Could not save %1: %2")
-                                       .arg(path, error.isEmpty() ? QStringLiteral("the PDF could not be written") : error));
+        m_statusLabel->setText(
+                tr("Could not save %1: %2").arg(path, error.isEmpty() ? tr("the PDF could not be written") : error));
     return saved;
 }
 
 bool PageReportWindow::print(QPagedPaintDevice &printer)
 {
     const std::shared_ptr<const PageReport> report = m_report;
-    const bool printed = paintWithProgress(QStringLiteral("Printing..."), [&](const ReportProgress &progress) {
+    const bool printed = paintWithProgress(tr("Printing..."), [&](const ReportProgress &progress) {
         return paintPageReport(*report, printer, progress);
     });
-    m_statusLabel->setText(printed ? QStringLiteral("Sent to the printer") : QStringLiteral("Not printed"));
+    m_statusLabel->setText(printed ? tr("Sent to the printer") : tr("Not printed"));
     return printed;
 }
 

@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <memory>
 
@@ -53,6 +54,15 @@ void typeText(QWidget *widget, const QString &text)
         QApplication::sendEvent(widget, &release);
     }
 }
+
+// The lists' words in capitals, as another language would have them.
+struct CapitalsTranslator : QTranslator
+{
+    QString translate(const char *context, const char *text, const char *, int) const override
+    {
+        return qstrcmp(context, "CriteriaDefaults") ? QString() : QString::fromUtf8(text).toUpper();
+    }
+};
 
 } // namespace
 
@@ -159,6 +169,23 @@ private Q_SLOTS:
         window().fmeAdvancedSearchOptions->fillLists();
         window().fmeSearch->fillPatternList();
         QCOMPARE(items(combo), list);
+    }
+
+    // In another language the lists show its words, wide enough, and each
+    // choice still stands for the value the criteria compare.
+    void listsInAnotherLanguageStandForTheirValues()
+    {
+        CapitalsTranslator capitals;
+        QCoreApplication::installTranslator(&capitals);
+        AdvancedOptionsPanel panel;
+        panel.fillLists();
+        panel.setStartValues(QDate::currentDate());
+        QCoreApplication::removeTranslator(&capitals);
+        QCOMPARE(items(panel.cmbLeastMost), (QStringList{"LEAST", "MOST"}));
+        for (const QComboBox *box : panel.findChildren<QComboBox *>()) // the longest words in view
+            QVERIFY(box->width() >= box->sizeHint().width());
+        QCOMPARE(AdvancedOptionsPanel::choice(panel.cmbDateRangeType), QStringLiteral("Files Modified"));
+        QCOMPARE(AdvancedOptionsPanel::choice(panel.cmbDateInPeriod), QStringLiteral("Day(s)"));
     }
 
     void startValues()

@@ -109,7 +109,10 @@ QStringList cutCaptions(QWidget *top)
         const auto contents = qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
         const int inset = qobject_cast<QPushButton *>(w) ? w->style()->pixelMetric(QStyle::PM_ButtonMargin)
                           : button ? w->style()->subElementRect(contents, &option, w).left() : 0;
-        const int needed = box ? box->minimumSizeHint().width() : inset + w->fontMetrics().horizontalAdvance(QString(text).remove(u'&'));
+        int widestLine = 0; // a label may hold more than one line
+        for (const QString &line : QString(text).remove(u'&').split(u'\n'))
+            widestLine = std::max(widestLine, w->fontMetrics().horizontalAdvance(line));
+        const int needed = box ? box->minimumSizeHint().width() : inset + widestLine;
         if (!text.isEmpty() && !w->isHidden() && w->window() == top && needed > w->width())
             cut << QStringLiteral("%1 '%2' needs %3 px, has %4").arg(w->objectName(), text).arg(needed).arg(w->width());
     }
