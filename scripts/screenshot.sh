@@ -106,7 +106,9 @@ if [ "$preferences" = 1 ]; then
   xdotool key alt+h; sleep 0.5; xdotool key Left; sleep 0.5; xdotool key Up Return
   sleep 2
   import -window root "${out%.png}-preferences.png"
-  xdotool key Escape; sleep 1
+  # Closed, and the main window given the keyboard again (no window manager
+  # here does it): a click on the status bar.
+  xdotool key Escape; sleep 1; xdotool mousemove $((20 * scale)) $((995 * scale)) click 1; sleep 0.5
 fi
 if [ "$report" = 1 ]; then
   # Tools' third item from the end.
