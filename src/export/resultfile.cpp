@@ -335,6 +335,8 @@ bool read(QIODevice &in, const QString &name, const Handlers &handlers, QString 
     QByteArray line;
     while (!in.atEnd()) {
         line = in.readLine();
+        if (line.isEmpty()) // a pipe tells its end only when read
+            break;
         ++lineNumber;
         if (!line.endsWith('\n'))
             return fail(ResultFileWords::tr("the file ends inside a record"));

@@ -19,6 +19,15 @@ bool readBack(const QByteArray &bytes, ResultFile::Source &source, QList<ResultF
     return ResultFile::read(in, name, handlers, error);
 }
 
+// Like a pipe with nothing in it: its end shows only when it is read.
+struct EmptyPipe : QIODevice
+{
+    bool isSequential() const override { return true; }
+    bool atEnd() const override { return false; }
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64) override { return -1; }
+};
+
 } // namespace
 
 class ResultFileTest : public QObject
@@ -69,6 +78,10 @@ private Q_SLOTS:
         // A refusal names the file as it is, "%" and all.
         QVERIFY(!readBack("", read, records, error, QStringLiteral("%2%1.jsonl")));
         QCOMPARE(error, QStringLiteral("%2%1.jsonl:0: the file is empty"));
+        EmptyPipe pipe;
+        pipe.open(QIODevice::ReadOnly);
+        QVERIFY(!ResultFile::read(pipe, QStringLiteral("-"), {}, error));
+        QCOMPARE(error, QStringLiteral("-:0: the file is empty"));
     }
 };
 
