@@ -17,11 +17,10 @@ QString catalogPath(const QString &language)
     return kCatalogFolder + QStringLiteral("/brimfold_") + language + QStringLiteral(".qm");
 }
 
-// "de-CH" and "de_CH" name the language "de"; "C" and "POSIX" are English.
+// "de-CH", "de_CH" and "de_CH.UTF-8" name the language "de".
 QString languageOf(const QString &uiLanguage)
 {
-    const QString name = uiLanguage.section(u'-', 0, 0).section(u'_', 0, 0).section(u'.', 0, 0).toLower();
-    return name == u"c" || name == u"posix" ? QStringLiteral("en") : name;
+    return uiLanguage.section(u'-', 0, 0).section(u'_', 0, 0).section(u'.', 0, 0).toLower();
 }
 
 std::unique_ptr<QTranslator> &installed(int which)

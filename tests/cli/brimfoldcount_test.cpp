@@ -454,6 +454,7 @@ void BrimfoldCountTest::reportRefusesWhatIsNotAWholeResultFile_data()
     QTest::newRow("garbled") << QByteArrayList{source + R"({"folder":"/s","name":)" "\n"} << "in0:2: not a record";
     QTest::newRow("no pages") << QByteArrayList{source + R"({"name":"a.tif"})" "\n" + end}
                               << "in0:2: a file's record without";
+    QTest::newRow("nowhere to write") << QByteArrayList{source + file + end} << "cannot write"; // into a missing folder
     QTest::newRow("twice") << QByteArrayList{source + file + end, source + file + end}
                            << "in1 holds the results of h:/s a second time";
 }
@@ -464,7 +465,7 @@ void BrimfoldCountTest::reportRefusesWhatIsNotAWholeResultFile()
     QFETCH(QString, error);
     const QString dir = m_temp.path() + "/refused";
     writeFile(dir + "/report.pdf", "the last report");
-    QStringList arguments{"-o", dir + "/report.pdf"};
+    QStringList arguments{"-o", dir + (error == "cannot write" ? "/missing/report.pdf" : "/report.pdf")};
     for (int i = 0; i < inputs.size(); ++i) {
         writeFile(dir + "/in" + QString::number(i), inputs[i]);
         arguments << "in" + QString::number(i);

@@ -466,6 +466,17 @@ void DlgPreferencesTest::okAppliesLookAndVisibilityAtOnce()
     again->cmdOK_Click();
     QCOMPARE(h.window->vsFiles->look().lineStyle, int(LinesNone));
     QCOMPARE(reread().style, quint8(LinesRaisedVertical));
+
+    // Every style the list names is stored as its own code.
+    const std::pair<const char *, int> styles[] = {{"Flat", 1}, {"Inset", 2}, {"Raised", 3}, {"Flat Horizontal", 4},
+        {"Inset Horizontal", 5}, {"Raised Horizontal", 6}, {"Flat Vertical", 8}, {"Inset Vertical", 9},
+        {"Explorer", 12}, {"Excel", 13}};
+    for (auto [name, code] : styles) {
+        auto next = h.open();
+        next->cmbGridStyles->setCurrentIndex(next->cmbGridStyles->findText(QString::fromLatin1(name)));
+        next->cmdOK_Click();
+        QVERIFY2(reread().style == code, name);
+    }
 }
 
 void DlgPreferencesTest::menuOpensAFreshDialog_data()
