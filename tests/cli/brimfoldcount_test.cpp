@@ -538,6 +538,11 @@ void BrimfoldCountTest::speaksTheReadersLanguage()
         const QByteArray said = error.err.split('\n').value(0);
         QVERIFY2((said == runProgram(program, wrong).err.split('\n').value(0)) == english, said.constData());
     }
+    // And the report brimfold-report writes.
+    const QString dir = m_temp.path() + "/language-" + language;
+    writeFile(dir + "/in.jsonl", R"({"brimfold_results":1,"start_folder":"/s"})" "\n" R"({"end":true,"files":0})" "\n");
+    QCOMPARE(runProgram(BRIMFOLD_REPORT, {"-o", dir + "/r.pdf", dir + "/in.jsonl"}, language).exitCode, 0);
+    QCOMPARE(pdfTextPages(dir + "/r.pdf").value(0).startsWith("Page Report"), english);
 }
 
 QTEST_GUILESS_MAIN(BrimfoldCountTest)
