@@ -30,10 +30,9 @@ void placeRule(QFrame *line, int x1, int x2, int y, int dpi)
     line->setGeometry(twipsToPixels(x1, dpi), top - 1, twipsToPixels(x2 - x1, dpi), 2);
 }
 
-void placeAcross(QWidget *widget, int leftTwips, int widthTwips, int dpi)
+void placeAcross(QWidget *widget, TwipsSpan span, int dpi)
 {
-    widget->setGeometry(twipsToPixels(leftTwips, dpi), widget->y(), twipsToPixels(widthTwips, dpi),
-                        widget->height());
+    widget->setGeometry(twipsToPixels(span.left, dpi), widget->y(), twipsToPixels(span.width, dpi), widget->height());
 }
 
 // Twips enough for `pixels`, rounded up.
@@ -161,12 +160,11 @@ void frmMain::applyLayout(const MainLayoutResult &layout)
     lblSelectionTotal->setGeometry(twipsToRect(layout.selectionTotal, dpi));
     fmeAdvancedSearchOptions->setGeometry(twipsToRect(layout.panel, dpi));
     fmeSearch->setGeometry(twipsToRect(layout.searchBar, dpi));
-    placeAcross(chkSearchIncSubFlder, layout.includeSubfoldersLeft, layout.includeSubfoldersWidth,
-                dpi);
-    placeAcross(chkShowHidden, layout.showHiddenLeft, layout.showHiddenWidth, dpi);
-    placeAcross(cmdSearch, layout.searchButtonLeft, layout.searchButtonWidth, dpi);
-    placeAcross(cmdExport, layout.exportButtonLeft, layout.exportButtonWidth, dpi);
-    placeAcross(cmdShowHideAdvanceSearch, layout.toggleButtonLeft, layout.toggleButtonWidth, dpi);
+    placeAcross(chkSearchIncSubFlder, layout.includeSubfolders, dpi);
+    placeAcross(chkShowHidden, layout.showHidden, dpi);
+    placeAcross(cmdSearch, layout.searchButton, dpi);
+    placeAcross(cmdExport, layout.exportButton, dpi);
+    placeAcross(cmdShowHideAdvanceSearch, layout.toggleButton, dpi);
 }
 
 void frmMain::cmdShowHideAdvanceSearch_Click()

@@ -51,16 +51,16 @@ MainLayoutResult resize(const MainLayoutInput &input)
     r.panel.height = kPanelHeight;
     r.searchBar.height = kSearchBarHeight;
 
-    r.includeSubfoldersWidth = std::max(kIncludeSubfoldersWidth, captions.includeSubfolders);
-    r.showHiddenWidth = std::max(kShowHiddenWidth, captions.showHidden);
-    r.searchButtonWidth = std::max(kSearchButtonWidth, captions.searchButton);
-    r.exportButtonWidth = std::max(kExportButtonWidth, captions.exportButton);
-    r.toggleButtonWidth = std::max(kToggleButtonWidth, captions.toggleButton);
-    r.includeSubfoldersLeft = r.searchBar.left;
-    r.showHiddenLeft = r.includeSubfoldersLeft + r.includeSubfoldersWidth + 200;
-    r.searchButtonLeft = r.showHiddenLeft + r.showHiddenWidth + 200;
-    r.toggleButtonLeft = r.searchBar.width - r.toggleButtonWidth;
-    r.exportButtonLeft = r.toggleButtonLeft - r.exportButtonWidth - 50;
+    r.includeSubfolders.width = std::max(kIncludeSubfoldersWidth, captions.includeSubfolders);
+    r.showHidden.width = std::max(kShowHiddenWidth, captions.showHidden);
+    r.searchButton.width = std::max(kSearchButtonWidth, captions.searchButton);
+    r.exportButton.width = std::max(kExportButtonWidth, captions.exportButton);
+    r.toggleButton.width = std::max(kToggleButtonWidth, captions.toggleButton);
+    r.includeSubfolders.left = r.searchBar.left;
+    r.showHidden.left = r.includeSubfolders.left + r.includeSubfolders.width + 200;
+    r.searchButton.left = r.showHidden.left + r.showHidden.width + 200;
+    r.toggleButton.left = r.searchBar.width - r.toggleButton.width;
+    r.exportButton.left = r.toggleButton.left - r.exportButton.width - 50;
 
     // The search bar sits 50 twips above the status bar, as after a toggle;
     // with the design frame this is exactly the original outer-height rule.

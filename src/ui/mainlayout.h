@@ -12,6 +12,13 @@ struct TwipsRect
     int height = 0;
 };
 
+// A control's place across its row.
+struct TwipsSpan
+{
+    int left = 0;
+    int width = 0;
+};
+
 namespace MainLayout {
 
 inline constexpr int kMinimumWidth = 12000; // outer size
@@ -89,16 +96,12 @@ struct MainLayoutResult
     TwipsRect selectionTotal; // left of the page total, on its line
     TwipsRect panel;
     TwipsRect searchBar;
-    int includeSubfoldersLeft = 0;
-    int showHiddenLeft = 0;
-    int searchButtonLeft = 0;
-    int exportButtonLeft = 0;
-    int toggleButtonLeft = 0;
-    int includeSubfoldersWidth = 0;
-    int showHiddenWidth = 0;
-    int searchButtonWidth = 0;
-    int exportButtonWidth = 0;
-    int toggleButtonWidth = 0;
+    // The search bar's controls, in the search bar.
+    TwipsSpan includeSubfolders;
+    TwipsSpan showHidden;
+    TwipsSpan searchButton;
+    TwipsSpan exportButton;
+    TwipsSpan toggleButton;
 };
 
 namespace MainLayout {

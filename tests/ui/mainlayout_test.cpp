@@ -18,10 +18,10 @@ private Q_SLOTS:
         QCOMPARE(r.panel.top, 2875);
         QCOMPARE(r.pageCount.left, 6505);
         QCOMPARE(r.pageCount.top, 2600);
-        QCOMPARE(r.showHiddenLeft, 1825);
-        QCOMPARE(r.searchButtonLeft, 3690);
-        QCOMPARE(r.toggleButtonLeft, 9905);
-        QCOMPARE(r.exportButtonLeft, 8655);
+        QCOMPARE(r.showHidden.left, 1825);
+        QCOMPARE(r.searchButton.left, 3690);
+        QCOMPARE(r.toggleButton.left, 9905);
+        QCOMPARE(r.exportButton.left, 8655);
         QCOMPARE(r.addressText.width, 11020);
         QCOMPARE(r.panel.width, 11750);
         QCOMPARE(r.searchBar.width, 11750);
@@ -37,9 +37,9 @@ private Q_SLOTS:
         QCOMPARE(r.addressLabel.width, 915);
         QCOMPARE(r.addressText.left, 90 + 915 + 75);
         QCOMPARE(r.addressText.left + r.addressText.width, 12000 - 200);
-        const QList<int> across = {r.includeSubfoldersWidth, r.showHiddenLeft, r.showHiddenWidth,
-                                   r.searchButtonLeft, r.searchButtonWidth, r.exportButtonLeft,
-                                   r.exportButtonWidth, r.toggleButtonLeft, r.toggleButtonWidth};
+        const QList<int> across = {r.includeSubfolders.width, r.showHidden.left, r.showHidden.width,
+                                   r.searchButton.left, r.searchButton.width, r.exportButton.left,
+                                   r.exportButton.width, r.toggleButton.left, r.toggleButton.width};
         QCOMPARE(across, (QList<int>{1675, 1925, 1765, 3890, 945, 8455, 1300, 9805, 1945}));
     }
 
