@@ -102,8 +102,9 @@ done
 sleep $wait_seconds
 import -window root "$out"
 if [ "$preferences" = 1 ]; then
-  # Help's menu, one to the left is Tools, Up wraps to its last item.
-  xdotool key alt+h; sleep 0.5; xdotool key Left; sleep 0.5; xdotool key Up Return
+  # Alt alone opens the menu bar in any language: two to the left of the
+  # first menu is Tools, and Up wraps to its last item.
+  xdotool key alt; sleep 0.5; xdotool key Left Left Down; sleep 0.5; xdotool key Up Return
   sleep 2
   import -window root "${out%.png}-preferences.png"
   # Closed, and the main window given the keyboard again (no window manager
@@ -112,7 +113,7 @@ if [ "$preferences" = 1 ]; then
 fi
 if [ "$report" = 1 ]; then
   # Tools' third item from the end.
-  xdotool key alt+h; sleep 0.5; xdotool key Left; sleep 0.5; xdotool key Up Up Up Return
+  xdotool key alt; sleep 0.5; xdotool key Left Left Down; sleep 0.5; xdotool key Up Up Up Return
   sleep 3
   import -window root "${out%.png}-report.png"
 fi
