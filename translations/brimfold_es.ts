@@ -1532,10 +1532,6 @@ Followed by two sizes joined by &quot;to&quot;</extracomment>
         <translation>Dirección</translation>
     </message>
     <message>
-        <source>Total Pages : %1</source>
-        <translation>Total de páginas: %1</translation>
-    </message>
-    <message>
         <source>No files found to export.</source>
         <translation>No se encontraron archivos para exportar.</translation>
     </message>

@@ -1532,10 +1532,6 @@ Followed by two sizes joined by &quot;to&quot;</extracomment>
         <translation>Adresse</translation>
     </message>
     <message>
-        <source>Total Pages : %1</source>
-        <translation>Total des pages&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>No files found to export.</source>
         <translation>Aucun fichier à exporter n’a été trouvé.</translation>
     </message>

@@ -1532,10 +1532,6 @@ Followed by two sizes joined by &quot;to&quot;</extracomment>
         <translation>Indirizzo</translation>
     </message>
     <message>
-        <source>Total Pages : %1</source>
-        <translation>Pagine totali: %1</translation>
-    </message>
-    <message>
         <source>No files found to export.</source>
         <translation>Nessun file da esportare trovato.</translation>
     </message>

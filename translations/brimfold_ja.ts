@@ -1532,10 +1532,6 @@ Followed by two sizes joined by &quot;to&quot;</extracomment>
         <translation>アドレス</translation>
     </message>
     <message>
-        <source>Total Pages : %1</source>
-        <translation>総ページ数：%1</translation>
-    </message>
-    <message>
         <source>No files found to export.</source>
         <translation>エクスポートするファイルが見つかりません。</translation>
     </message>

@@ -47,12 +47,8 @@ frmSplash::frmSplash(int displayMilliseconds, QWidget *parent)
     const QString support = QString::fromLatin1(ProductInfo::kSupportEmail);
     layout->addWidget(verdanaLabel(tr("Website: %1").arg(website), this), 1, 1);
     layout->addWidget(verdanaLabel(tr("Support at: %1").arg(support), this), 2, 1);
-    // The product's own sentences, translated with the product information.
-    const auto productText = [](const char *text) {
-        return QCoreApplication::translate("ProductInfo", text);
-    };
-    layout->addWidget(verdanaLabel(productText(ProductInfo::kCopyright), this), 3, 1);
-    layout->addWidget(verdanaLabel(productText(ProductInfo::kLicense), this), 4, 1);
+    layout->addWidget(verdanaLabel(ProductInfo::kCopyright, this), 3, 1);
+    layout->addWidget(verdanaLabel(ProductInfo::kLicense, this), 4, 1);
     setStyleSheet(QStringLiteral("frmSplash { background: white; border: 1px solid #1d3b6e; }"));
     setFixedWidth(420);
     adjustSize();

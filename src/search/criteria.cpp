@@ -266,12 +266,6 @@ QString dayText(const QDate &day)
     return QLocale().toString(day, QLocale::ShortFormat);
 }
 
-// A choice of a drop-down list in the user's words.
-QString choiceText(const QString &choice)
-{
-    return QCoreApplication::translate("CriteriaDefaults", choice.toUtf8().constData());
-}
-
 QString dateRuleText(const SearchCriteriaSource &criteria, const QDate &searchDay)
 {
     if (!criteria.dateOn())
@@ -279,11 +273,11 @@ QString dateRuleText(const SearchCriteriaSource &criteria, const QDate &searchDa
     const auto window = dateWindow(criteria, searchDay);
     if (!window)
         return CriteriaWords::tr("A date rule that cannot be read: no file passes");
-    const QString which = choiceText(criteria.dateRangeTypeText());
+    const QString which = CriteriaDefaults::choiceText(criteria.dateRangeTypeText());
     if (!criteria.inPeriodMode())
         return CriteriaWords::tr("%1 between %2 and %3").arg(which, dayText(window->first), dayText(window->second));
     return CriteriaWords::tr("%1 in the last %2 %3 (between %4 and %5)")
-            .arg(which, criteria.periodText().trimmed(), choiceText(criteria.periodUnitText()),
+            .arg(which, criteria.periodText().trimmed(), CriteriaDefaults::choiceText(criteria.periodUnitText()),
                  dayText(window->first), dayText(window->second));
 }
 
@@ -317,4 +311,9 @@ QList<CriteriaLine> criteriaInWords(const SearchCriteriaSource &criteria, const 
             {CriteriaWords::tr("Hidden files"), yesNo(criteria.showHidden())},
             {CriteriaWords::tr("Date"), dateRuleText(criteria, searchDay)},
             {CriteriaWords::tr("Size"), sizeRuleText(criteria)}};
+}
+
+QString CriteriaDefaults::choiceText(const QString &choice)
+{
+    return QCoreApplication::translate("CriteriaDefaults", choice.toUtf8().constData());
 }

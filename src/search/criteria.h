@@ -56,6 +56,8 @@ inline const QString Least = QStringLiteral(QT_TRANSLATE_NOOP("CriteriaDefaults"
 //: "Size at Most 100 KB": files of 100 KB or less
 inline const QString Most = QStringLiteral(QT_TRANSLATE_NOOP("CriteriaDefaults", "Most"));
 inline const QStringList LeastMost = {Least, Most};
+// A choice of the lists above in the user's words.
+QString choiceText(const QString &choice);
 
 inline constexpr bool IncludeSubfolders = false;
 inline constexpr bool ShowHidden = false;

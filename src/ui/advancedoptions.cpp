@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLocale>
@@ -112,7 +111,7 @@ void AdvancedOptionsPanel::fillLists()
     for (const auto &[box, choices] : lists) {
         box->clear();
         for (const QString &choice : choices)
-            box->addItem(QCoreApplication::translate("CriteriaDefaults", choice.toUtf8().constData()), choice);
+            box->addItem(CriteriaDefaults::choiceText(choice), choice);
     }
     // A caption or list entry longer than the twips allow (another language)
     // widens its control; the panel's own size is the main window's to set.

@@ -78,7 +78,7 @@ void dlgAbout::buildControls()
     Label1->setFont(labelFont(true));
     // The copyright line stays as it is; the line under it is in the user's language.
     Label4 =
-        textLabel(QString::fromLatin1(ProductInfo::kCopyright) + u'\n' + tr("All rights reserved."),
+        textLabel(ProductInfo::kCopyright.text() + u'\n' + tr("All rights reserved."),
                   Frame1, "Label4", 1245, 810, 5295, 405);
     Label3 = linkLabel(QString::fromLatin1(ProductInfo::kSupportEmail), "Label3", 1260, 1410);
     Label5 = linkLabel(QString::fromLatin1(ProductInfo::kWebsite), "Label5", 1245, 1860);

@@ -203,12 +203,13 @@ void dlgPreferences::placeColumnButtons()
     const int count = int(buttons.size());
     const int gap = cmdDeselectAll->x() - cmdSelectAll->geometry().right() - 1;
     const QRect grid = vsColumnSettings->geometry();
+    QList<int> widths; // each as wide as its design and its caption
     int wanted = 0;
     bool fit = true;
     for (QPushButton *button : buttons) {
-        const int width = std::max(button->width(), CaptionRoom::captionWidth(button));
-        wanted += width;
-        fit = fit && width == button->width();
+        widths << std::max(button->width(), CaptionRoom::captionWidth(button));
+        wanted += widths.last();
+        fit = fit && widths.last() == button->width();
     }
     if (fit)
         return;
@@ -217,8 +218,7 @@ void dlgPreferences::placeColumnButtons()
         int left = grid.left();
         for (int i = 0; i < count; ++i) {
             QPushButton *button = buttons[i];
-            const int width = std::max(button->width(), CaptionRoom::captionWidth(button)) +
-                              spare / count + (i == count - 1 ? spare % count : 0);
+            const int width = widths[i] + spare / count + (i == count - 1 ? spare % count : 0);
             button->setGeometry(left, button->y(), width, button->height());
             left += width + gap;
         }

@@ -94,7 +94,7 @@ void frmMain::buildControls()
     vsFiles->setObjectName(QStringLiteral("vsFiles"));
     vsFiles->setGridModel(m_files);
 
-    lblPageCount = new QLabel(tr("Total Pages : %1").arg(0), client);
+    lblPageCount = new QLabel(SearchRun::pageTotalText(0), client);
     lblPageCount->setObjectName(QStringLiteral("lblPageCount"));
     lblPageCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Controls::setTextColor(lblPageCount, Controls::DarkBlue);
